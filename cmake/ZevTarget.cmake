@@ -1,0 +1,23 @@
+# Shared compile settings for every target of the project.
+set(ZEV_WARNINGS -Wall -Wextra -Wpedantic)
+if(ZEV_WERROR)
+  list(APPEND ZEV_WARNINGS -Werror)
+endif()
+
+if(ZEV_SANITIZE)
+  add_compile_options(-fsanitize=${ZEV_SANITIZE} -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=${ZEV_SANITIZE})
+endif()
+
+# zev_library(<name> SOURCES ... DEPENDS ...)
+function(zev_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_compile_options(${name} PRIVATE ${ZEV_WARNINGS})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
+endfunction()
+
+function(zev_warnings target)
+  target_compile_options(${target} PRIVATE ${ZEV_WARNINGS})
+endfunction()

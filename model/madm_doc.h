@@ -1,0 +1,205 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/alternative.h"
+#include "model/attribute.h"
+
+namespace zev {
+
+class CMADMDoc;
+
+// What a change to the document touched, for the views and windows that
+// subscribe to it.
+enum class EDocChange {
+  Model,        // anything may have changed
+  Structure,    // the hierarchy was edited
+  Attribute,    // one attribute's definition (m_nAttribute)
+  Alternatives, // the list of alternatives or one alternative (m_nAlternative)
+  Assessment,   // an input of one alternative on one attribute
+  Results,      // evaluation results and rankings
+  Selection,    // the current attribute or alternative
+  Loaded,       // the whole model was replaced
+};
+
+struct SDocChange {
+  EDocChange m_kind = EDocChange::Model;
+  int m_nAttribute = -1;
+  int m_nAlternative = -1;
+};
+
+class CDocObserver {
+ public:
+  virtual ~CDocObserver() = default;
+  virtual void OnDocumentChanged(CMADMDoc& doc, const SDocChange& change) = 0;
+};
+
+// Re-derives conversion matrices or grade utilities from an attribute
+// downwards after a structural edit; provided by the evaluation engine.
+class CRuleDeriver {
+ public:
+  virtual ~CRuleDeriver() = default;
+  virtual void PropagateRules(CMADMDoc& doc, int nAttribute) = 0;
+};
+
+struct SExtent {
+  int cx = 200;
+  int cy = 200;
+};
+
+// The model: a fixed table of attribute slots forming one tree under the top
+// attribute at index 0, and the ordered list of alternatives.
+class CMADMDoc {
+ public:
+  CMADMDoc();
+  CMADMDoc(const CMADMDoc&) = delete;
+  CMADMDoc& operator=(const CMADMDoc&) = delete;
+  ~CMADMDoc();
+
+  // A new model: the top attribute with five grades and one alternative.
+  bool OnNewDocument();
+
+  // --- attributes -------------------------------------------------------
+  CAttribute& Attribute(int i) { return m_attributes[i]; }
+  const CAttribute& Attribute(int i) const { return m_attributes[i]; }
+  int LastAttribute() const { return m_nLastAttribute; }
+  int AttributeCount() const { return m_nLastAttribute + 1; }
+  int CurrentAttribute() const { return m_nCurrentAttribute; }
+  CAttribute& CurrentAttributeRef() { return m_attributes[m_nCurrentAttribute]; }
+
+  // --- alternatives -----------------------------------------------------
+  int AlternativeCount() const { return static_cast<int>(m_alternatives.size()); }
+  CAlternative& Alternative(int pos) { return *m_alternatives[static_cast<size_t>(pos)]; }
+  const CAlternative& Alternative(int pos) const {
+    return *m_alternatives[static_cast<size_t>(pos)];
+  }
+  int CurrentPosition() const { return m_posCurrent; }
+  CAlternative& CurrentAlternative() { return Alternative(m_posCurrent); }
+  // The list position of an alternative, or -1.
+  int PositionOf(const CAlternative* alternative) const;
+
+  std::unique_ptr<CAlternative> NewAlternative() const;
+  CAlternative& AddAlternative(std::unique_ptr<CAlternative> alternative);
+  // Unlinks the alternative and hands it back; "Attempt to delete
+  // non-existent alternative" and nullptr when it is not in the list.
+  std::unique_ptr<CAlternative> RemoveAlternative(CAlternative* alternative);
+  void RemoveAllAlternatives();
+
+  // Copies the model's attribute definitions into the alternative's records
+  // (weights through their "%1.4lf" text).
+  void PrepareAlternative(CAlternative& alternative);
+  void PrepareAllAlternatives();
+
+  void AddAlternativeCommand();
+  void DeleteAlternativeCommand();
+
+  // --- hierarchy edits on the current attribute ------------------------
+  void InitNewAttribute(int n);
+  void InsertAttributeAbove();
+  void InsertAttributeBelow();
+  void InsertAttributeLeft();
+  void InsertAttributeRight();
+  // The insertion window's four choices: 0 above, 1 right, 2 below, 3 left.
+  void InsertAttribute(int nChoice);
+  void DeleteAttribute();
+  void DeleteAttributeTree(int k);
+  void DeleteAttributeCommand();
+
+  // Copy and Paste of the active selection (attribute or alternative box).
+  void CopySelection();
+  void ReplaceSelection();
+  bool HasClipboardAttribute() const { return m_bClipboardAttribute; }
+  bool HasClipboardAlternative() const { return m_bClipboardAlternative; }
+  const CAttribute& ClipboardAttribute() const { return m_clipboardAttribute; }
+  const CAlternative& ClipboardAlternative() const { return *m_pClipboardAlternative; }
+
+  // Renames every grade named `from` to `to`, asking as it goes; the texts
+  // are checked by the dialog before this runs.
+  void RenameGradeEverywhere(std::string_view from, std::string_view to);
+
+  // --- layout -----------------------------------------------------------
+  void ShiftSubtreeX(int k, int step);
+  void ShiftSubtreeY(int k, int step);
+  void ShiftFollowing(int k, int step);
+  void RecenterAncestors(int k);
+  void SubtreeYRange(int k, int& lo, int& hi);
+  void RecomputeExtent();
+  SExtent Extent() const { return m_sizeExtent; }
+
+  // --- selection --------------------------------------------------------
+  void SelectAttribute(int i);
+  void SelectAlternative(int pos);
+  void SetCurrentAttribute(int i) { m_nCurrentAttribute = i; }
+  void SetCurrentPosition(int pos) { m_posCurrent = pos; }
+  bool IsAttributeSelected() const { return m_bAttributeSelected; }
+  bool IsAlternativeSelected() const { return !m_bAttributeSelected; }
+  void SetBoxSelection(bool bAttribute) { m_bAttributeSelected = bAttribute; }
+  int FocusRow() const { return m_nFocusRow; }
+  void SetFocusRow(int n) { m_nFocusRow = n; }
+
+  // --- change notification -------------------------------------------
+  // After every edit: marks the model modified and tells every subscriber.
+  void PublishChanges(const SDocChange& change = {});
+  // Tells the subscribers without marking the model modified.
+  void Notify(const SDocChange& change);
+  void Subscribe(CDocObserver* observer);
+  void Unsubscribe(CDocObserver* observer);
+  bool IsModified() const { return m_bModified; }
+  void SetModifiedFlag(bool b = true) { m_bModified = b; }
+
+  void SetRuleDeriver(CRuleDeriver* deriver) { m_pRuleDeriver = deriver; }
+  CRuleDeriver* RuleDeriver() const { return m_pRuleDeriver; }
+
+  const std::string& LimitMessage() const { return m_strLimitMessage; }
+
+  // For the file reader: replaces the model wholesale.
+  void SetLastAttribute(int n) { m_nLastAttribute = n; }
+
+ private:
+  void ShiftBelow(int k, int step, bool bX, int depth);
+  void CollectYRange(int k, int& lo, int& hi, int depth);
+  void RecenterFather(int f);
+  int FindNextPointingTo(int s) const;
+  int FindPrevPointingTo(int s) const;
+  void RederiveRules(int n);
+  void FinishInsert(int n);
+  bool CheckInsertLimit();
+  void MoveAllAttributesY(int dy);
+
+  SExtent m_sizeExtent;
+  CAttribute m_attributes[kAttributeSlots];
+  std::vector<std::unique_ptr<CAlternative>> m_alternatives;
+  int m_nLastAttribute = 0;
+  int m_nCurrentAttribute = 0;
+  std::string m_strLimitMessage;
+  bool m_bAttributeSelected = true;
+  int m_nFocusRow = 51;
+  int m_posCurrent = 0;
+  bool m_bModified = false;
+
+  CAttribute m_clipboardAttribute;
+  std::unique_ptr<CAlternative> m_pClipboardAlternative;
+  bool m_bClipboardAttribute = false;
+  bool m_bClipboardAlternative = false;
+
+  std::vector<CDocObserver*> m_observers;
+  CRuleDeriver* m_pRuleDeriver = nullptr;
+
+  // The weight of each attribute as read back from its "%1.4lf" text, kept
+  // so that preparing many alternatives formats each weight once.
+  struct SWeightCache {
+    bool m_bValid = false;
+    bool m_bReadable = false;
+    double m_dKey = 0.0;
+    double m_dValue = 0.0;
+  };
+  SWeightCache m_weightCache[kAttributeSlots];
+};
+
+// The attribute limit message shown at 50 attributes.
+std::string AttributeLimitMessage();
+
+}  // namespace zev

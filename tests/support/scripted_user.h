@@ -1,0 +1,62 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "model/prompter.h"
+
+namespace zev::test {
+
+// A user who reads every message, answers from a queue and plays modal
+// dialogs from scripts. Installs itself as the process's prompter for its
+// lifetime and fails the test if a question arrives unanswered or a queued
+// answer or dialog script is left over.
+class CScriptedUser : public CPrompter {
+ public:
+  using DialogScript = std::function<bool(CDialogPresenter&)>;
+
+  CScriptedUser();
+  ~CScriptedUser() override;
+  CScriptedUser(const CScriptedUser&) = delete;
+  CScriptedUser& operator=(const CScriptedUser&) = delete;
+
+  // Queues the answer to the next Yes/No or Yes/No/Cancel question.
+  CScriptedUser& Answer(EAnswer answer);
+  // Lets the next dialog of the given kind be played by a script, which
+  // returns whether the dialog was confirmed.
+  CScriptedUser& OnDialog(std::string kind, DialogScript script);
+  // The same with the presenter's own type (which names its kind in kKind).
+  template <typename P>
+  CScriptedUser& OnDialog(std::function<bool(P&)> script) {
+    return OnDialog(P::kKind, [script](CDialogPresenter& p) {
+      return script(static_cast<P&>(p));
+    });
+  }
+
+  // Every message shown so far, in order.
+  const std::vector<SMessage>& Messages() const { return m_messages; }
+  std::vector<std::string> Texts() const;
+  // The text of the only message shown; fails the test otherwise.
+  std::string OnlyText() const;
+  const SMessage& Last() const;
+  std::size_t Count() const { return m_messages.size(); }
+  // The kinds of the dialogs run so far, in order.
+  const std::vector<std::string>& Dialogs() const { return m_dialogs; }
+  void Clear();
+
+  EAnswer Show(const SMessage& message) override;
+  bool RunModal(CDialogPresenter& presenter) override;
+
+ private:
+  CPrompter* m_pPrevious;
+  std::deque<EAnswer> m_answers;
+  std::deque<std::pair<std::string, DialogScript>> m_scripts;
+  std::vector<SMessage> m_messages;
+  std::vector<std::string> m_dialogs;
+};
+
+}  // namespace zev::test
