@@ -9,10 +9,12 @@ if(ZEV_SANITIZE)
   add_link_options(-fsanitize=${ZEV_SANITIZE})
 endif()
 
-# zev_library(<name> SOURCES ... DEPENDS ...)
+# zev_library(<name> DEPENDS ...): a layer library of every .cpp file in the
+# calling folder (not its subfolders).
 function(zev_library name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
-  add_library(${name} STATIC ${ARG_SOURCES})
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_compile_options(${name} PRIVATE ${ZEV_WARNINGS})
   target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
