@@ -61,6 +61,10 @@ EAnswer CStderrPrompter::Show(const SMessage& message) {
 
 bool CStderrPrompter::RunModal(CDialogPresenter&) { return false; }
 
+bool CStderrPrompter::ChooseFile(SFileChoice&) { return false; }
+
+void CStderrPrompter::OpenWithDesktop(const std::string&) {}
+
 CPrompter& ThePrompter() {
   static CStderrPrompter fallback;
   CPrompter* p = Installed();

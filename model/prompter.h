@@ -43,6 +43,19 @@ class CDialogPresenter {
   std::string m_strFocusField;
 };
 
+// A file chooser: the platform's Open or Save As window.
+struct SFileChoice {
+  bool m_bSave = false;
+  std::string m_strTitle;
+  // Filter in the form "ZEV Model Files (*.zev)|*.zev|All Files (*.*)|*.*||".
+  std::string m_strFilter;
+  // Appended (with its point) to a chosen name that has no extension.
+  std::string m_strDefaultExt;
+  // The proposed name on the way in, the chosen path on the way out.
+  std::string m_strPath;
+  bool m_bOverwritePrompt = true;
+};
+
 class CPrompter {
  public:
   virtual ~CPrompter() = default;
@@ -51,6 +64,10 @@ class CPrompter {
   virtual EAnswer Show(const SMessage& message) = 0;
   // Runs the presenter as a modal dialog; true when it was confirmed.
   virtual bool RunModal(CDialogPresenter& presenter) = 0;
+  // Lets the user choose a file; false when cancelled.
+  virtual bool ChooseFile(SFileChoice& choice) = 0;
+  // Opens a file with the desktop's default application for it.
+  virtual void OpenWithDesktop(const std::string& path) = 0;
 
   void Warning(std::string_view text);
   void Information(std::string_view text);
@@ -86,6 +103,9 @@ class CStderrPrompter : public CPrompter {
  public:
   EAnswer Show(const SMessage& message) override;
   bool RunModal(CDialogPresenter& presenter) override;
+  // Nothing can be chosen without a user: cancelled.
+  bool ChooseFile(SFileChoice& choice) override;
+  void OpenWithDesktop(const std::string& path) override;
 };
 
 // The answer a message box gives when its default button is taken.

@@ -9,6 +9,7 @@ CScriptedUser::CScriptedUser() : m_pPrevious(SetPrompter(this)) {}
 CScriptedUser::~CScriptedUser() {
   SetPrompter(m_pPrevious);
   EXPECT_TRUE(m_answers.empty()) << m_answers.size() << " queued answers were never asked for";
+  EXPECT_TRUE(m_paths.empty()) << m_paths.size() << " queued file choices were never shown";
   EXPECT_TRUE(m_scripts.empty()) << m_scripts.size() << " dialog scripts were never run, first "
                                  << (m_scripts.empty() ? "" : m_scripts.front().first);
 }
@@ -21,6 +22,31 @@ CScriptedUser& CScriptedUser::Answer(EAnswer answer) {
 CScriptedUser& CScriptedUser::OnDialog(std::string kind, DialogScript script) {
   m_scripts.emplace_back(std::move(kind), std::move(script));
   return *this;
+}
+
+CScriptedUser& CScriptedUser::ChooseFile(std::string path) {
+  m_paths.push_back(std::move(path));
+  return *this;
+}
+
+bool CScriptedUser::ChooseFile(SFileChoice& choice) {
+  m_fileChoices.push_back(choice);
+  if (m_paths.empty()) {
+    ADD_FAILURE() << "unexpected file chooser: " << choice.m_strTitle;
+    return false;
+  }
+  std::string path = std::move(m_paths.front());
+  m_paths.pop_front();
+  if (path.empty()) return false;
+  // Like the platform's file window: a name typed without an extension
+  // gets the default one.
+  std::string::size_type slash = path.find_last_of('/');
+  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  if (!choice.m_strDefaultExt.empty() && name.find('.') == std::string::npos) {
+    path += "." + choice.m_strDefaultExt;
+  }
+  choice.m_strPath = path;
+  return true;
 }
 
 std::vector<std::string> CScriptedUser::Texts() const {

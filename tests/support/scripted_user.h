@@ -37,6 +37,12 @@ class CScriptedUser : public CPrompter {
     });
   }
 
+  // Queues the path the user picks in the next file chooser ("" cancels it).
+  CScriptedUser& ChooseFile(std::string path);
+  // The file choosers shown so far and the files opened for the user.
+  const std::vector<SFileChoice>& FileChoices() const { return m_fileChoices; }
+  const std::vector<std::string>& OpenedFiles() const { return m_opened; }
+
   // Every message shown so far, in order.
   const std::vector<SMessage>& Messages() const { return m_messages; }
   std::vector<std::string> Texts() const;
@@ -50,8 +56,13 @@ class CScriptedUser : public CPrompter {
 
   EAnswer Show(const SMessage& message) override;
   bool RunModal(CDialogPresenter& presenter) override;
+  bool ChooseFile(SFileChoice& choice) override;
+  void OpenWithDesktop(const std::string& path) override { m_opened.push_back(path); }
 
  private:
+  std::deque<std::string> m_paths;
+  std::vector<SFileChoice> m_fileChoices;
+  std::vector<std::string> m_opened;
   CPrompter* m_pPrevious;
   std::deque<EAnswer> m_answers;
   std::deque<std::pair<std::string, DialogScript>> m_scripts;

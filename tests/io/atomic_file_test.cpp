@@ -1,0 +1,117 @@
+#include "io/atomic_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace zev {
+namespace {
+
+namespace fs = std::filesystem;
+
+class AtomicFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char tmpl[] = "/tmp/zev-atomic-XXXXXX";
+    ASSERT_NE(::mkdtemp(tmpl), nullptr);
+    m_dir = tmpl;
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::permissions(m_dir, fs::perms::owner_all, ec);
+    fs::remove_all(m_dir, ec);
+  }
+  std::string Read(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  size_t EntryCount() {
+    return static_cast<size_t>(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()));
+  }
+  fs::path m_dir;
+};
+
+// Lets `limit` bytes through, then fails like a full disk.
+class CFailAfter : public CSinkFilter {
+ public:
+  explicit CFailAfter(size_t limit) : m_left(limit) {}
+  bool Write(std::string_view bytes, CByteSink& next, std::string& error) override {
+    if (bytes.size() <= m_left) {
+      m_left -= bytes.size();
+      return next.Write(bytes, error);
+    }
+    next.Write(bytes.substr(0, m_left), error);
+    m_left = 0;
+    error = "No space left on device";
+    return false;
+  }
+
+ private:
+  size_t m_left;
+};
+
+TEST_F(AtomicFileTest, WritesNewFileAndReplacesOldOne) {
+  std::string path = (m_dir / "model.zev").string();
+  std::string error;
+  ASSERT_TRUE(WriteFileAtomically(path, "first", error)) << error;
+  EXPECT_EQ(Read(path), "first");
+  ASSERT_TRUE(WriteFileAtomically(path, std::string("sec\0nd", 6), error)) << error;
+  EXPECT_EQ(Read(path), std::string("sec\0nd", 6));
+  EXPECT_EQ(EntryCount(), 1u) << "no temporary file is left behind";
+}
+
+TEST_F(AtomicFileTest, FailureHalfWayKeepsThePreviousFile) {
+  std::string path = (m_dir / "model.zev").string();
+  std::string error;
+  ASSERT_TRUE(WriteFileAtomically(path, "the previous model", error));
+  CFailAfter full(4);
+  EXPECT_FALSE(WriteFileAtomically(path, "a much longer new model", error, &full));
+  EXPECT_NE(error.find("No space left on device"), std::string::npos) << error;
+  EXPECT_NE(error.find(path), std::string::npos) << error;
+  EXPECT_EQ(Read(path), "the previous model");
+  EXPECT_EQ(EntryCount(), 1u);
+}
+
+TEST_F(AtomicFileTest, MissingOrReadOnlyFolderIsAClearFailure) {
+  std::string error;
+  std::string missing = (m_dir / "no-such-folder" / "x.zev").string();
+  EXPECT_FALSE(WriteFileAtomically(missing, "x", error));
+  EXPECT_NE(error.find("cannot be created"), std::string::npos) << error;
+
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  std::string path = (m_dir / "kept.zev").string();
+  ASSERT_TRUE(WriteFileAtomically(path, "kept", error));
+  fs::permissions(m_dir, fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_FALSE(WriteFileAtomically(path, "new", error));
+  fs::permissions(m_dir, fs::perms::owner_all);
+  EXPECT_EQ(Read(path), "kept");
+}
+
+TEST_F(AtomicFileTest, ExistingFileKeepsItsPermissions) {
+  std::string path = (m_dir / "model.zev").string();
+  std::string error;
+  ASSERT_TRUE(WriteFileAtomically(path, "a", error));
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  ASSERT_TRUE(WriteFileAtomically(path, "b", error));
+  EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(AtomicFileTest, ReadWholeFileReportsMissingFiles) {
+  std::string bytes;
+  std::string error;
+  EXPECT_FALSE(ReadWholeFile((m_dir / "none").string(), bytes, error));
+  EXPECT_NE(error.find("cannot be opened"), std::string::npos);
+  EXPECT_FALSE(ReadWholeFile(m_dir.string(), bytes, error));
+  std::string path = (m_dir / "f").string();
+  ASSERT_TRUE(WriteFileAtomically(path, std::string(100000, 'z'), error));
+  ASSERT_TRUE(ReadWholeFile(path, bytes, error));
+  EXPECT_EQ(bytes.size(), 100000u);
+}
+
+}  // namespace
+}  // namespace zev
