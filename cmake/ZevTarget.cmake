@@ -9,6 +9,11 @@ if(ZEV_SANITIZE)
   add_link_options(-fsanitize=${ZEV_SANITIZE})
 endif()
 
+# Fuzz targets need coverage instrumentation in every library they call.
+if(ZEV_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 # zev_library(<name> DEPENDS ...): a layer library of every .cpp file in the
 # calling folder (not its subfolders).
 function(zev_library name)
