@@ -131,7 +131,10 @@ class CTextDataReader {
     const std::string& B = m_strAttribute;
     return Fail(ETextImportError::FieldName,
                 "<" + std::string(word) + "> is an invalid field name (at the alternative <" + A +
-                    "> and on the attribute <" + B + ">). " "It must be <" + pszExpected + ">.");
+                    "> and on the attribute <" + B +
+                    ">). "
+                    "It must be <" +
+                    pszExpected + ">.");
   }
   bool ValueRangeError(int nOrdinal, double v, const CAttribute& attribute) {
     const std::string& A = m_strAlternative;
@@ -140,7 +143,8 @@ class CTextDataReader {
                 "The " + Ordinal(nOrdinal) + " attribute value <" + Num6(v) +
                     "> is outside the range [" + Num6(attribute.m_dWorst) + ",  " +
                     Num6(attribute.m_dBest) + "] (at the alternative <" + A +
-                    "> and on the attribute <" + B + ">), "
+                    "> and on the attribute <" + B +
+                    ">), "
                     "which is defined for the attribute in the decision model.");
   }
   bool DegreeRangeError(double d) {
@@ -153,14 +157,14 @@ class CTextDataReader {
   bool TotalBeliefError(double sum) {
     const std::string& A = m_strAlternative;
     const std::string& B = m_strAttribute;
-    return Fail(ETextImportError::TotalBelief,
-                "The total belief degree <" + Format("%-1.4lf", sum) +
-                    "> is outside the "
-                    "range [" +
-                    "0" + ",  " + "1" +
-                    "] (at the alternative "
-                    "<" +
-                    A + "> and on the attribute <" + B + ">).");
+    return Fail(ETextImportError::TotalBelief, "The total belief degree <" +
+                                                   Format("%-1.4lf", sum) +
+                                                   "> is outside the "
+                                                   "range [" +
+                                                   "0" + ",  " + "1" +
+                                                   "] (at the alternative "
+                                                   "<" +
+                                                   A + "> and on the attribute <" + B + ">).");
   }
   bool ValueTypeError() {
     const std::string& A = m_strAlternative;
@@ -230,8 +234,8 @@ STextImportResult CTextDataReader::Read() {
 bool CTextDataReader::ReadName(const char* pszFirstContext, const char* pszSecondContext,
                                std::string& name) {
   auto context = [&] {
-    return std::string("(") + pszFirstContext + " the alternative <" + m_strAlternative +
-           "> and " + pszSecondContext + " the attribute <" + m_strAttribute + ">).";
+    return std::string("(") + pszFirstContext + " the alternative <" + m_strAlternative + "> and " +
+           pszSecondContext + " the attribute <" + m_strAttribute + ">).";
   };
   name.clear();
   if (!m_words.Take('{')) {
@@ -415,12 +419,12 @@ bool CTextDataReader::ReadUncertain(int nAttribute) {
   if (word != "NUMBER:") return FieldNameError(word, "NUMBER:");
   int m = ReadCount();
   if (m < 1 || m > kMaxGrades) {
-    return Fail(ETextImportError::ValueNumber,
-                "The number of possible values <" + Format("%d", m) +
-                    "> is outside "
-                    "of the range [1,  " +
-                    "20" + "] (at the alternative <" + m_strAlternative +
-                    "> and on the attribute <" + m_strAttribute + ">).");
+    return Fail(ETextImportError::ValueNumber, "The number of possible values <" + Format("%d", m) +
+                                                   "> is outside "
+                                                   "of the range [1,  " +
+                                                   "20" + "] (at the alternative <" +
+                                                   m_strAlternative + "> and on the attribute <" +
+                                                   m_strAttribute + ">).");
   }
   // The count is stored before the distribution is checked, and stays when
   // the distribution fails.

@@ -1,11 +1,10 @@
-#include "elicitation/read_data_presenter.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
+#include "elicitation/read_data_presenter.h"
 #include "io/text_import.h"
 #include "tests/support/model_builders.h"
 #include "tests/support/scripted_user.h"
@@ -74,9 +73,9 @@ TEST_F(ReadDataTest, MissingFileAsksForAnotherNameAndRetries) {
       });
   EXPECT_TRUE(RunReadDataCommand(m_doc));
   ASSERT_EQ(user.Count(), 2u);
-  EXPECT_EQ(user.Messages()[0].m_strText,
-            "The file name <" + missing +
-                "> is not found.\nWould you like to enter a new file name?");
+  EXPECT_EQ(
+      user.Messages()[0].m_strText,
+      "The file name <" + missing + "> is not found.\nWould you like to enter a new file name?");
   EXPECT_EQ(user.Messages()[0].m_buttons, EButtons::YesNo);
   EXPECT_EQ(user.Messages()[1].m_strText, kTextImportSuccess);
   EXPECT_DOUBLE_EQ(m_doc.Alternative(0).Record(1).m_dValue, 42);

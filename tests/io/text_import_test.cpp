@@ -122,8 +122,7 @@ struct SErrorCase {
 TEST_F(TextImportTest, EveryErrorHasItsHeadingAndText) {
   const std::string sof = "start of the file";
   const std::vector<SErrorCase> cases = {
-      {"", "File Structure",
-       "The data file cannot be read.\nIt may be empty or not a text file!"},
+      {"", "File Structure", "The data file cannot be read.\nIt may be empty or not a text file!"},
       {" \t\r\n  \n", "File Structure",
        "The data file cannot be read.\nIt may be empty or not a text file!"},
       {"alternative NAME: {Car A}", "Object Name",
@@ -237,8 +236,7 @@ TEST_F(TextImportTest, EveryErrorHasItsHeadingAndText) {
        "The type of the belief degree is incorrect (at the alternative <start of the file> and "
        "on the attribute <Comfort>)."},
       // The value's range is checked after both numbers of a pair are read.
-      {"ATTRIBUTE NAME: {Fuel use} TYPE: UNCERTAIN NUMBER: 1 DISTRIBUTION: 99 much",
-       "Belief Type",
+      {"ATTRIBUTE NAME: {Fuel use} TYPE: UNCERTAIN NUMBER: 1 DISTRIBUTION: 99 much", "Belief Type",
        "The type of the belief degree is incorrect (at the alternative <start of the file> and "
        "on the attribute <Fuel use>)."},
       {"ATTRIBUTE NAME: {Comfort} TYPE: QUALITATIVE NUMBER: 5 JUDGEMENT: {Good} 1.00002",
@@ -291,25 +289,23 @@ TEST_F(TextImportTest, RangeBoundariesAreAcceptedAndJustBeyondRefused) {
   // 0.00001 beyond either end of the range passes, 0.00002 does not.
   for (const char* v : {"200.00001", "49.99999"}) {
     SCOPED_TRACE(v);
-    EXPECT_EQ(Import(std::string("ATTRIBUTE NAME: {Power} TYPE: QUANTITATIVE VALUE: ") + v)
-                  .m_strText,
-              kTextImportSuccess);
+    EXPECT_EQ(
+        Import(std::string("ATTRIBUTE NAME: {Power} TYPE: QUANTITATIVE VALUE: ") + v).m_strText,
+        kTextImportSuccess);
   }
   for (const char* v : {"200.00002", "49.99998"}) {
     SCOPED_TRACE(v);
-    EXPECT_EQ(Import(std::string("ATTRIBUTE NAME: {Power} TYPE: QUANTITATIVE VALUE: ") + v)
-                  .m_strTitle,
-              "Attribute Value");
+    EXPECT_EQ(
+        Import(std::string("ATTRIBUTE NAME: {Power} TYPE: QUANTITATIVE VALUE: ") + v).m_strTitle,
+        "Attribute Value");
   }
   EXPECT_DOUBLE_EQ(Record(0, m_nPower).m_dValue, 49.99999);
 
   const std::string comfort = "ATTRIBUTE NAME: {Comfort} TYPE: QUALITATIVE NUMBER: 5 JUDGEMENT: ";
-  EXPECT_EQ(Import(comfort + "{Good} 0.5 {Best} 0.500005 {Poor} 0 {Average} 0 {Worst} 0")
-                .m_strText,
+  EXPECT_EQ(Import(comfort + "{Good} 0.5 {Best} 0.500005 {Poor} 0 {Average} 0 {Worst} 0").m_strText,
             kTextImportSuccess);
   EXPECT_DOUBLE_EQ(Record(0, m_nComfort).m_dBelief[4], 0.500005);
-  EXPECT_EQ(Import(comfort + "{Good} 0.5 {Best} 0.50002 {Poor} 0 {Average} 0 {Worst} 0")
-                .m_strTitle,
+  EXPECT_EQ(Import(comfort + "{Good} 0.5 {Best} 0.50002 {Poor} 0 {Average} 0 {Worst} 0").m_strTitle,
             "Total Belief");
   EXPECT_EQ(
       Import(comfort + "{Good} 1.00001 {Best} -0.00001 {Poor} 0 {Average} 0 {Worst} 0").m_strText,
@@ -393,8 +389,9 @@ TEST_F(TextImportTest, BlocksBeforeAnErrorStayAndTheFailedBlockStoresNothing) {
   EXPECT_EQ(m_result.m_nAttributeBlocks, 1);
 
   // The possible-value count is stored before the distribution is checked.
-  m = Import("ALTERNATIVE NAME: {Car B} ATTRIBUTE NAME: {Fuel use} TYPE: UNCERTAIN NUMBER: 2 "
-             "DISTRIBUTION: 5 0.5 12 0.5");
+  m = Import(
+      "ALTERNATIVE NAME: {Car B} ATTRIBUTE NAME: {Fuel use} TYPE: UNCERTAIN NUMBER: 2 "
+      "DISTRIBUTION: 5 0.5 12 0.5");
   EXPECT_EQ(m.m_strTitle, "Attribute Value");
   EXPECT_EQ(Record(1, m_nFuel).m_nPossibleValues, 2);
   EXPECT_DOUBLE_EQ(Record(1, m_nFuel).m_dPossibleValue[0], 9);
@@ -403,16 +400,18 @@ TEST_F(TextImportTest, BlocksBeforeAnErrorStayAndTheFailedBlockStoresNothing) {
 
 TEST_F(TextImportTest, QualitativeGradesInAnyOrderLaterDegreeWinsUnnamedGetZero) {
   for (int k = 0; k < 5; ++k) Record(0, m_nComfort).m_dBelief[k] = 0.2;
-  Import("ATTRIBUTE NAME: {Comfort} TYPE: QUALITATIVE NUMBER: 5 JUDGEMENT: "
-         "{Best} 0.3 {Good} 0.1 {Best} 0.4 {Good} 0.2 {Best} 0");
+  Import(
+      "ATTRIBUTE NAME: {Comfort} TYPE: QUALITATIVE NUMBER: 5 JUDGEMENT: "
+      "{Best} 0.3 {Good} 0.1 {Best} 0.4 {Good} 0.2 {Best} 0");
   EXPECT_EQ(m_result.m_strMessage, kTextImportSuccess);
   const double expected[5] = {0, 0, 0, 0.2, 0};
   for (int k = 0; k < 5; ++k) EXPECT_DOUBLE_EQ(Record(0, m_nComfort).m_dBelief[k], expected[k]);
 
   // Every grade of a repeated name gets the degree.
   m_doc.Attribute(m_nComfort).SetGradeName(1, "Good");
-  Import("ATTRIBUTE NAME: {Comfort} TYPE: QUALITATIVE NUMBER: 5 JUDGEMENT: "
-         "{Good} 0.3 {Worst} 0.1 {Average} 0.1 {Best} 0.1 {Best} 0.1");
+  Import(
+      "ATTRIBUTE NAME: {Comfort} TYPE: QUALITATIVE NUMBER: 5 JUDGEMENT: "
+      "{Good} 0.3 {Worst} 0.1 {Average} 0.1 {Best} 0.1 {Best} 0.1");
   EXPECT_EQ(m_result.m_strMessage, kTextImportSuccess);
   const double twice[5] = {0.1, 0.3, 0.1, 0.3, 0.1};
   for (int k = 0; k < 5; ++k) EXPECT_DOUBLE_EQ(Record(0, m_nComfort).m_dBelief[k], twice[k]);
