@@ -41,9 +41,8 @@ std::string FatherRefusalMessage(const CAttribute& attribute, EAssessCommand com
            " child attributes.\n" + "It is not supposed to be assessed directly\n" +
            "but through its child attributes.";
   }
-  return attribute.m_strName + " has " + FormatInt(attribute.m_nChildren) +
-         " child attributes. " + "It is not supposed to be assessed directly " +
-         "but through its child attributes.";
+  return attribute.m_strName + " has " + FormatInt(attribute.m_nChildren) + " child attributes. " +
+         "It is not supposed to be assessed directly " + "but through its child attributes.";
 }
 
 bool AssessSelection(CMADMDoc& doc, EAssessCommand command) {

@@ -15,7 +15,8 @@ CCertainValueEntry::CCertainValueEntry(const CAlternative& alternative, int nAtt
 }
 
 std::string CCertainValueEntry::HelpText() const {
-  return std::string("1. Provide a numerical value for the alternative on the above attribute.\n\n") +
+  return std::string(
+             "1. Provide a numerical value for the alternative on the above attribute.\n\n") +
          "2. The provided value must be between the best and worst values.";
 }
 

@@ -49,7 +49,6 @@ class CCertainValueEntry : public CAssessmentDialog {
 
 // Certain-value entry of the alternative on attribute nAttribute, then the
 // value (also as a one-point distribution), comments and evidence are stored.
-void RunCertainValueEntry(CAlternative& alternative, int nAttribute,
-                          const std::string& fatherName);
+void RunCertainValueEntry(CAlternative& alternative, int nAttribute, const std::string& fatherName);
 
 }  // namespace zev

@@ -2,9 +2,8 @@
 
 namespace zev {
 
-CGradeTextPresenter::CGradeTextPresenter(EText which, std::string title,
-                                         std::vector<SGrade> grades, int nPicked,
-                                         std::string text, std::string evidence)
+CGradeTextPresenter::CGradeTextPresenter(EText which, std::string title, std::vector<SGrade> grades,
+                                         int nPicked, std::string text, std::string evidence)
     : m_strText(std::move(text)),
       m_which(which),
       m_strTitle(std::move(title)),
@@ -24,8 +23,7 @@ void CGradeTextPresenter::PickGrade(int k) {
 }
 
 std::string CGradeTextPresenter::Edit(EText which, std::string title, std::vector<SGrade> grades,
-                                      int nPicked, const std::string& text,
-                                      std::string evidence) {
+                                      int nPicked, const std::string& text, std::string evidence) {
   CGradeTextPresenter presenter(which, std::move(title), std::move(grades), nPicked, text,
                                 std::move(evidence));
   if (ThePrompter().RunModal(presenter)) return presenter.m_strText;

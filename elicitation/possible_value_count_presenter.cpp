@@ -81,8 +81,8 @@ void RunPossibleValueCount(CAlternative& alternative, int nAttribute,
                            const std::string& fatherName) {
   alternative.m_bInputCancelled = false;
   CAssessment& record = alternative.Record(nAttribute);
-  CPossibleValueCount dialog(alternative, nAttribute, fatherName,
-                             record.m_strAssessComment.Str(), record.m_strEvidence.Str());
+  CPossibleValueCount dialog(alternative, nAttribute, fatherName, record.m_strAssessComment.Str(),
+                             record.m_strEvidence.Str());
   const bool bConfirmed = ThePrompter().RunModal(dialog) && dialog.Accepted();
   if (!bConfirmed) {
     alternative.m_bInputCancelled = true;
@@ -90,7 +90,8 @@ void RunPossibleValueCount(CAlternative& alternative, int nAttribute,
   }
   const int nOld = std::clamp(record.m_nPossibleValues, 0, kMaxGrades);
   const int nNew = dialog.Number();
-  for (int k = nOld; k < std::min(nNew, kMaxGrades); ++k) record.m_dPossibleValue[k] = record.m_dWorst;
+  for (int k = nOld; k < std::min(nNew, kMaxGrades); ++k)
+    record.m_dPossibleValue[k] = record.m_dWorst;
   record.m_nPossibleValues = nNew;
   record.m_strAssessComment = CText(dialog.Comments());
   record.m_strEvidence = CText(dialog.Evidence());

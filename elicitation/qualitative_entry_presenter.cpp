@@ -161,19 +161,18 @@ std::string CQualitativeEntryPage::SideWindowTitle() const {
 }
 
 void CQualitativeEntryPage::ProvideEvidence() {
-  m_strEvidence = CGradeTextPresenter::Edit(CGradeTextPresenter::EText::Evidence,
-                                            SideWindowTitle(), PageGrades(), m_nSelected,
-                                            m_strEvidence, std::string());
+  m_strEvidence =
+      CGradeTextPresenter::Edit(CGradeTextPresenter::EText::Evidence, SideWindowTitle(),
+                                PageGrades(), m_nSelected, m_strEvidence, std::string());
 }
 
 void CQualitativeEntryPage::ProvideComments() {
-  m_strComments = CGradeTextPresenter::Edit(CGradeTextPresenter::EText::Comments,
-                                            SideWindowTitle(), PageGrades(), m_nSelected,
-                                            m_strComments, m_strEvidence);
+  m_strComments =
+      CGradeTextPresenter::Edit(CGradeTextPresenter::EText::Comments, SideWindowTitle(),
+                                PageGrades(), m_nSelected, m_strComments, m_strEvidence);
 }
 
-void RunQualitativeEntry(CAlternative& alternative, int nAttribute,
-                         const std::string& fatherName) {
+void RunQualitativeEntry(CAlternative& alternative, int nAttribute, const std::string& fatherName) {
   alternative.m_bInputCancelled = false;
   CAssessment& record = alternative.Record(nAttribute);
   // A damaged record must not make the pages read beyond the grade table.
@@ -188,8 +187,7 @@ void RunQualitativeEntry(CAlternative& alternative, int nAttribute,
   for (;;) {
     bool bAllCancelled = true;
     for (int p = 0; p < EntryPageCount(nGrades); ++p) {
-      CQualitativeEntryPage page(alternative, nAttribute, fatherName, all, p, comments,
-                                 evidence);
+      CQualitativeEntryPage page(alternative, nAttribute, fatherName, all, p, comments, evidence);
       const bool bConfirmed = ThePrompter().RunModal(page) && page.Accepted();
       if (bConfirmed) {
         for (int r = 0; r < page.RowCount(); ++r) {

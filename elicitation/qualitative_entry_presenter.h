@@ -86,7 +86,6 @@ class CQualitativeEntryPage : public CAssessmentDialog {
 // Qualitative entry of the alternative on attribute nAttribute: the pages one
 // after the other, the final total check (all pages again from the first
 // while it fails), then the degrees, comments and evidence are stored.
-void RunQualitativeEntry(CAlternative& alternative, int nAttribute,
-                         const std::string& fatherName);
+void RunQualitativeEntry(CAlternative& alternative, int nAttribute, const std::string& fatherName);
 
 }  // namespace zev

@@ -76,9 +76,9 @@ EDialogAction CUncertainEntryPage::Ok() {
   for (int r = 0; r < m_nRows; ++r) {
     if (!m_degree[r].Read(degrees[r])) return Refuse(kNotANumberMessage, DegreeField(r));
     if (!DegreeAccepted(degrees[r])) {
-      return Refuse(std::string("A belief degree must be a positive\n") +
-                        "real number between zero and one.",
-                    DegreeField(r));
+      return Refuse(
+          std::string("A belief degree must be a positive\n") + "real number between zero and one.",
+          DegreeField(r));
     }
     dSum += degrees[r];
   }

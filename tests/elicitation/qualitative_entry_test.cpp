@@ -147,6 +147,14 @@ TEST_F(QualitativePage, DisabledAndHiddenRowsTakeNoText) {
   EXPECT_EQ(p.GradeName(3), "");
 }
 
+TEST(DegreeChoices, ThePresetListInItsOrder) {
+  std::vector<std::string> presets(Page::DegreeChoices().begin(), Page::DegreeChoices().end());
+  EXPECT_EQ(presets,
+            (std::vector<std::string>{"0",    "1",    "0.1",  "0.2",  "0.3",  "0.4",  "0.5",
+                                      "0.6",  "0.7",  "0.8",  "0.9",  "0.05", "0.15", "0.25",
+                                      "0.35", "0.45", "0.55", "0.65", "0.75", "0.85", "0.95"}));
+}
+
 // --- opening a page ---------------------------------------------------------
 
 TEST_F(QualitativePage, OpeningSelectsGradeOneWhenItHasBelief) {
