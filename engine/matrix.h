@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "model/limits.h"
+
 namespace zev {
 
 // A dense two-dimensional array of doubles whose size is fixed when it is
@@ -33,8 +35,11 @@ class CMatrix {
   [[noreturn]] static void SubscriptOverflow(int r, int c);
   void Allocate();
 
-  // Small matrices (every aggregation of the engine) live inside the object.
-  static constexpr int kInline = 256;
+  // Matrices up to the working matrix of the largest aggregation (every
+  // attribute a child of one father, each with the most grades, plus the two
+  // columns of unassigned mass) live inside the object, so no aggregation
+  // allocates.
+  static constexpr int kInline = kAttributeSlots * (kMaxGrades + 2);
 
   int m_nRows;
   int m_nCols;
