@@ -7,13 +7,22 @@
 
 namespace zev {
 
-void CombineEvidence(std::span<double> weights, std::span<const double> beliefs, int nGrades,
-                     std::span<double> result) {
-  const int nChildren = static_cast<int>(weights.size());
-  const int n = nGrades;
-  if (nChildren < 1 || n < 1) return;
+namespace {
 
-  long double weightSum = 0.0L;
+// Sums of the combination are accumulated in extended precision and stored
+// as doubles.
+using CExtended = long double;
+
+// The recursive combination, with the rows of transformed degrees supplied
+// one at a time: rowOf(i) returns child i's N degrees. A row is needed only
+// when its child joins the combination, so an aggregation can transform the
+// next child while the combination of the previous one is still in flight;
+// the arithmetic is the same as with the whole table given up front.
+template <typename FRow>
+void Combine(std::span<double> weights, int n, FRow&& rowOf, std::span<double> result) {
+  const int nChildren = static_cast<int>(weights.size());
+
+  CExtended weightSum = 0.0L;
   for (double w : weights) weightSum += w;
   double sum = static_cast<double>(weightSum);
   if (sum <= kCombinationFloor) sum = kCombinationFloor;
@@ -25,37 +34,48 @@ void CombineEvidence(std::span<double> weights, std::span<const double> beliefs,
   const int cTilde = n;
   const int cBar = n + 1;
   CMatrix m(nChildren, n + 2);
+  double mass[kMaxGrades];
+  double tilde = 0.0;
+  double bar = 0.0;
   for (int i = 0; i < nChildren; ++i) {
-    const double* beta = beliefs.data() + static_cast<size_t>(i) * static_cast<size_t>(n);
+    const double* beta = rowOf(i);
     const double w = weights[static_cast<size_t>(i)];
-    long double total = 0.0L;
+    double* row = m.Row(i);
+    CExtended total = 0.0L;
+    CExtended childMass = 0.0L;
     for (int g = 0; g < n; ++g) {
       total += beta[g];
-      m(i, g) = w * beta[g];
+      row[g] = w * beta[g];
+      childMass += row[g];
     }
-    m(i, cTilde) = (1.0 - static_cast<double>(total)) * w;
-    m(i, cBar) = 1.0 - w;
-  }
+    row[cTilde] = (1.0 - static_cast<double>(total)) * w;
+    row[cBar] = 1.0 - w;
 
-  double mass[kMaxGrades];
-  for (int g = 0; g < n; ++g) mass[g] = m(0, g);
-  double tilde = m(0, cTilde);
-  double bar = m(0, cBar);
-  for (int i = 1; i < nChildren; ++i) {
+    if (i == 0) {
+      for (int g = 0; g < n; ++g) mass[g] = row[g];
+      tilde = row[cTilde];
+      bar = row[cBar];
+      continue;
+    }
     // Conflict: the combined mass of every grade against the child's mass
-    // of every other grade.
-    long double childTotal = 0.0L;
-    for (int g = 0; g < n; ++g) childTotal += m(i, g);
-    long double conflict = 0.0L;
-    for (int g = 0; g < n; ++g) conflict += mass[g] * (childTotal - m(i, g));
-    double agreement = 1.0 - static_cast<double>(conflict);
+    // of every other grade, in two interleaved sums for a shorter chain.
+    CExtended even = 0.0L;
+    CExtended odd = 0.0L;
+    int g = 0;
+    for (; g + 1 < n; g += 2) {
+      even += mass[g] * (childMass - row[g]);
+      odd += mass[g + 1] * (childMass - row[g + 1]);
+    }
+    if (g < n) even += mass[g] * (childMass - row[g]);
+    double agreement = 1.0 - static_cast<double>(even + odd);
     if (agreement < kCombinationFloor) agreement = kCombinationFloor;
     const double k = 1.0 / agreement;
-    const double tildeI = m(i, cTilde);
-    const double barI = m(i, cBar);
-    for (int g = 0; g < n; ++g) {
-      const double mi = m(i, g);
-      mass[g] = k * (mass[g] * (mi + tildeI + barI) + (bar + tilde) * mi);
+    const double tildeI = row[cTilde];
+    const double barI = row[cBar];
+    const double keep = bar + tilde;
+    for (g = 0; g < n; ++g) {
+      const double mi = row[g];
+      mass[g] = k * (mass[g] * (mi + tildeI + barI) + keep * mi);
     }
     tilde = k * (tilde * (tildeI + barI) + bar * tildeI);
     bar = k * bar * barI;
@@ -66,6 +86,54 @@ void CombineEvidence(std::span<double> weights, std::span<const double> beliefs,
   for (int g = 0; g < n; ++g) result[static_cast<size_t>(g)] = mass[g] / d;
   result[static_cast<size_t>(n)] = tilde / d;
 }
+
+}  // namespace
+
+void CombineEvidence(std::span<double> weights, std::span<const double> beliefs, int nGrades,
+                     std::span<double> result) {
+  const int nChildren = static_cast<int>(weights.size());
+  const int n = nGrades;
+  if (nChildren < 1 || n < 1 || n > kMaxGrades) return;
+  if (beliefs.size() < static_cast<size_t>(nChildren) * static_cast<size_t>(n)) return;
+  if (result.size() < static_cast<size_t>(n + 1)) return;
+  const double* table = beliefs.data();
+  Combine(weights, n, [table, n](int i) { return table + static_cast<size_t>(i) * static_cast<size_t>(n); },
+          result);
+}
+
+namespace {
+
+// beta(j) = sum over t of d(t) * M(t, j). Four columns at a time, so that
+// the four sums stay in registers.
+void MultiplyByMatrix(const double* d, int n, const double (*matrix)[kMaxGrades], int nCols,
+                      double* beta) {
+  int j = 0;
+  for (; j + 4 <= nCols; j += 4) {
+    double a0 = 0.0;
+    double a1 = 0.0;
+    double a2 = 0.0;
+    double a3 = 0.0;
+    for (int t = 0; t < n; ++t) {
+      const double dt = d[t];
+      const double* row = matrix[t] + j;
+      a0 += dt * row[0];
+      a1 += dt * row[1];
+      a2 += dt * row[2];
+      a3 += dt * row[3];
+    }
+    beta[j] = a0;
+    beta[j + 1] = a1;
+    beta[j + 2] = a2;
+    beta[j + 3] = a3;
+  }
+  for (; j < nCols; ++j) {
+    double a = 0.0;
+    for (int t = 0; t < n; ++t) a += d[t] * matrix[t][j];
+    beta[j] = a;
+  }
+}
+
+}  // namespace
 
 void TransformToFatherGrades(const CAssessment& child, int nFatherGrades, double* beta) {
   const SGradeTable& g = child.Grades();
@@ -83,12 +151,12 @@ void TransformToFatherGrades(const CAssessment& child, int nFatherGrades, double
       return;
     }
     const double r = (g.m_dGradeValue[b.m_nHigh] - x) / span;
-    const long double dLow = r;
-    const long double dHigh = 1.0 - r;
+    const double dLow = r;
+    const double dHigh = 1.0 - r;
     const double* low = g.m_dConversion[b.m_nLow];
     const double* high = g.m_dConversion[b.m_nHigh];
     for (int j = 0; j < nFather; ++j) {
-      beta[j] = static_cast<double>(dLow * low[j] + dHigh * high[j]);
+      beta[j] = dLow * low[j] + dHigh * high[j];
     }
     return;
   }
@@ -96,32 +164,27 @@ void TransformToFatherGrades(const CAssessment& child, int nFatherGrades, double
   double spread[kMaxGrades];
   const double* d = child.m_dBelief;
   if (child.m_nType == QuantitativeUncertain) {
-    long double acc[kMaxGrades] = {};
+    double acc[kMaxGrades] = {};
     const int count = UsedCount(child.m_nPossibleValues);
+    const SBracketStart start = BracketStart(values);
     for (int v = 0; v < count; ++v) {
       const double x = child.m_dPossibleValue[v];
-      const long double p = child.m_dBelief[v];
-      const SBracket b = BracketValue(values, x);
+      const double p = child.m_dBelief[v];
+      const SBracket b = BracketFrom(start, values, x);
       const double span = g.m_dGradeValue[b.m_nHigh] - g.m_dGradeValue[b.m_nLow];
       if (b.m_nLow == b.m_nHigh || span == 0.0) {
         acc[b.m_nLow] += p;
       } else {
         const double r = (g.m_dGradeValue[b.m_nHigh] - x) / span;
-        acc[b.m_nLow] += static_cast<long double>(r) * p;
-        acc[b.m_nHigh] += static_cast<long double>(1.0 - r) * p;
+        acc[b.m_nLow] += r * p;
+        acc[b.m_nHigh] += (1.0 - r) * p;
       }
     }
-    for (int t = 0; t < n; ++t) spread[t] = static_cast<double>(acc[t]);
+    for (int t = 0; t < n; ++t) spread[t] = acc[t];
     d = spread;
   }
 
-  long double acc[kMaxGrades] = {};
-  for (int t = 0; t < n; ++t) {
-    const long double dt = d[t];
-    const double* row = g.m_dConversion[t];
-    for (int j = 0; j < nFather; ++j) acc[j] += dt * row[j];
-  }
-  for (int j = 0; j < nFather; ++j) beta[j] = static_cast<double>(acc[j]);
+  MultiplyByMatrix(d, n, g.m_dConversion, nFather, beta);
 }
 
 namespace {
@@ -152,16 +215,15 @@ void Aggregate(CAlternative& alternative, int k, const int* children, int nChild
   CAssessment& father = alternative.m_assessments[k];
   const int n = UsedCount(father.m_nGrades);
   double weights[kAttributeSlots];
-  double beliefs[kAttributeSlots * kMaxGrades];
-  for (int row = 0; row < nChildren; ++row) {
-    const CAssessment& child = alternative.m_assessments[children[row]];
-    weights[row] = child.m_dWeight;
-    TransformToFatherGrades(child, n, beliefs + row * n);
-  }
+  for (int row = 0; row < nChildren; ++row) weights[row] = alternative.m_assessments[children[row]].m_dWeight;
+  double beta[kMaxGrades];
   double result[kMaxGrades + 1];
-  CombineEvidence(std::span<double>(weights, static_cast<size_t>(nChildren)),
-                  std::span<const double>(beliefs, static_cast<size_t>(nChildren * n)), n,
-                  std::span<double>(result, static_cast<size_t>(n + 1)));
+  Combine(std::span<double>(weights, static_cast<size_t>(nChildren)), n,
+          [&](int row) {
+            TransformToFatherGrades(alternative.m_assessments[children[row]], n, beta);
+            return static_cast<const double*>(beta);
+          },
+          std::span<double>(result, static_cast<size_t>(n + 1)));
   std::copy(result, result + n, father.m_dBelief);
   UtilityInterval(alternative, k);
   father.m_bAssessed = true;
@@ -219,7 +281,14 @@ void Walk(CAlternative& alternative, int k, const SChildLists& lists) {
 // Step 1 of every evaluation: all marks settled, all results stale, every
 // bottom attribute assessed from its own input.
 void AssessBottomAttributes(CAlternative& alternative, int last) {
+  // The records are read in order, each in full: ask for the next ones
+  // ahead, since an alternative's records are rarely still in the cache.
+  constexpr int kAhead = 4;
   for (int i = 0; i <= last; ++i) {
+    if (i + kAhead <= last) {
+      const char* ahead = reinterpret_cast<const char*>(&alternative.m_assessments[i + kAhead]);
+      for (size_t line = 0; line < sizeof(CAssessment); line += 64) __builtin_prefetch(ahead + line);
+    }
     CAssessment& r = alternative.m_assessments[i];
     r.m_nMark = kMarkSettled;
     r.m_bAssessed = false;

@@ -29,6 +29,17 @@ class CMatrix {
     return m_pData[r * m_nCols + c];
   }
 
+  // Row r as a pointer to its Cols() elements; checks r once, so that a
+  // loop over the row need not check every element.
+  double* Row(int r) {
+    if (r < 0 || r >= m_nRows) SubscriptOverflow(r, 0);
+    return m_pData + r * m_nCols;
+  }
+  const double* Row(int r) const {
+    if (r < 0 || r >= m_nRows) SubscriptOverflow(r, 0);
+    return m_pData + r * m_nCols;
+  }
+
   void Fill(double d);
 
  private:

@@ -23,10 +23,25 @@ struct SBracket {
 // extreme grade values is clamped to the extreme grade.
 SBracket BracketValue(std::span<const double> values, double x);
 
+// BracketValue in its two passes. The first does not depend on the value,
+// so the brackets of several values on one scale can share it.
+struct SBracketStart {
+  int m_nLow = 0;
+  int m_nHigh = 0;
+  double m_dLowValue = 0.0;
+  double m_dHighValue = 0.0;
+};
+SBracketStart BracketStart(std::span<const double> values);
+SBracket BracketFrom(const SBracketStart& start, std::span<const double> values, double x);
+
 // The utility of a value on the attribute's piecewise linear value scale
 // (grade values to grade utilities).
 double ValueToUtility(const CAttribute& attribute, double x);
 double ValueToUtility(const CAlternative& alternative, int nAttribute, double x);
+// The same with the first bracketing pass over the attribute's grade values
+// done once (ValueScaleStart) for several values.
+SBracketStart ValueScaleStart(const CAttribute& attribute);
+double ValueToUtility(const CAttribute& attribute, const SBracketStart& scale, double x);
 
 // The minimum, maximum and average utility of record k from its belief
 // degrees on its grades: the unassigned degree goes to the best grade for
