@@ -211,7 +211,8 @@ void BM_RankOnRecordsByScan(benchmark::State& state) {
           chosen = &alt;
         }
       }
-      const int ranking = position > 1 && best - previous >= -kRankingTolerance ? previousRanking : position;
+      const int ranking =
+          position > 1 && best - previous >= -kRankingTolerance ? previousRanking : position;
       chosen->m_nRanking = ranking;
       chosen->m_nSelection = 1;
       previous = best;
@@ -314,7 +315,8 @@ void AggregateByValue(CAlternative& alt, int k) {
     weights.push_back(c.m_dWeight);
     std::vector<double> row(static_cast<size_t>(n));
     for (int j = 0; j < n; ++j) {
-      for (int t = 0; t < c.m_nGrades; ++t) row[static_cast<size_t>(j)] += c.m_dBelief[t] * c.ConversionEntry(t, j);
+      for (int t = 0; t < c.m_nGrades; ++t)
+        row[static_cast<size_t>(j)] += c.m_dBelief[t] * c.ConversionEntry(t, j);
     }
     beta.push_back(row);
   }

@@ -135,9 +135,9 @@ bool RunConvertGradesEditor(CMADMDoc& doc) {
     for (;;) {
       bool bAnyConfirmed = false;
       for (int p = 0; p < pages; ++p) {
-        CConvertGradesPresenter page(child, father, i, p,
-                                     std::span<const double>(matrix[i], static_cast<size_t>(nFather)),
-                                     comments[static_cast<size_t>(i)]);
+        CConvertGradesPresenter page(
+            child, father, i, p, std::span<const double>(matrix[i], static_cast<size_t>(nFather)),
+            comments[static_cast<size_t>(i)]);
         const bool bConfirmed = ThePrompter().RunModal(page);
         // The comment was confirmed in its own window.
         comments[static_cast<size_t>(i)] = page.Comment();

@@ -41,7 +41,9 @@ class CConvertGradesPresenter : public CDialogPresenter {
   // The father grade of row 0, and the rows on this page.
   int FirstFatherGrade() const { return m_nPage * kPageRows; }
   int Rows() const { return m_nRows; }
-  const std::string& FatherGradeName(int row) const { return m_fatherGradeNames[static_cast<size_t>(row)]; }
+  const std::string& FatherGradeName(int row) const {
+    return m_fatherGradeNames[static_cast<size_t>(row)];
+  }
 
   // The degree texts as typed or picked ("Is equivalent to").
   std::string m_strDegree[kPageRows];

@@ -120,7 +120,8 @@ bool RunConvertValuesEditor(CMADMDoc& doc) {
     bLastConfirmed = ThePrompter().RunModal(page);
     // However the page closed, its values went through the closing check.
     page.Close();
-    for (int row = 0; row < page.Rows(); ++row) values[page.FirstFatherGrade() + row] = page.Value(row);
+    for (int row = 0; row < page.Rows(); ++row)
+      values[page.FirstFatherGrade() + row] = page.Value(row);
     comments = page.m_strComments;
   }
   if (!bLastConfirmed) return false;

@@ -42,7 +42,9 @@ class CConvertValuesPresenter : public CDialogPresenter {
   int PageCount() const { return PageCount(m_nFatherGrades); }
   int FirstFatherGrade() const { return m_nPage * kPageRows; }
   int Rows() const { return m_nRows; }
-  const std::string& FatherGradeName(int row) const { return m_fatherGradeNames[static_cast<size_t>(row)]; }
+  const std::string& FatherGradeName(int row) const {
+    return m_fatherGradeNames[static_cast<size_t>(row)];
+  }
 
   // The value texts as typed, and the comment text of the dialog.
   std::string m_strValue[kPageRows];

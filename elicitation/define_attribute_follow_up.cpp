@@ -23,8 +23,10 @@ void Open(const std::function<void(CMADMDoc&)>& hook, CMADMDoc& doc) {
 // The editor of a rule-based conversion: father grades for a qualitative
 // attribute, values for a quantitative one.
 void OpenRuleEditor(CMADMDoc& doc) {
-  if (IsQuantitativeType(doc.CurrentAttributeRef().m_nType)) RunConvertValuesEditor(doc);
-  else RunConvertGradesEditor(doc);
+  if (IsQuantitativeType(doc.CurrentAttributeRef().m_nType))
+    RunConvertValuesEditor(doc);
+  else
+    RunConvertGradesEditor(doc);
 }
 
 // The manual conversion of the current attribute: its utilities for a
@@ -45,7 +47,8 @@ void SpreadGradeValues(CAttribute& a, int n) {
     g.m_dGradeValue[0] = a.m_dBest;
     return;
   }
-  for (int i = 0; i < n; ++i) g.m_dGradeValue[i] = a.m_dWorst + (a.m_dBest - a.m_dWorst) * i / (n - 1);
+  for (int i = 0; i < n; ++i)
+    g.m_dGradeValue[i] = a.m_dWorst + (a.m_dBest - a.m_dWorst) * i / (n - 1);
 }
 
 // Utilities in equal steps from 0 (first grade) to 1 (last grade). A single
@@ -73,17 +76,23 @@ void AssociateValues(CMADMDoc& doc, int k, const SAttributeDialogOpeners& opener
   const int n = UsedCount(a.m_nGrades);
   SpreadGradeValues(a, n);
   const int f = FatherOf(doc, k);
-  if (a.m_nConversion == ByRule && f >= 0) CopyUtilities(a, doc.Attribute(f), n);
-  else StepUtilities(a, n);
+  if (a.m_nConversion == ByRule && f >= 0)
+    CopyUtilities(a, doc.Attribute(f), n);
+  else
+    StepUtilities(a, n);
   RulesFromUtilities(doc, k);
-  const EAnswer answer = Ask(
-      std::string("You have modified the best and/or the worst value for the following attribute:\n") +
-      "<" + a.m_strName + ">.\n" +
-      "The values of the attribute need to be associated with the grades of its father attribute.\n\n" +
-      "To associate manually, click Yes.\n" + "To accept default association, click No.");
+  const EAnswer answer =
+      Ask(std::string(
+              "You have modified the best and/or the worst value for the following attribute:\n") +
+          "<" + a.m_strName + ">.\n" +
+          "The values of the attribute need to be associated with the grades of its father "
+          "attribute.\n\n" +
+          "To associate manually, click Yes.\n" + "To accept default association, click No.");
   if (answer == EAnswer::Yes) {
-    if (a.m_nConversion == ByUtility) Open(openers.m_assignUtilitiesDirectly, doc);
-    else RunConvertValuesEditor(doc);
+    if (a.m_nConversion == ByUtility)
+      Open(openers.m_assignUtilitiesDirectly, doc);
+    else
+      RunConvertValuesEditor(doc);
   }
   doc.Attribute(k).m_bRangeChanged = false;
 }
@@ -108,15 +117,17 @@ void ConvertGrades(CMADMDoc& doc, int k, const SAttributeDialogOpeners& openers)
     }
     RulesFromUtilities(doc, c);
   }
-  if (Ask(std::string("You have modified the evaluation grades for the following attribute:\n") + "<" +
-          a.m_strName + ">.\n" + "These grades need to be converted to the grades of its father attribute.\n\n" +
+  if (Ask(std::string("You have modified the evaluation grades for the following attribute:\n") +
+          "<" + a.m_strName + ">.\n" +
+          "These grades need to be converted to the grades of its father attribute.\n\n" +
           "To convert manually, click Yes.\n" + "To accept default conversion, click No.") ==
       EAnswer::Yes) {
     OpenManualConversion(doc, openers);
   }
   if (doc.Attribute(k).m_nChildren > 0 &&
       Ask(std::string("As you have modified the evaluation grades for the attribute:\n") + "<" +
-          a.m_strName + ">. \n" + "The grades of its child attributes need to be converted as well.\n\n" +
+          a.m_strName + ">. \n" +
+          "The grades of its child attributes need to be converted as well.\n\n" +
           "To convert manually, click Yes.\n" + "To accept default conversion, click No.") ==
           EAnswer::Yes) {
     for (int c = 0; c <= doc.LastAttribute(); ++c) {
@@ -137,8 +148,10 @@ void RunDefinitionFollowUp(CMADMDoc& doc, const SAttributeDialogOpeners& openers
 
   if (a.m_bOpenConversion) {
     if (k != 0) {
-      if (a.m_nConversion == ByUtility) Open(openers.m_selectUtilityMethods, doc);
-      else OpenRuleEditor(doc);
+      if (a.m_nConversion == ByUtility)
+        Open(openers.m_selectUtilityMethods, doc);
+      else
+        OpenRuleEditor(doc);
     }
     a.m_bOpenConversion = false;
   }
@@ -158,9 +171,8 @@ void RunDefinitionFollowUp(CMADMDoc& doc, const SAttributeDialogOpeners& openers
 }
 
 bool RunDefineAttributeCommand(CMADMDoc& doc, const SAttributeDialogOpeners& openers) {
-  const bool bConfirmed = RunDefineAttributeDialog(doc, [&doc, &openers] {
-    Open(openers.m_defineGrades, doc);
-  });
+  const bool bConfirmed =
+      RunDefineAttributeDialog(doc, [&doc, &openers] { Open(openers.m_defineGrades, doc); });
   if (bConfirmed) RunDefinitionFollowUp(doc, openers);
   return bConfirmed;
 }

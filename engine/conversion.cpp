@@ -78,8 +78,10 @@ void RulesFromUtilities(CMADMDoc& doc, int k) {
 }
 
 void ApplyConversionRule(CMADMDoc& doc, int k) {
-  if (doc.Attribute(k).m_nConversion == ByUtility) RulesFromUtilities(doc, k);
-  else UtilitiesFromRules(doc, k);
+  if (doc.Attribute(k).m_nConversion == ByUtility)
+    RulesFromUtilities(doc, k);
+  else
+    UtilitiesFromRules(doc, k);
 }
 
 void PropagateRules(CMADMDoc& doc, int k) {

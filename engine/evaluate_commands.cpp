@@ -11,7 +11,9 @@ namespace zev {
 
 namespace {
 
-void RefreshResults(CMADMDoc& doc) { doc.Notify({EDocChange::Results, doc.CurrentAttribute(), -1}); }
+void RefreshResults(CMADMDoc& doc) {
+  doc.Notify({EDocChange::Results, doc.CurrentAttribute(), -1});
+}
 
 // Prepares and evaluates every alternative in list order; the document
 // ends showing the last one's values.
@@ -87,7 +89,8 @@ void EvaluateAndRankKeepingMarks(CMADMDoc& doc) {
     selections.push_back(doc.Alternative(pos).m_nSelection);
   }
   EvaluateAndRank(doc);
-  for (int i = 0; i <= doc.LastAttribute(); ++i) doc.Attribute(i).m_nMark = marks[static_cast<size_t>(i)];
+  for (int i = 0; i <= doc.LastAttribute(); ++i)
+    doc.Attribute(i).m_nMark = marks[static_cast<size_t>(i)];
   for (int pos = 0; pos < doc.AlternativeCount(); ++pos) {
     doc.Alternative(pos).m_nSelection = selections[static_cast<size_t>(pos)];
   }

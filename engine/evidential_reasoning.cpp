@@ -97,8 +97,10 @@ void CombineEvidence(std::span<double> weights, std::span<const double> beliefs,
   if (beliefs.size() < static_cast<size_t>(nChildren) * static_cast<size_t>(n)) return;
   if (result.size() < static_cast<size_t>(n + 1)) return;
   const double* table = beliefs.data();
-  Combine(weights, n, [table, n](int i) { return table + static_cast<size_t>(i) * static_cast<size_t>(n); },
-          result);
+  Combine(
+      weights, n,
+      [table, n](int i) { return table + static_cast<size_t>(i) * static_cast<size_t>(n); },
+      result);
 }
 
 namespace {
@@ -211,15 +213,17 @@ void Aggregate(CAlternative& alternative, int k, const int* children, int nChild
   CAssessment& father = alternative.m_assessments[k];
   const int n = UsedCount(father.m_nGrades);
   double weights[kAttributeSlots];
-  for (int row = 0; row < nChildren; ++row) weights[row] = alternative.m_assessments[children[row]].m_dWeight;
+  for (int row = 0; row < nChildren; ++row)
+    weights[row] = alternative.m_assessments[children[row]].m_dWeight;
   double beta[kMaxGrades];
   double result[kMaxGrades + 1];
-  Combine(std::span<double>(weights, static_cast<size_t>(nChildren)), n,
-          [&](int row) {
-            TransformToFatherGrades(alternative.m_assessments[children[row]], n, beta);
-            return static_cast<const double*>(beta);
-          },
-          std::span<double>(result, static_cast<size_t>(n + 1)));
+  Combine(
+      std::span<double>(weights, static_cast<size_t>(nChildren)), n,
+      [&](int row) {
+        TransformToFatherGrades(alternative.m_assessments[children[row]], n, beta);
+        return static_cast<const double*>(beta);
+      },
+      std::span<double>(result, static_cast<size_t>(n + 1)));
   std::copy(result, result + n, father.m_dBelief);
   UtilityInterval(alternative, k);
   father.m_bAssessed = true;
@@ -283,7 +287,8 @@ void AssessBottomAttributes(CAlternative& alternative, int last) {
   for (int i = 0; i <= last; ++i) {
     if (i + kAhead <= last) {
       const char* ahead = reinterpret_cast<const char*>(&alternative.m_assessments[i + kAhead]);
-      for (size_t line = 0; line < sizeof(CAssessment); line += 64) __builtin_prefetch(ahead + line);
+      for (size_t line = 0; line < sizeof(CAssessment); line += 64)
+        __builtin_prefetch(ahead + line);
     }
     CAssessment& r = alternative.m_assessments[i];
     r.m_nMark = kMarkSettled;

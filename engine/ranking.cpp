@@ -49,7 +49,8 @@ class CBestTree {
       // A score that is not a number never beats anything.
       m_tree[m_nLeaves + i] = std::isnan(scores[i]) ? kRemoved : scores[i];
     }
-    for (size_t k = m_nLeaves - 1; k >= 1; --k) m_tree[k] = std::max(m_tree[2 * k], m_tree[2 * k + 1]);
+    for (size_t k = m_nLeaves - 1; k >= 1; --k)
+      m_tree[k] = std::max(m_tree[2 * k], m_tree[2 * k + 1]);
   }
 
   void Remove(size_t i) {

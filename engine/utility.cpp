@@ -49,7 +49,8 @@ SBracket BracketValue(std::span<const double> values, double x) {
 double ValueToUtility(const CAttribute& attribute, const SBracketStart& start, double x) {
   const SGradeTable& g = attribute.Grades();
   const int n = UsedCount(attribute.m_nGrades);
-  const SBracket b = BracketFrom(start, std::span<const double>(g.m_dGradeValue, static_cast<size_t>(n)), x);
+  const SBracket b =
+      BracketFrom(start, std::span<const double>(g.m_dGradeValue, static_cast<size_t>(n)), x);
   const double uLow = g.m_dGradeUtility[b.m_nLow];
   if (b.m_nLow == b.m_nHigh) return uLow;
   const double span = g.m_dGradeValue[b.m_nHigh] - g.m_dGradeValue[b.m_nLow];
@@ -60,7 +61,8 @@ double ValueToUtility(const CAttribute& attribute, const SBracketStart& start, d
 
 SBracketStart ValueScaleStart(const CAttribute& attribute) {
   const int n = UsedCount(attribute.m_nGrades);
-  return BracketStart(std::span<const double>(attribute.Grades().m_dGradeValue, static_cast<size_t>(n)));
+  return BracketStart(
+      std::span<const double>(attribute.Grades().m_dGradeValue, static_cast<size_t>(n)));
 }
 
 double ValueToUtility(const CAttribute& attribute, double x) {

@@ -1,10 +1,9 @@
-#include "elicitation/convert_grades_presenter.h"
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
+#include "elicitation/convert_grades_presenter.h"
 #include "elicitation/text_presenter.h"
 #include "engine/conversion.h"
 #include "model/format.h"
@@ -67,7 +66,8 @@ TEST(ConvertGradesEditor, TopAttributeNeedsNoConversion) {
   SGradesModel m(5);
   m.doc.SetCurrentAttribute(0);
   EXPECT_FALSE(RunConvertGradesEditor(m.doc));
-  EXPECT_EQ(m.user.OnlyText(), "Top Attribute is the top attribute.\nNo grade conversion is needed.");
+  EXPECT_EQ(m.user.OnlyText(),
+            "Top Attribute is the top attribute.\nNo grade conversion is needed.");
   EXPECT_EQ(m.user.Last().m_icon, EIcon::Warning);
   EXPECT_TRUE(m.user.Dialogs().empty());
 }
@@ -83,9 +83,9 @@ TEST(ConvertGradesEditor, PagesOfNineFatherGrades) {
 
 TEST(ConvertGradesEditor, PresetDegreesInTheirOrder) {
   EXPECT_EQ(P::DegreeChoices(),
-            (std::vector<std::string>{"0", "1", "0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7",
-                                      "0.8", "0.9", "0.05", "0.15", "0.25", "0.35", "0.45",
-                                      "0.55", "0.65", "0.75", "0.85", "0.95"}));
+            (std::vector<std::string>{"0",    "1",    "0.1",  "0.2",  "0.3",  "0.4",  "0.5",
+                                      "0.6",  "0.7",  "0.8",  "0.9",  "0.05", "0.15", "0.25",
+                                      "0.35", "0.45", "0.55", "0.65", "0.75", "0.85", "0.95"}));
 }
 
 TEST(ConvertGradesEditor, NineGradesOnePageWithDegreeAndPageTotalChecks) {
@@ -115,9 +115,10 @@ TEST(ConvertGradesEditor, NineGradesOnePageWithDegreeAndPageTotalChecks) {
   });
   m.user.OnDialog("ConvertGrades", Page({{8, "1"}}));
   EXPECT_TRUE(RunConvertGradesEditor(m.doc));
-  EXPECT_EQ(m.user.Texts(), (std::vector<std::string>{"A degree is a positive real number\nbetween zero and one.",
-                                                      "A degree is a positive real number\nbetween zero and one.",
-                                                      "The total degree must be one."}));
+  EXPECT_EQ(m.user.Texts(),
+            (std::vector<std::string>{"A degree is a positive real number\nbetween zero and one.",
+                                      "A degree is a positive real number\nbetween zero and one.",
+                                      "The total degree must be one."}));
   CAttribute& c = m.Child();
   EXPECT_EQ(c.ConversionEntry(0, 3), 0.5);
   EXPECT_EQ(c.ConversionEntry(0, 4), 0.5);
@@ -265,8 +266,8 @@ TEST(ConvertGradesEditor, ButtonsShowTextsAndTheCommentWindowIsStored) {
   });
   m.user.OnDialog("ConvertGrades", Page({{1, "1"}}));
   EXPECT_TRUE(RunConvertGradesEditor(m.doc));
-  EXPECT_EQ(m.user.Texts(),
-            (std::vector<std::string>{"Child text", "Father text", "Low means low", "F2 means two"}));
+  EXPECT_EQ(m.user.Texts(), (std::vector<std::string>{"Child text", "Father text", "Low means low",
+                                                      "F2 means two"}));
   EXPECT_EQ(m.Child().ConversionComment(0), "Low is the worst");
   EXPECT_EQ(m.Child().ConversionComment(1), "No comment for the conversion is provided.");
 }

@@ -1,10 +1,9 @@
-#include "elicitation/convert_values_presenter.h"
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
+#include "elicitation/convert_values_presenter.h"
 #include "engine/conversion.h"
 #include "model/format.h"
 #include "tests/support/model_builders.h"

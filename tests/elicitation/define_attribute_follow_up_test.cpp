@@ -1,9 +1,9 @@
 #include "elicitation/define_attribute_follow_up.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "elicitation/convert_grades_presenter.h"
 #include "elicitation/convert_values_presenter.h"

@@ -1,10 +1,10 @@
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cmath>
 #include <numeric>
 #include <random>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "engine/evidential_reasoning.h"
 
@@ -109,7 +109,8 @@ TEST(CombineEvidence, CompleteConflictCapsTheNormalisation) {
 
 std::vector<std::vector<double>> RandomRows(std::mt19937_64& rng, int l, int n) {
   std::uniform_real_distribution<double> unit(0.0, 1.0);
-  std::vector<std::vector<double>> rows(static_cast<size_t>(l), std::vector<double>(static_cast<size_t>(n)));
+  std::vector<std::vector<double>> rows(static_cast<size_t>(l),
+                                        std::vector<double>(static_cast<size_t>(n)));
   for (auto& row : rows) {
     double total = 0.0;
     for (double& d : row) {

@@ -1,8 +1,8 @@
 #include "engine/conversion.h"
 
-#include <vector>
-
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "tests/support/model_builders.h"
 #include "tests/support/scripted_user.h"

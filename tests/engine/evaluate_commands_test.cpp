@@ -1,8 +1,8 @@
 #include "engine/evaluate_commands.h"
 
-#include <vector>
-
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "engine/conversion.h"
 #include "tests/support/model_builders.h"
@@ -13,7 +13,9 @@ namespace {
 
 class CChangeLog : public CDocObserver {
  public:
-  void OnDocumentChanged(CMADMDoc&, const SDocChange& change) override { m_changes.push_back(change); }
+  void OnDocumentChanged(CMADMDoc&, const SDocChange& change) override {
+    m_changes.push_back(change);
+  }
   int Count(EDocChange kind) const {
     int n = 0;
     for (const SDocChange& c : m_changes) n += c.m_kind == kind;
@@ -60,7 +62,8 @@ struct SCommandModel {
   }
   std::vector<int> Rankings() const {
     std::vector<int> r;
-    for (int pos = 0; pos < doc.AlternativeCount(); ++pos) r.push_back(doc.Alternative(pos).m_nRanking);
+    for (int pos = 0; pos < doc.AlternativeCount(); ++pos)
+      r.push_back(doc.Alternative(pos).m_nRanking);
     return r;
   }
 };
@@ -113,7 +116,8 @@ TEST(EvaluateAndRank, SilentAndWithoutPropagation) {
 
 TEST(EvaluateAndRankKeepingMarks, MarksAndSelectionsAreAsBefore) {
   SCommandModel m;
-  for (int i = 0; i <= m.doc.LastAttribute(); ++i) m.doc.Attribute(i).m_nMark = static_cast<std::uint16_t>(i + 1);
+  for (int i = 0; i <= m.doc.LastAttribute(); ++i)
+    m.doc.Attribute(i).m_nMark = static_cast<std::uint16_t>(i + 1);
   m.doc.Alternative(1).m_nSelection = 1;
   EvaluateAndRankKeepingMarks(m.doc);
   EXPECT_EQ(m.Rankings(), (std::vector<int>{2, 1, 3}));

@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
+
 #include <cstring>
 #include <random>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "engine/conversion.h"
 #include "engine/evaluate_commands.h"
@@ -55,8 +55,10 @@ void LiteralStepOne(CAlternative& alt) {
 void LiteralEvaluateFrom(CAlternative& alt, int k) {
   LiteralStepOne(alt);
   int calls = 0;
-  if (alt.m_assessments[k].m_nChildren > 0) LiteralEvaluateAttribute(alt, k, calls);
-  else InputInterval(alt, k);
+  if (alt.m_assessments[k].m_nChildren > 0)
+    LiteralEvaluateAttribute(alt, k, calls);
+  else
+    InputInterval(alt, k);
 }
 
 bool Same(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
@@ -204,7 +206,8 @@ TEST(EvaluateAll, WeightsAreUsedRoundedToFourDecimals) {
   std::vector<double> rows = {0, 0.6, 0.2, 0, 0.5, 0.5};
   std::vector<double> result(4);
   CombineEvidence(weights, rows, 3, result);
-  for (int g = 0; g < 3; ++g) EXPECT_NEAR(alt.Record(0).m_dBelief[g], result[static_cast<size_t>(g)], 1e-15);
+  for (int g = 0; g < 3; ++g)
+    EXPECT_NEAR(alt.Record(0).m_dBelief[g], result[static_cast<size_t>(g)], 1e-15);
 }
 
 TEST(EvaluateAll, EqualThirdsNormaliseToAThird) {
@@ -394,7 +397,8 @@ void RandomModel(std::mt19937_64& rng, CMADMDoc& doc, CAlternative*& alt) {
       g.m_dGradeValue[k] = rng() % 2 ? 100.0 * k / 6 : 100.0 - 100.0 * k / 6;
       g.m_dGradeUtility[k] = unit(rng);
       double total = 0;
-      for (int j = 0; j < kMaxGrades; ++j) total += (g.m_dConversion[k][j] = unit(rng) < 0.5 ? 0 : unit(rng));
+      for (int j = 0; j < kMaxGrades; ++j)
+        total += (g.m_dConversion[k][j] = unit(rng) < 0.5 ? 0 : unit(rng));
       for (int j = 0; j < kMaxGrades; ++j) g.m_dConversion[k][j] /= total > 0 ? total : 1;
     }
   }

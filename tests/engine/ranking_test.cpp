@@ -1,11 +1,11 @@
 #include "engine/ranking.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <limits>
 #include <random>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "tests/support/scripted_user.h"
 
@@ -128,7 +128,8 @@ CMADMDoc& DocWithScores(CMADMDoc& doc, const std::vector<double>& values, std::u
 
 std::vector<int> Rankings(const CMADMDoc& doc) {
   std::vector<int> r;
-  for (int pos = 0; pos < doc.AlternativeCount(); ++pos) r.push_back(doc.Alternative(pos).m_nRanking);
+  for (int pos = 0; pos < doc.AlternativeCount(); ++pos)
+    r.push_back(doc.Alternative(pos).m_nRanking);
   return r;
 }
 

@@ -1,8 +1,8 @@
 #include "engine/utility.h"
 
-#include <vector>
-
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace zev {
 namespace {
@@ -41,7 +41,7 @@ TEST(BracketValue, ValuesBeyondTheEndsAreClamped) {
 
 TEST(BracketValue, DecreasingAndUnsortedScalesBehaveAlike) {
   SBracket b = Bracket({30, 20, 10}, 15);
-  EXPECT_EQ(b.m_nLow, 2);  // value 10
+  EXPECT_EQ(b.m_nLow, 2);   // value 10
   EXPECT_EQ(b.m_nHigh, 1);  // value 20
   b = Bracket({30, 20, 10}, 40);
   EXPECT_EQ(b.m_nLow, 0);
