@@ -1,5 +1,6 @@
 #include "engine/ranking.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
