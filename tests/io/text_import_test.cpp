@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/evaluate_commands.h"
 #include "tests/support/model_builders.h"
 #include "tests/support/scripted_user.h"
 
@@ -96,6 +97,27 @@ TEST_F(TextImportTest, ExampleFileIsStoredAndReportedAsSuccess) {
   EXPECT_FALSE(m_doc.IsModified());
   EXPECT_DOUBLE_EQ(Record(1, m_nPrice).m_dValue, 12500);  // its default midpoint
   EXPECT_DOUBLE_EQ(Record(1, m_nComfort).m_dBelief[3], 0.0);
+}
+
+// Without the one-point distribution the attribute's own utility would
+// still come from the value held before the import.
+TEST(TextImportEvaluationTest, ImportedValueIsWhatTheNextEvaluationUses) {
+  CMADMDoc doc;
+  doc.OnNewDocument();
+  test::BuildHierarchy(doc, {"Q", "R"});
+  doc.Attribute(1).m_nType = Quantitative;  // best 1, worst 0, grade values 0 .. 1
+  doc.AddAlternativeCommand();              // its value: the midpoint 0.5
+  CScriptedUser user;
+  ImportTextData(doc, "ALTERNATIVE NAME: {Alternative 2} ATTRIBUTE NAME: {Q} TYPE: QUANTITATIVE "
+                      "VALUE: 0.75");
+  EXPECT_EQ(user.OnlyText(), kTextImportSuccess);
+  EvaluateAndRank(doc);
+  const CAssessment& q = doc.Alternative(1).Record(1);
+  EXPECT_DOUBLE_EQ(q.m_dAvgUtility, 0.75);
+  EXPECT_DOUBLE_EQ(q.m_dMaxUtility, 0.75);
+  EXPECT_DOUBLE_EQ(q.m_dMinUtility, 0.75);
+  // And the top sees Good (value 0.75) from Q.
+  EXPECT_GT(doc.Alternative(1).Record(0).m_dBelief[3], 0.0);
 }
 
 TEST_F(TextImportTest, FieldWordsWithoutColonAndLineStructureDoNotMatter) {
