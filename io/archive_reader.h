@@ -19,6 +19,7 @@ namespace zev {
 // caller may chain reads and look at Failed() afterwards.
 class CArchiveReader {
  public:
+  // The bytes must outlive the reader.
   explicit CArchiveReader(std::string_view bytes) : m_bytes(bytes) {}
 
   bool ReadWord(std::uint16_t& n);

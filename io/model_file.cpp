@@ -214,7 +214,13 @@ bool CModelReader::ReadAttribute(int i, CAttribute& a, SAttributeOffsets& at) {
   };
   if (!link(a.m_nIndex, at.m_nIndex, "own index", 0, m_nLast)) return false;
   if (i == 0) {
-    if (!link(a.m_nFather, at.m_nFather, "father", -1, -1)) return false;
+    at.m_nFather = m_in.Offset();
+    if (!m_in.ReadInt(v)) return false;
+    if (v != -1) {
+      return m_in.Fail("the top attribute names the attribute " + Decimal(v) + " as its father",
+                       at.m_nFather);
+    }
+    a.m_nFather = -1;
   } else if (!link(a.m_nFather, at.m_nFather, "father", 0, m_nLast)) {
     return false;
   }

@@ -77,7 +77,8 @@ TEST(ArchivePrimitives, CountsEscapeAt0xFFFF) {
 TEST(ArchivePrimitives, UnicodeTextsAreConvertedToCodePage1252) {
   // Marker, then 4 UTF-16 units: the euro sign, 'a', and a surrogate pair
   // for a character code page 1252 does not have.
-  CArchiveReader in(Hex("FF FE FF 04  AC 20 61 00 3D D8 00 DE"));
+  const std::string euro = Hex("FF FE FF 04  AC 20 61 00 3D D8 00 DE");
+  CArchiveReader in(euro);
   CText s;
   ASSERT_TRUE(in.ReadString(s));
   EXPECT_EQ(s, "\x80" "a?");
@@ -91,13 +92,15 @@ TEST(ArchivePrimitives, UnicodeTextsAreConvertedToCodePage1252) {
   EXPECT_EQ(s, std::string(300, '\xE9'));
 
   // A lone surrogate has no code page 1252 form.
-  CArchiveReader in3(Hex("FF FE FF 02 00 DC 41 00"));
+  const std::string lone = Hex("FF FE FF 02 00 DC 41 00");
+  CArchiveReader in3(lone);
   ASSERT_TRUE(in3.ReadString(s));
   EXPECT_EQ(s, "?A");
 }
 
 TEST(ArchivePrimitives, ReadingPastTheEndFailsAndStaysFailed) {
-  CArchiveReader in(Hex("01 02 03"));
+  const std::string three = Hex("01 02 03");
+  CArchiveReader in(three);
   std::int32_t n = 0;
   EXPECT_FALSE(in.ReadInt(n));
   EXPECT_TRUE(in.Failed());
