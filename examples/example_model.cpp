@@ -102,9 +102,12 @@ void BuildLaptopModel(CMADMDoc& doc) {
   const int build = AddChild(doc, 0, "Build quality");
 
   // The fathers convert to the top grades one to one (the default rules),
-  // so their grades carry the top's utilities.
+  // so their grades carry the top's names and utilities.
   for (int father : {performance, portability, cost}) {
-    for (int k = 0; k < 5; ++k) doc.Attribute(father).SetGradeUtility(k, top.GradeUtility(k));
+    for (int k = 0; k < 5; ++k) {
+      doc.Attribute(father).SetGradeName(k, top.GradeName(k));
+      doc.Attribute(father).SetGradeUtility(k, top.GradeUtility(k));
+    }
   }
   doc.Attribute(performance).m_dWeight = 0.35;
   doc.Attribute(portability).m_dWeight = 0.25;

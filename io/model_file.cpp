@@ -555,7 +555,7 @@ std::string SFileError::Message() const {
   if (!m_bHasOffset) return m_strProblem;
   std::string head = m_strPath.empty()
                          ? std::string("The data is not a valid ZEV model file.")
-                         : "The file <" + m_strPath + "> is not a valid ZEV model file.";
+                         : "The file <" + Utf8ToCp1252(m_strPath) + "> is not a valid ZEV model file.";
   return head + "\n" + "At byte " + Format("%zu", m_nOffset) + " (0x" + Format("%zX", m_nOffset) +
          "): " + m_strProblem + ".";
 }
@@ -577,7 +577,7 @@ bool LoadModelFile(const std::string& path, CMADMDoc& doc, SFileError& error) {
   std::string bytes;
   std::string why;
   if (!ReadWholeFile(path, bytes, why)) {
-    error = {path, why, false, 0};
+    error = {path, Utf8ToCp1252(why), false, 0};
     return false;
   }
   if (!ReadModel(bytes, doc, error)) {
@@ -621,7 +621,7 @@ bool SaveModelFile(const std::string& path, CMADMDoc& doc, SFileError& error) {
   const std::string bytes = WriteModel(doc);
   std::string why;
   if (!WriteFileAtomically(path, bytes, why)) {
-    error = {path, why, false, 0};
+    error = {path, Utf8ToCp1252(why), false, 0};
     return false;
   }
   doc.SetModifiedFlag(false);

@@ -40,7 +40,9 @@ struct SFileError {
   bool m_bHasOffset = false;
   std::size_t m_nOffset = 0;
 
-  // The message to show the user (a warning box, or standard error).
+  // The message to show the user (a warning box, or standard error). Like
+  // every text of the core it is in code page 1252; the file name, which
+  // the file system gives in UTF-8, is converted.
   std::string Message() const;
 };
 
