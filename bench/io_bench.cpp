@@ -150,8 +150,8 @@ int MeasureLoad(const char* path) {
 void BM_LoadPeakMemory(benchmark::State& state) {
   Bytes();
   for (auto _ : state) {
-    const std::string command = "/proc/" + std::to_string(::getpid()) + "/exe --measure-load " +
-                                TempPath();
+    const std::string command =
+        "/proc/" + std::to_string(::getpid()) + "/exe --measure-load " + TempPath();
     FILE* child = ::popen(command.c_str(), "r");
     long peak = 0;
     long model = 0;

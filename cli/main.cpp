@@ -5,7 +5,6 @@
 // would show goes to standard error with its exact text; results go to
 // standard output.
 #include <CLI/CLI.hpp>
-
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -75,10 +74,12 @@ int main(int argc, char** argv) {
   std::string out;
   bool bJson = false;
 
-  CLI::App* cmdNew = app.add_subcommand("new", "Write a new model (the top attribute, one alternative)");
+  CLI::App* cmdNew =
+      app.add_subcommand("new", "Write a new model (the top attribute, one alternative)");
   cmdNew->add_option("OUT", out, "Model file to write")->required();
 
-  CLI::App* cmdShow = app.add_subcommand("show", "Show the attribute hierarchy and the alternatives");
+  CLI::App* cmdShow =
+      app.add_subcommand("show", "Show the attribute hierarchy and the alternatives");
   cmdShow->add_option("MODEL", model, "Model file to read")->required();
   cmdShow->add_flag("--json", bJson, "Print JSON instead of a tree");
 

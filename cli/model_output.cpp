@@ -47,7 +47,7 @@ std::string PadLeft(const std::string& s, std::size_t width) {
 
 // A bar of `width` cells for a share in [0, 1], in eighths of a cell.
 std::string Bar(double share, int width) {
-  static const char* const kEighths[] = {"", "\u258F", "\u258E", "\u258D",
+  static const char* const kEighths[] = {"",       "\u258F", "\u258E", "\u258D",
                                          "\u258C", "\u258B", "\u258A", "\u2589"};
   share = std::clamp(share, 0.0, 1.0);
   int eighths = static_cast<int>(share * width * 8 + 0.5);
@@ -150,8 +150,7 @@ std::string ShowText(const CMADMDoc& doc) {
       if (IsQuantitativeType(a.m_nType)) grades += " = " + Value(a.GradeValue(k));
       grades += " (" + Format("%1.4lf", a.GradeUtility(k)) + ")";
     }
-    out += f.m_strPrefix + below + (kids.empty() ? "   " : "\u2502  ") + "grades: " + grades +
-           "\n";
+    out += f.m_strPrefix + below + (kids.empty() ? "   " : "\u2502  ") + "grades: " + grades + "\n";
 
     for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
       stack.push_back({*it, f.m_strPrefix + below, it == kids.rbegin()});
@@ -215,7 +214,8 @@ std::string RankingTable(const CMADMDoc& doc, int nAttribute) {
   std::string out = "Ranking on " + Utf8(attribute.m_strName) + " (" +
                     FormatInt(doc.AlternativeCount()) +
                     (doc.AlternativeCount() == 1 ? " alternative)\n\n" : " alternatives)\n\n");
-  std::string head = "Rank  " + PadRight("Alternative", nameWidth) + "  Utility   Interval          ";
+  std::string head =
+      "Rank  " + PadRight("Alternative", nameWidth) + "  Utility   Interval          ";
   if (bValue) head += "  " + PadLeft("Value", 12);
   out += head + "\n";
   out += "----  " + std::string(nameWidth, '-') + "  -------   ----------------  ";
@@ -224,10 +224,10 @@ std::string RankingTable(const CMADMDoc& doc, int nAttribute) {
   for (int p : order) {
     const CAlternative& alt = doc.Alternative(p);
     const CAssessment& r = alt.Record(nAttribute);
-    std::string row = PadLeft(alt.RankingText(), 4) + "  " + PadRight(Utf8(alt.m_strName), nameWidth) +
-                      "  " + Format("%1.4lf", r.m_dAvgUtility) + "    [" +
-                      Format("%1.4lf", r.m_dMinUtility) + ", " + Format("%1.4lf", r.m_dMaxUtility) +
-                      "]";
+    std::string row =
+        PadLeft(alt.RankingText(), 4) + "  " + PadRight(Utf8(alt.m_strName), nameWidth) + "  " +
+        Format("%1.4lf", r.m_dAvgUtility) + "    [" + Format("%1.4lf", r.m_dMinUtility) + ", " +
+        Format("%1.4lf", r.m_dMaxUtility) + "]";
     if (bValue) row += "  " + PadLeft(Value(r.m_dValue), 12);
     row += "  " + Bar(r.m_dAvgUtility, 20);
     out += row + "\n";

@@ -15,8 +15,10 @@ int AddChild(CMADMDoc& doc, int father, const char* name) {
     if (doc.Attribute(i).m_nFather == father && doc.Attribute(i).m_nNextSibling == -1) last = i;
   }
   doc.SetCurrentAttribute(last < 0 ? father : last);
-  if (last < 0) doc.InsertAttributeRight();
-  else doc.InsertAttributeBelow();
+  if (last < 0)
+    doc.InsertAttributeRight();
+  else
+    doc.InsertAttributeBelow();
   const int n = doc.CurrentAttribute();
   doc.Attribute(n).SetName(name);
   return n;
@@ -136,8 +138,8 @@ void BuildLaptopModel(CMADMDoc& doc) {
   CAttribute& w = doc.Attribute(weight);
   Quantitative(w, zev::Quantitative, 1.0, 2.5, "kg");
   w.m_nConversion = ByUtility;
-  SetGrades(w, {{"Heavy", 0.0, 2.5}, {"Bulky", 0.4, 2.0}, {"Light", 0.75, 1.5},
-                {"Feather", 1.0, 1.0}});
+  SetGrades(
+      w, {{"Heavy", 0.0, 2.5}, {"Bulky", 0.4, 2.0}, {"Light", 0.75, 1.5}, {"Feather", 1.0, 1.0}});
   w.m_dWeight = 0.5;
 
   // Battery life depends on the use, so it is assessed with several values.
@@ -162,9 +164,8 @@ void BuildLaptopModel(CMADMDoc& doc) {
   g.SetGradeDefinition(0, "Only the statutory guarantee.");
   g.SetGradeDefinition(1, "Maker's warranty for one year.");
   g.SetGradeDefinition(2, "Extended warranty with accidental damage cover.");
-  const double rules[3][5] = {{1.0, 0.0, 0.0, 0.0, 0.0},
-                              {0.0, 0.0, 1.0, 0.0, 0.0},
-                              {0.0, 0.0, 0.0, 0.4, 0.6}};
+  const double rules[3][5] = {
+      {1.0, 0.0, 0.0, 0.0, 0.0}, {0.0, 0.0, 1.0, 0.0, 0.0}, {0.0, 0.0, 0.0, 0.4, 0.6}};
   for (int k = 0; k < 3; ++k) {
     for (int j = 0; j < 5; ++j) g.SetConversionEntry(k, j, rules[k][j]);
   }
@@ -174,13 +175,15 @@ void BuildLaptopModel(CMADMDoc& doc) {
   // Build quality: four grades with utilities of their own.
   CAttribute& q = doc.Attribute(build);
   q.m_nConversion = ByUtility;
-  SetGrades(q, {{"Flimsy", 0.0, 0.0}, {"Acceptable", 0.4, 0.0}, {"Solid", 0.75, 0.0},
+  SetGrades(q, {{"Flimsy", 0.0, 0.0},
+                {"Acceptable", 0.4, 0.0},
+                {"Solid", 0.75, 0.0},
                 {"Caf\xE9-proof", 1.0, 0.0}});
   q.SetDescription("Hinges, keyboard and chassis after a term in a rucksack.");
 
   // The alternatives.
-  const char* names[] = {"Kestrel 14", "Basalt 16", "Wisp Air", "Atelier X",
-                         "Thrift Book", "Nomad 13", "Orchard Pro"};
+  const char* names[] = {"Kestrel 14",  "Basalt 16", "Wisp Air",   "Atelier X",
+                         "Thrift Book", "Nomad 13",  "Orchard Pro"};
   doc.Alternative(0).SetName(names[0]);
   for (int a = 1; a < 7; ++a) {
     doc.AddAlternativeCommand();
@@ -194,8 +197,8 @@ void BuildLaptopModel(CMADMDoc& doc) {
     double m_dWeight;
     double m_dPrice;
   };
-  const SRow rows[7] = {{9800, 16, 1.4, 1150}, {11500, 32, 2.3, 1750}, {6200, 8, 1.05, 899},
-                        {10400, 24, 1.6, 1590}, {4300, 8, 1.9, 720},  {7600, 16, 1.25, 1020},
+  const SRow rows[7] = {{9800, 16, 1.4, 1150},  {11500, 32, 2.3, 1750}, {6200, 8, 1.05, 899},
+                        {10400, 24, 1.6, 1590}, {4300, 8, 1.9, 720},    {7600, 16, 1.25, 1020},
                         {11900, 24, 1.55, 1990}};
   for (int a = 0; a < 7; ++a) {
     CAlternative& alt = doc.Alternative(a);
@@ -230,7 +233,8 @@ void BuildLaptopModel(CMADMDoc& doc) {
   Beliefs(doc.Alternative(5), build, {0.0, 0.0, 0.5, 0.0});
   Beliefs(doc.Alternative(6), build, {0.0, 0.0, 0.1, 0.9});
 
-  doc.Alternative(3).Record(warranty).SetEvidence("The shop could not say whether damage is covered.");
+  doc.Alternative(3).Record(warranty).SetEvidence(
+      "The shop could not say whether damage is covered.");
   doc.Alternative(5).Record(battery).SetAssessComment("Only two reviews so far.");
   doc.Alternative(2).SetDescription("Fanless, very light; the keyboard flexes.");
 

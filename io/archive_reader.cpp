@@ -74,8 +74,8 @@ bool CArchiveReader::ReadInt(std::int32_t& n) {
 bool CArchiveReader::ReadDouble(double& d) {
   const unsigned char* p = Take(8, "a real number");
   if (!p) return false;
-  std::uint64_t bits = static_cast<std::uint64_t>(Dword(p)) |
-                       (static_cast<std::uint64_t>(Dword(p + 4)) << 32);
+  std::uint64_t bits =
+      static_cast<std::uint64_t>(Dword(p)) | (static_cast<std::uint64_t>(Dword(p + 4)) << 32);
   std::memcpy(&d, &bits, sizeof d);
   return true;
 }

@@ -83,7 +83,8 @@ class CModelReader {
 };
 
 std::string CModelReader::Who() const {
-  const std::string alternative = "alternative number " + Decimal(static_cast<long long>(m_alternatives.size()) + 1);
+  const std::string alternative =
+      "alternative number " + Decimal(static_cast<long long>(m_alternatives.size()) + 1);
   switch (m_place) {
     case EPlace::Attribute:
       return "attribute " + Decimal(m_nAttribute);
@@ -108,9 +109,8 @@ bool CModelReader::Coordinate(std::int32_t& n, const char* what) {
   const std::size_t at = m_in.Offset();
   if (!m_in.ReadInt(n)) return false;
   if (n > kMaxCoordinate || n < -kMaxCoordinate) {
-    return m_in.Fail(std::string(what) + " " + Decimal(n) + " of " + Who() +
-                         " is far outside the drawing",
-                     at);
+    return m_in.Fail(
+        std::string(what) + " " + Decimal(n) + " of " + Who() + " is far outside the drawing", at);
   }
   return true;
 }
@@ -128,8 +128,10 @@ bool CModelReader::Count(std::int32_t& n, const char* what) {
 
 bool CModelReader::Text(CText& s, const CText& shared) {
   if (!m_in.ReadString(m_scratch)) return false;
-  if (shared == m_scratch) s = shared;
-  else s = CText(m_scratch);
+  if (shared == m_scratch)
+    s = shared;
+  else
+    s = CText(m_scratch);
   return true;
 }
 
@@ -245,7 +247,9 @@ bool CModelReader::CheckTree() {
   std::vector<int> children(static_cast<std::size_t>(count), 0);
   for (int i = 1; i < count; ++i) ++children[static_cast<std::size_t>(m_attributes[i].m_nFather)];
 
-  auto who = [&](int i) { return "attribute " + Decimal(i) + " " + Quoted(m_attributes[i].m_strName); };
+  auto who = [&](int i) {
+    return "attribute " + Decimal(i) + " " + Quoted(m_attributes[i].m_strName);
+  };
 
   // Every father chain must reach the top attribute.
   for (int i = 1; i < count; ++i) {
@@ -268,15 +272,13 @@ bool CModelReader::CheckTree() {
     const CAttribute& father = m_attributes[f];
     const int actual = children[static_cast<std::size_t>(f)];
     if (father.m_nChildren != actual) {
-      return m_in.Fail(who(f) + " claims " + Decimal(father.m_nChildren) +
-                           " sub-attributes, but " + Decimal(actual) +
-                           " attributes name it as their father",
+      return m_in.Fail(who(f) + " claims " + Decimal(father.m_nChildren) + " sub-attributes, but " +
+                           Decimal(actual) + " attributes name it as their father",
                        m_offsets[f].m_nChildren);
     }
     if (actual == 0) continue;
     if (father.m_nType != Qualitative) {
-      return m_in.Fail(who(f) + " has sub-attributes but is not qualitative",
-                       m_offsets[f].m_nType);
+      return m_in.Fail(who(f) + " has sub-attributes but is not qualitative", m_offsets[f].m_nType);
     }
     // The sub-attributes must form one chain from the first (no previous
     // sibling) to the last (no next sibling), each link matching its partner.
@@ -298,9 +300,9 @@ bool CModelReader::CheckTree() {
     for (int k = first; k != -1; k = m_attributes[k].m_nNextSibling) {
       const CAttribute& a = m_attributes[k];
       if (k == 0 || a.m_nFather != f) {
-        return m_in.Fail("the next sibling of " + who(previous) + " is not a sub-attribute of " +
-                             who(f),
-                         m_offsets[previous].m_nNext);
+        return m_in.Fail(
+            "the next sibling of " + who(previous) + " is not a sub-attribute of " + who(f),
+            m_offsets[previous].m_nNext);
       }
       if (a.m_nPrevSibling != previous) {
         return m_in.Fail("the previous sibling of " + who(k) + " does not match its place in " +
@@ -402,9 +404,9 @@ bool CModelReader::ReadAlternatives() {
   const std::size_t atCount = m_in.Offset();
   std::uint32_t count = 0;
   if (!m_in.ReadCount(count)) return false;
-  // Every entry takes at least two bytes, so a count the bytes cannot hold
-  // must not reserve memory for itself.
-  m_alternatives.reserve(std::min<std::size_t>(count, m_in.Remaining() / 2));
+  // An alternative takes at least 96 bytes and each copy of one needs one
+  // of them, so a count the bytes cannot hold reserves no memory for itself.
+  m_alternatives.reserve(std::min<std::size_t>(count, m_in.Remaining() / 48));
 
   // List positions of the alternatives by their index in the archive's
   // object table.
@@ -426,9 +428,10 @@ bool CModelReader::ReadAlternatives() {
       // a copy. Copies cost memory without costing bytes, so there may not
       // be more of them than alternatives written out.
       if (++copies > positions.size()) {
-        return m_in.Fail("the alternative list repeats earlier alternatives more often than it "
-                         "holds alternatives of its own",
-                         atTag);
+        return m_in.Fail(
+            "the alternative list repeats earlier alternatives more often than it "
+            "holds alternatives of its own",
+            atTag);
       }
       m_alternatives.push_back(std::make_unique<CAlternative>(*m_alternatives[it->second]));
       continue;
@@ -473,8 +476,10 @@ void CModelReader::Commit(CMADMDoc& doc) {
     slot.m_bRangeChanged = false;
     slot.m_bUtilitiesChanged = false;
     slot.m_bOpenConversion = false;
-    if (i <= m_nLast) slot = m_attributes[static_cast<std::size_t>(i)];
-    else slot.ResetToDefaults();
+    if (i <= m_nLast)
+      slot = m_attributes[static_cast<std::size_t>(i)];
+    else
+      slot.ResetToDefaults();
   }
   doc.SetLastAttribute(m_nLast);
   doc.RemoveAllAlternatives();
@@ -553,9 +558,9 @@ void WriteAlternative(CArchiveWriter& out, const CAlternative& alternative) {
 
 std::string SFileError::Message() const {
   if (!m_bHasOffset) return m_strProblem;
-  std::string head = m_strPath.empty()
-                         ? std::string("The data is not a valid ZEV model file.")
-                         : "The file <" + Utf8ToCp1252(m_strPath) + "> is not a valid ZEV model file.";
+  std::string head = m_strPath.empty() ? std::string("The data is not a valid ZEV model file.")
+                                       : "The file <" + Utf8ToCp1252(m_strPath) +
+                                             "> is not a valid ZEV model file.";
   return head + "\n" + "At byte " + Format("%zu", m_nOffset) + " (0x" + Format("%zX", m_nOffset) +
          "): " + m_strProblem + ".";
 }
@@ -607,7 +612,8 @@ std::string WriteModel(CMADMDoc& doc) {
   const int count = doc.AlternativeCount();
   for (int p = 0; p < count; ++p) {
     CAlternative& alternative = doc.Alternative(p);
-    for (int j = 0; j <= last; ++j) alternative.m_assessments[j].m_nGrades = doc.Attribute(j).m_nGrades;
+    for (int j = 0; j <= last; ++j)
+      alternative.m_assessments[j].m_nGrades = doc.Attribute(j).m_nGrades;
   }
   out.WriteCount(static_cast<std::uint32_t>(count));
   for (int p = 0; p < count; ++p) {

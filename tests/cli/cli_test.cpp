@@ -65,8 +65,7 @@ TEST(CliShow, TreeOfTheExample) {
             std::string::npos)
       << "code page 1252 texts are shown in UTF-8";
   EXPECT_NE(out.find("Caf\u00E9-proof (1.0000)"), std::string::npos);
-  EXPECT_NE(out.find("   7. Orchard Pro  ranking   7, utility 0.5000\n"), std::string::npos)
-      << out;
+  EXPECT_NE(out.find("   7. Orchard Pro  ranking   7, utility 0.5000\n"), std::string::npos) << out;
 }
 
 TEST(CliShow, JsonShape) {
@@ -88,7 +87,8 @@ TEST(CliShow, JsonShape) {
   EXPECT_EQ(price["kind"], "quantitative");
   EXPECT_EQ(price["unit"], "\u00A3");
   EXPECT_EQ(price["weight"].get<double>(), 0.7) << "numbers read back to the same double";
-  EXPECT_EQ(price["grades"][2], (ordered_json{{"name", "Bargain"}, {"utility", 1.0}, {"value", 700.0}}));
+  EXPECT_EQ(price["grades"][2],
+            (ordered_json{{"name", "Bargain"}, {"utility", 1.0}, {"value", 700.0}}));
   EXPECT_EQ(j["attributes"][6]["kind"], "uncertain");
   EXPECT_EQ(j["attributes"][10]["grades"][3]["name"], "Caf\u00E9-proof");
 
@@ -110,8 +110,8 @@ TEST(CliShow, DamagedAndMissingModelsAreRefusedWithTheMessage) {
 
   run = RunCli({"show", dir.Path("none.zev"), "--json"});
   EXPECT_EQ(run.m_nExit, 1);
-  EXPECT_EQ(run.m_strErr,
-            "The file <" + dir.Path("none.zev") + "> cannot be opened: No such file or directory.\n");
+  EXPECT_EQ(run.m_strErr, "The file <" + dir.Path("none.zev") +
+                              "> cannot be opened: No such file or directory.\n");
 
   // More than 51 attributes: the limit message comes first.
   bytes[0] = 60;

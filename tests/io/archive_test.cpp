@@ -81,7 +81,9 @@ TEST(ArchivePrimitives, UnicodeTextsAreConvertedToCodePage1252) {
   CArchiveReader in(euro);
   CText s;
   ASSERT_TRUE(in.ReadString(s));
-  EXPECT_EQ(s, "\x80" "a?");
+  EXPECT_EQ(s,
+            "\x80"
+            "a?");
   EXPECT_TRUE(in.AtEnd());
 
   // The length behind the marker uses the same escapes: 0xFF, WORD 300.
@@ -161,10 +163,10 @@ TEST(ArchiveObjects, BadTagsAreRefused) {
     std::size_t offset;
   };
   const SCase cases[] = {
-      {Hex("01 80"), "no such class", 0},                      // class before its description
-      {Hex("05 00"), "object number 5", 0},                    // object never read
+      {Hex("01 80"), "no such class", 0},                         // class before its description
+      {Hex("05 00"), "object number 5", 0},                       // object never read
       {head + Hex("01 00"), "is a class and not an object", 18},  // class where an object belongs
-      {head + Hex("02 80"), "class number 2", 18},             // object where a class belongs
+      {head + Hex("02 80"), "class number 2", 18},                // object where a class belongs
       {Hex("FF FF 01 00 0C 00") + "CAlternativX", "unknown class <CAlternativX>", 0},
       {Hex("FF FF 02 00 0C 00") + "CAlternative", "schema 2", 0},
       {Hex("FF FF 01 00 0C 00") + "CAlt", "ends", 6},

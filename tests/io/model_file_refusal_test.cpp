@@ -49,8 +49,8 @@ void ExpectRefused(const std::string& bytes, const std::string& what, const std:
   EXPECT_LE(error.m_nOffset, bytes.size());
   if (!at.empty()) {
     EXPECT_EQ(bytes.substr(error.m_nOffset, at.size()), at)
-        << "the offset " << error.m_nOffset << " does not point at the field: "
-        << error.m_strProblem;
+        << "the offset " << error.m_nOffset
+        << " does not point at the field: " << error.m_strProblem;
   }
   EXPECT_EQ(error.Message().find("The data is not a valid ZEV model file.\nAt byte "), 0u)
       << error.Message();
@@ -135,9 +135,10 @@ TEST_F(ModelFileRefusal, UnknownCodesAndCountsOutOfRange) {
                 "the grade count 0 of attribute 0 is outside 1..20", Int(0) + Str("Top Attribute"));
   ExpectRefused(Damaged([](CMADMDoc& d) { d.Attribute(4).m_nGrades = -3; }),
                 "the grade count -3 of attribute 4", Int(-3));
-  ExpectRefused(Damaged([](CMADMDoc& d) { d.Alternative(1).Record(5).m_nPossibleValues = 21; }),
-                "the possible-value count 21 of the assessment of alternative number 2 on attribute 5",
-                Int(21));
+  ExpectRefused(
+      Damaged([](CMADMDoc& d) { d.Alternative(1).Record(5).m_nPossibleValues = 21; }),
+      "the possible-value count 21 of the assessment of alternative number 2 on attribute 5",
+      Int(21));
   ExpectRefused(Damaged([](CMADMDoc& d) { d.Alternative(0).Record(0).m_nPossibleValues = 0; }),
                 "the possible-value count 0", Int(0));
   // Records beyond the model's attributes keep their own grade count.
@@ -370,9 +371,15 @@ TEST_F(ModelFileRefusal, RandomDamageIsRefusedOrLoadsIntoASaveableModel) {
     for (int c = 0; c < changes; ++c) {
       std::size_t at = next() % bytes.size();
       switch (next() % 3) {
-        case 0: bytes[at] = static_cast<char>(next()); break;
-        case 1: bytes[at] = static_cast<char>(bytes[at] ^ (1 << (next() % 8))); break;
-        default: bytes.erase(at, 1 + next() % 8); break;
+        case 0:
+          bytes[at] = static_cast<char>(next());
+          break;
+        case 1:
+          bytes[at] = static_cast<char>(bytes[at] ^ (1 << (next() % 8)));
+          break;
+        default:
+          bytes.erase(at, 1 + next() % 8);
+          break;
       }
       if (bytes.empty()) bytes = original;
     }

@@ -24,33 +24,35 @@ using test::Str;
 // The worked start of a new, unedited model, written out by hand.
 std::string NewModelBytes() {
   std::string b;
-  b += Int(0);                                             // A
-  b += Hex("00 00 08 00");                                 // mark, type
+  b += Int(0);              // A
+  b += Hex("00 00 08 00");  // mark, type
   b += Str("No description for the attribute is provided.");
-  b += Hex("01 A3");                                       // unit
+  b += Hex("01 A3");  // unit
   b += Str("No comments are provided.");
-  b += Hex("00 00 00 00 00 00 F0 3F");                     // best
-  b += Hex("00 00 00 00 00 00 00 00");                     // worst
-  b += Hex("00 00 00 00 00 00 F0 3F");                     // weight
-  b += Hex("00 00 00 00 00 00 F0 3F");                     // shown value
-  b += Hex("05 00 00 00");                                 // grades
-  b += Hex("00 00 00 00 00 00 00 00  00 00 00 00 00 00 D0 3F  00 00 00 00 00 00 E0 3F"
-           "00 00 00 00 00 00 E8 3F  00 00 00 00 00 00 F0 3F");
+  b += Hex("00 00 00 00 00 00 F0 3F");  // best
+  b += Hex("00 00 00 00 00 00 00 00");  // worst
+  b += Hex("00 00 00 00 00 00 F0 3F");  // weight
+  b += Hex("00 00 00 00 00 00 F0 3F");  // shown value
+  b += Hex("05 00 00 00");              // grades
+  b +=
+      Hex("00 00 00 00 00 00 00 00  00 00 00 00 00 00 D0 3F  00 00 00 00 00 00 E0 3F"
+          "00 00 00 00 00 00 E8 3F  00 00 00 00 00 00 F0 3F");
   for (const char* name : {"Worst", "Poor", "Average", "Good", "Best"}) b += Str(name);
   for (int k = 0; k < 5; ++k) b += Str("No definition for the grade is provided.");
   for (int k = 0; k < 5; ++k) b += Str("No comment for the conversion is provided.");
   b += Str("Top Attribute");
   b += Hex("41 00");
-  b += Hex("50 00 00 00  72 00 00 00  00 00 00 00  FF FF FF FF  FF FF FF FF  FF FF FF FF"
-           "00 00 00 00");
+  b +=
+      Hex("50 00 00 00  72 00 00 00  00 00 00 00  FF FF FF FF  FF FF FF FF  FF FF FF FF"
+          "00 00 00 00");
   // The alternative list.
   b += Hex("01 00  FF FF 01 00 0C 00") + "CAlternative";
   b += Str("First alternative");
   b += Str("No description for the alternative is provided.");
-  b += Hex("01 00 00 00");                                 // ranking
-  b += Hex("00 00 00 00 00 00 E0 3F");                     // utility
+  b += Hex("01 00 00 00");              // ranking
+  b += Hex("00 00 00 00 00 00 E0 3F");  // utility
   b += Hex("50 00 00 00  3C 00 00 00  01 00 00 00  00 00 00 00");
-  b += Hex("00 00 00 00");                                 // K
+  b += Hex("00 00 00 00");  // K
   // Its one record: utilities 0.5, 1, 0, value 0.5, 5 grades, 3 possible
   // values, 5 degrees, 3 values, evidence and comment.
   b += Double(0.5) + Double(1.0) + Double(0.0) + Double(0.5);
@@ -317,8 +319,8 @@ TEST_F(ModelFileOnDisk, AFailedSaveKeepsTheOldFileAndTheModelModified) {
   EXPECT_NE(error.Message().find("cannot be created"), std::string::npos) << error.Message();
 
   if (::geteuid() != 0) {
-    std::filesystem::permissions(m_dir, std::filesystem::perms::owner_read |
-                                            std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(
+        m_dir, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     EXPECT_FALSE(SaveModelFile(Path("m.zev"), doc, error));
     std::filesystem::permissions(m_dir, std::filesystem::perms::owner_all);
     EXPECT_TRUE(doc.IsModified());
@@ -342,9 +344,10 @@ TEST_F(ModelFileOnDisk, LoadingAMissingOrDamagedFileNamesIt) {
   std::string why;
   ASSERT_TRUE(WriteFileAtomically(Path("cut.zev"), bytes, why));
   EXPECT_FALSE(LoadModelFile(Path("cut.zev"), doc, error));
-  EXPECT_EQ(error.Message(), "The file <" + Path("cut.zev") +
-                                 "> is not a valid ZEV model file.\n"
-                                 "At byte 98 (0x62): the file ends in the middle of a real number.");
+  EXPECT_EQ(error.Message(),
+            "The file <" + Path("cut.zev") +
+                "> is not a valid ZEV model file.\n"
+                "At byte 98 (0x62): the file ends in the middle of a real number.");
 }
 
 }  // namespace

@@ -67,7 +67,9 @@ void BuildRichModel(CMADMDoc& doc) {
   doc.AddAlternativeCommand();
   doc.PrepareAllAlternatives();
   CAlternative& first = doc.Alternative(0);
-  first.SetName("Estate \xAB" "diesel\xBB");
+  first.SetName(
+      "Estate \xAB"
+      "diesel\xBB");
   first.Record(price).m_dValue = 21000.0;
   first.Record(price).m_nPossibleValues = 1;
   first.Record(price).m_dPossibleValue[0] = 21000.0;
