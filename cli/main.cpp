@@ -11,8 +11,11 @@
 
 #include "cli/cli_prompter.h"
 #include "cli/model_output.h"
+#include "engine/conversion.h"
+#include "engine/evaluate_commands.h"
 #include "io/model_file.h"
 #include "model/madm_doc.h"
+#include "model/number.h"
 #include "model/text.h"
 
 namespace {
@@ -54,6 +57,52 @@ int RunShow(const std::string& model, bool bJson) {
   return kOk;
 }
 
+// The results of an evaluating command: printed, and saved with -o.
+int Finish(zev::CMADMDoc& doc, int nAttribute, bool bJson, const std::string& out) {
+  Print(bJson ? zev::cli::ResultsJson(doc) : zev::cli::RankingTable(doc, nAttribute));
+  if (!out.empty() && !Save(out, doc)) return kRefused;
+  return kOk;
+}
+
+int RunRank(const std::string& model, bool bJson, const std::string& out) {
+  zev::CMADMDoc doc;
+  if (!Load(model, doc)) return kRefused;
+  zev::AttachEngine(doc);
+  zev::RankAlternatives(doc);
+  return Finish(doc, 0, bJson, out);
+}
+
+// The attribute named exactly so, else the one with this index.
+int FindAttribute(const zev::CMADMDoc& doc, const std::string& nameOrIndex) {
+  const std::string name = zev::Utf8ToCp1252(nameOrIndex);
+  for (int i = 0; i <= doc.LastAttribute(); ++i) {
+    if (doc.Attribute(i).m_strName == name) return i;
+  }
+  int index = -1;
+  if (zev::ReadInteger(nameOrIndex, index) && index >= 0 && index <= doc.LastAttribute()) {
+    return index;
+  }
+  return -1;
+}
+
+int RunAssess(const std::string& model, const std::string& attribute, bool bJson,
+              const std::string& out) {
+  zev::CMADMDoc doc;
+  if (!Load(model, doc)) return kRefused;
+  const int k = FindAttribute(doc, attribute);
+  if (k < 0) {
+    std::fprintf(stderr,
+                 "zev-cli: the model has no attribute named <%s>, nor one with that index "
+                 "(0 to %d).\nRun `zev-cli show %s` to see its attributes.\n",
+                 attribute.c_str(), doc.LastAttribute(), model.c_str());
+    return kUsage;
+  }
+  zev::AttachEngine(doc);
+  doc.SetCurrentAttribute(k);
+  zev::AssessAttribute(doc);
+  return Finish(doc, k, bJson, out);
+}
+
 int RunSave(const std::string& model, const std::string& out) {
   zev::CMADMDoc doc;
   if (!Load(model, doc)) return kRefused;
@@ -72,6 +121,7 @@ int main(int argc, char** argv) {
 
   std::string model;
   std::string out;
+  std::string attribute;
   bool bJson = false;
 
   CLI::App* cmdNew =
@@ -82,6 +132,21 @@ int main(int argc, char** argv) {
       app.add_subcommand("show", "Show the attribute hierarchy and the alternatives");
   cmdShow->add_option("MODEL", model, "Model file to read")->required();
   cmdShow->add_flag("--json", bJson, "Print JSON instead of a tree");
+
+  CLI::App* cmdRank = app.add_subcommand(
+      "rank", "Evaluate every alternative on every attribute and rank them (the Rank command)");
+  cmdRank->add_option("MODEL", model, "Model file to read")->required();
+  cmdRank->add_flag("--json", bJson, "Print the results as JSON instead of a table");
+  cmdRank->add_option("-o,--output", out, "Save the evaluated model to this file");
+
+  CLI::App* cmdAssess = app.add_subcommand(
+      "assess",
+      "Evaluate every alternative on one attribute and rank them on it (Assess Attribute)");
+  cmdAssess->add_option("MODEL", model, "Model file to read")->required();
+  cmdAssess->add_option("-a,--attribute", attribute, "The attribute, by its name or its index")
+      ->required();
+  cmdAssess->add_flag("--json", bJson, "Print the results as JSON instead of a table");
+  cmdAssess->add_option("-o,--output", out, "Save the evaluated model to this file");
 
   CLI::App* cmdSave = app.add_subcommand("save", "Read a model and write it again");
   cmdSave->add_option("MODEL", model, "Model file to read")->required();
@@ -97,6 +162,8 @@ int main(int argc, char** argv) {
   zev::CPrompterScope scope(prompter);
   if (cmdNew->parsed()) return RunNew(out);
   if (cmdShow->parsed()) return RunShow(model, bJson);
+  if (cmdRank->parsed()) return RunRank(model, bJson, out);
+  if (cmdAssess->parsed()) return RunAssess(model, attribute, bJson, out);
   if (cmdSave->parsed()) return RunSave(model, out);
   return kUsage;
 }

@@ -5,6 +5,7 @@
 #include <numeric>
 #include <vector>
 
+#include "engine/utility.h"
 #include "model/format.h"
 #include "model/text.h"
 
@@ -73,6 +74,38 @@ std::vector<int> Children(const CMADMDoc& doc, int father) {
 }
 
 std::string Value(double d) { return Format("%g", d); }
+
+// The belief degrees of a record on its own n grades. A quantitative bottom
+// attribute holds values, not degrees on grades: its value, or each possible
+// value with its degree, is split between the two bracketing grade values,
+// as the aggregation does before converting to the father's grades.
+void GradeBeliefs(const CAssessment& r, bool bBottom, int n, double* d) {
+  std::fill(d, d + n, 0.0);
+  if (!bBottom || !IsQuantitativeType(r.m_nType)) {
+    std::copy(r.m_dBelief, r.m_dBelief + n, d);
+    return;
+  }
+  const double* v = r.Grades().m_dGradeValue;
+  const std::span<const double> values(v, static_cast<std::size_t>(n));
+  auto spread = [&](double x, double p) {
+    const SBracket b = BracketValue(values, x);
+    const double span = v[b.m_nHigh] - v[b.m_nLow];
+    if (b.m_nLow == b.m_nHigh || span == 0.0) {
+      d[b.m_nLow] += p;
+    } else {
+      const double share = (v[b.m_nHigh] - x) / span;
+      d[b.m_nLow] += share * p;
+      d[b.m_nHigh] += (1.0 - share) * p;
+    }
+  };
+  if (r.m_nType == Quantitative) {
+    spread(r.m_dValue, 1.0);
+  } else {
+    for (int k = 0; k < std::clamp(r.m_nPossibleValues, 0, kMaxGrades); ++k) {
+      spread(r.m_dPossibleValue[k], r.m_dBelief[k]);
+    }
+  }
+}
 
 }  // namespace
 
@@ -178,13 +211,21 @@ std::string ResultsJson(const CMADMDoc& doc) {
     json attributes = json::array();
     for (int i = 0; i <= doc.LastAttribute(); ++i) {
       const CAssessment& r = alt.Record(i);
-      const int n = std::clamp(doc.Attribute(i).m_nGrades, 0, kMaxGrades);
+      const CAttribute& a = doc.Attribute(i);
+      const int n = std::clamp(a.m_nGrades, 1, kMaxGrades);
+      double d[kMaxGrades];
+      GradeBeliefs(r, a.m_nChildren == 0, n, d);
       json belief = json::array();
-      for (int k = 0; k < n; ++k) belief.push_back(r.m_dBelief[k]);
+      double sum = 0.0;
+      for (int k = 0; k < n; ++k) {
+        belief.push_back(d[k]);
+        sum += d[k];
+      }
+      const double unassigned = 1.0 - sum;
       attributes.push_back({{"index", i},
-                            {"name", Utf8(doc.Attribute(i).m_strName)},
+                            {"name", Utf8(a.m_strName)},
                             {"belief", std::move(belief)},
-                            {"unassigned", r.UnassignedBelief(n)},
+                            {"unassigned", unassigned <= 1e-8 ? 0.0 : unassigned},
                             {"min", r.m_dMinUtility},
                             {"max", r.m_dMaxUtility},
                             {"avg", r.m_dAvgUtility},
@@ -214,13 +255,13 @@ std::string RankingTable(const CMADMDoc& doc, int nAttribute) {
   std::string out = "Ranking on " + Utf8(attribute.m_strName) + " (" +
                     FormatInt(doc.AlternativeCount()) +
                     (doc.AlternativeCount() == 1 ? " alternative)\n\n" : " alternatives)\n\n");
-  std::string head =
-      "Rank  " + PadRight("Alternative", nameWidth) + "  Utility   Interval          ";
-  if (bValue) head += "  " + PadLeft("Value", 12);
-  out += head + "\n";
-  out += "----  " + std::string(nameWidth, '-') + "  -------   ----------------  ";
-  if (bValue) out += "  " + std::string(12, '-');
-  out += "\n";
+  std::string head = "Rank  " + PadRight("Alternative", nameWidth) + "  Utility   Interval";
+  std::string rule = "----  " + std::string(nameWidth, '-') + "  -------   ----------------";
+  if (bValue) {
+    head += std::string(8, ' ') + "  " + PadLeft("Value", 12);
+    rule += "  " + std::string(12, '-');
+  }
+  out += head + "\n" + rule + "\n";
   for (int p : order) {
     const CAlternative& alt = doc.Alternative(p);
     const CAssessment& r = alt.Record(nAttribute);

@@ -22,7 +22,10 @@ std::string ShowText(const CMADMDoc& doc);
 
 // `rank --json`, `assess --json`: {"alternatives":[{"name","ranking",
 // "utility","attributes":[{"index","name","belief":[one per grade],
-// "unassigned","min","max","avg","value"}...]}...]}.
+// "unassigned","min","max","avg","value"}...]}...]}. For a quantitative
+// bottom attribute "belief" is its value (or possible values) spread over
+// its grades as the aggregation spreads it; "unassigned" is one minus the
+// degrees, taken as 0 at 1e-8 and below.
 std::string ResultsJson(const CMADMDoc& doc);
 // `rank`, `assess`: the alternatives by ranking on attribute `nAttribute`
 // with their average utility, utility interval and a bar.

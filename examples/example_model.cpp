@@ -1,5 +1,7 @@
 #include "examples/example_model.h"
 
+#include "engine/conversion.h"
+
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -83,6 +85,8 @@ void Beliefs(CAlternative& alt, int i, std::initializer_list<double> beliefs) {
 
 void BuildLaptopModel(CMADMDoc& doc) {
   doc.OnNewDocument();
+  // As in the desktop program, every edit re-derives the rules below it.
+  AttachEngine(doc);
   CAttribute& top = doc.Attribute(0);
   top.SetName("Laptop for a student");
   top.SetDescription("Which laptop to buy for three years of study, travel and evening work.");
@@ -238,6 +242,9 @@ void BuildLaptopModel(CMADMDoc& doc) {
   doc.Alternative(5).Record(battery).SetAssessComment("Only two reviews so far.");
   doc.Alternative(2).SetDescription("Fanless, very light; the keyboard flexes.");
 
+  // The matrices of utility-based attributes and the utilities of rule-based
+  // ones, derived from the top down as any change of grades does.
+  PropagateRules(doc, 0);
   doc.SetCurrentAttribute(0);
   doc.SetCurrentPosition(0);
   doc.SetModifiedFlag(false);

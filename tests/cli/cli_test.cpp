@@ -2,8 +2,12 @@
 
 #include <nlohmann/json.hpp>
 
+#include "engine/conversion.h"
+#include "engine/evaluate_commands.h"
 #include "io/model_file.h"
+#include "model/format.h"
 #include "tests/cli/cli_run.h"
+#include "tests/support/scripted_user.h"
 
 namespace zev {
 namespace {
@@ -147,6 +151,206 @@ TEST(CliUsage, ErrorsExitWith2AndHelpWith0) {
       EXPECT_FALSE(run.m_strErr.empty()) << joined;
     }
   }
+}
+
+// The example evaluated in this process, to compare the tool's output with.
+struct SEvaluated {
+  SEvaluated(int nAttribute = -1) {
+    test::CScriptedUser user;
+    SFileError error;
+    EXPECT_TRUE(LoadModelFile(kExample, m_doc, error)) << error.Message();
+    AttachEngine(m_doc);
+    if (nAttribute < 0) {
+      RankAlternatives(m_doc);
+    } else {
+      m_doc.SetCurrentAttribute(nAttribute);
+      AssessAttribute(m_doc);
+    }
+  }
+  CMADMDoc m_doc;
+};
+
+TEST(CliRank, JsonIsExactlyTheResultsOfTheRankCommand) {
+  auto run = RunCli({"rank", kExample, "--json"});
+  ASSERT_EQ(run.m_nExit, 0) << run.m_strErr;
+  EXPECT_EQ(run.m_strErr, " All alternatives have been assessed on all attributes.\n");
+  const ordered_json j = ordered_json::parse(run.m_strOut);
+  EXPECT_EQ(Keys(j), std::vector<std::string>{"alternatives"});
+
+  SEvaluated expected;
+  const CMADMDoc& doc = expected.m_doc;
+  ASSERT_EQ(j["alternatives"].size(), static_cast<std::size_t>(doc.AlternativeCount()));
+  for (int p = 0; p < doc.AlternativeCount(); ++p) {
+    const CAlternative& alt = doc.Alternative(p);
+    const ordered_json& a = j["alternatives"][p];
+    SCOPED_TRACE(alt.m_strName.Str());
+    EXPECT_EQ(Keys(a), (std::vector<std::string>{"name", "ranking", "utility", "attributes"}));
+    EXPECT_EQ(a["name"], alt.m_strName.Str()) << "list order";
+    EXPECT_EQ(a["ranking"], alt.m_nRanking);
+    EXPECT_EQ(a["utility"].get<double>(), alt.m_dUtility) << "the same double";
+    ASSERT_EQ(a["attributes"].size(), 11u);
+    for (int i = 0; i <= doc.LastAttribute(); ++i) {
+      const ordered_json& r = a["attributes"][i];
+      const CAssessment& record = alt.Record(i);
+      EXPECT_EQ(Keys(r), (std::vector<std::string>{"index", "name", "belief", "unassigned", "min",
+                                                   "max", "avg", "value"}));
+      EXPECT_EQ(r["index"], i);
+      EXPECT_EQ(r["name"], doc.Attribute(i).m_strName.Str());
+      EXPECT_EQ(r["belief"].size(), static_cast<std::size_t>(doc.Attribute(i).m_nGrades));
+      EXPECT_EQ(r["min"].get<double>(), record.m_dMinUtility);
+      EXPECT_EQ(r["max"].get<double>(), record.m_dMaxUtility);
+      EXPECT_EQ(r["avg"].get<double>(), record.m_dAvgUtility);
+      EXPECT_EQ(r["value"].get<double>(), record.m_dValue);
+      if (doc.Attribute(i).m_nType == Qualitative) {
+        for (int k = 0; k < doc.Attribute(i).m_nGrades; ++k) {
+          EXPECT_EQ(r["belief"][k].get<double>(), record.m_dBelief[k]);
+        }
+        EXPECT_EQ(r["unassigned"].get<double>(),
+                  record.UnassignedBelief(doc.Attribute(i).m_nGrades));
+      }
+    }
+  }
+}
+
+TEST(CliRank, QuantitativeBeliefsAreTheValuesSpreadOverTheGrades) {
+  auto run = RunCli({"rank", kExample, "--json"});
+  ASSERT_EQ(run.m_nExit, 0) << run.m_strErr;
+  const ordered_json j = ordered_json::parse(run.m_strOut);
+  // Kestrel 14: battery life 9 h (0.5) and 12 h (0.5) on grades 5, 10, 15 h.
+  const ordered_json& battery = j["alternatives"][0]["attributes"][6];
+  ASSERT_EQ(battery["name"], "Battery life");
+  EXPECT_NEAR(battery["belief"][0].get<double>(), 0.1, 1e-12);
+  EXPECT_NEAR(battery["belief"][1].get<double>(), 0.7, 1e-12);
+  EXPECT_NEAR(battery["belief"][2].get<double>(), 0.2, 1e-12);
+  EXPECT_EQ(battery["unassigned"].get<double>(), 0.0);
+  // Nomad 13: 10 h (0.3) and 14 h (0.4) leave 0.3 unassigned.
+  const ordered_json& nomad = j["alternatives"][5]["attributes"][6];
+  EXPECT_NEAR(nomad["belief"][1].get<double>(), 0.3 + 0.4 * 0.2, 1e-12);
+  EXPECT_NEAR(nomad["belief"][2].get<double>(), 0.4 * 0.8, 1e-12);
+  EXPECT_NEAR(nomad["unassigned"].get<double>(), 0.3, 1e-12);
+  // Kestrel 14: price 1150 between 1300 (Fair) and 700 (Bargain).
+  const ordered_json& price = j["alternatives"][0]["attributes"][8];
+  EXPECT_NEAR(price["belief"][1].get<double>(), 0.75, 1e-12);
+  EXPECT_NEAR(price["belief"][2].get<double>(), 0.25, 1e-12);
+}
+
+TEST(CliRank, TableByRankingAndTheSavedModel) {
+  test::CTempDir dir;
+  auto run = RunCli({"rank", kExample, "-o", dir.Path("ranked.zev")});
+  ASSERT_EQ(run.m_nExit, 0) << run.m_strErr;
+  EXPECT_EQ(run.m_strErr, " All alternatives have been assessed on all attributes.\n");
+  SEvaluated expected;
+  const CMADMDoc& doc = expected.m_doc;
+
+  const std::string& out = run.m_strOut;
+  EXPECT_EQ(out.find("Ranking on Laptop for a student (7 alternatives)\n\n"
+                     "Rank  Alternative  Utility   Interval\n"
+                     "----  -----------  -------   ----------------\n"),
+            0u)
+      << out;
+  std::size_t previous = 0;
+  for (int rank = 1; rank <= 7; ++rank) {
+    int p = 0;
+    while (doc.Alternative(p).m_nRanking != rank) ++p;
+    const CAlternative& alt = doc.Alternative(p);
+    const std::string row = Format("%4d  %-11s  %1.4lf    [%1.4lf, %1.4lf]", rank,
+                                   alt.m_strName.c_str(), alt.Record(0).m_dAvgUtility,
+                                   alt.Record(0).m_dMinUtility, alt.Record(0).m_dMaxUtility);
+    const std::size_t at = out.find(row);
+    ASSERT_NE(at, std::string::npos) << row << "\n" << out;
+    EXPECT_GT(at, previous) << "rows in ranking order";
+    previous = at;
+  }
+
+  // The evaluated model was saved with its results: exactly what this
+  // process gets from the same command.
+  CMADMDoc saved;
+  SFileError error;
+  ASSERT_TRUE(LoadModelFile(dir.Path("ranked.zev"), saved, error)) << error.Message();
+  CMADMDoc same;
+  {
+    test::CScriptedUser user;
+    LoadModelFile(kExample, same, error);
+    AttachEngine(same);
+    RankAlternatives(same);
+  }
+  EXPECT_EQ(WriteModel(saved), WriteModel(same));
+}
+
+TEST(CliAssess, ByNameOrIndexRanksOnThatAttribute) {
+  auto byName = RunCli({"assess", kExample, "--attribute", "Price"});
+  ASSERT_EQ(byName.m_nExit, 0) << byName.m_strErr;
+  EXPECT_EQ(byName.m_strErr, "");
+  auto byIndex = RunCli({"assess", kExample, "-a", "8"});
+  EXPECT_EQ(byIndex.m_strOut, byName.m_strOut);
+
+  // The best price is the smaller one: the ranking by value is reversed.
+  const std::string& out = byName.m_strOut;
+  EXPECT_EQ(out.find("Ranking on Price (7 alternatives)\n\n"
+                     "Rank  Alternative  Utility   Interval                 Value\n"),
+            0u)
+      << out;
+  EXPECT_NE(out.find("   1  Thrift Book  0.9833    [0.9833, 0.9833]           720  "),
+            std::string::npos)
+      << out;
+  EXPECT_NE(out.find("   7  Orchard Pro  0.0071    [0.0071, 0.0071]          1990  "),
+            std::string::npos)
+      << out;
+
+  auto json = RunCli({"assess", kExample, "-a", "Battery life", "--json"});
+  ASSERT_EQ(json.m_nExit, 0) << json.m_strErr;
+  const ordered_json j = ordered_json::parse(json.m_strOut);
+  SEvaluated expected(6);
+  for (int p = 0; p < 7; ++p) {
+    const CAlternative& alt = expected.m_doc.Alternative(p);
+    EXPECT_EQ(j["alternatives"][p]["ranking"], alt.m_nRanking);
+    EXPECT_EQ(j["alternatives"][p]["utility"].get<double>(), alt.m_dUtility);
+    EXPECT_EQ(j["alternatives"][p]["attributes"][6]["avg"].get<double>(),
+              alt.Record(6).m_dAvgUtility);
+  }
+}
+
+TEST(CliAssess, AnAttributeTheModelDoesNotHaveIsAUsageError) {
+  for (const char* attribute : {"Nope", "11", "-1"}) {
+    auto run = RunCli({"assess", kExample, "--attribute", attribute});
+    EXPECT_EQ(run.m_nExit, 2) << attribute;
+    EXPECT_EQ(run.m_strOut, "");
+    EXPECT_EQ(run.m_strErr, "zev-cli: the model has no attribute named <" + std::string(attribute) +
+                                ">, nor one with that index (0 to 10).\n"
+                                "Run `zev-cli show " +
+                                kExample + "` to see its attributes.\n");
+  }
+  EXPECT_EQ(RunCli({"assess", kExample}).m_nExit, 2) << "--attribute is required";
+  test::CTempDir dir;
+  auto missing = RunCli({"assess", dir.Path("none.zev"), "-a", "0"});
+  EXPECT_EQ(missing.m_nExit, 1);
+}
+
+TEST(CliRank, TextsAreUtf8AndAFailedSaveIsRefused) {
+  test::CTempDir dir;
+  CMADMDoc doc;
+  doc.OnNewDocument();
+  doc.Alternative(0).SetName("Caf\xE9 \x80 cr\xE8me");
+  doc.Attribute(0).SetName("D\xE9" "cision");
+  SFileError error;
+  ASSERT_TRUE(SaveModelFile(dir.Path("accents.zev"), doc, error));
+
+  auto run = RunCli({"rank", dir.Path("accents.zev"), "--json", "-o", dir.Path("no/where.zev")});
+  EXPECT_EQ(run.m_nExit, 1) << "the results are printed, but the model could not be saved";
+  const ordered_json j = ordered_json::parse(run.m_strOut);
+  EXPECT_EQ(j["alternatives"][0]["name"], "Caf\u00E9 \u20AC cr\u00E8me");
+  EXPECT_EQ(j["alternatives"][0]["attributes"][0]["name"], "D\u00E9cision");
+  EXPECT_NE(run.m_strErr.find(" All alternatives have been assessed on all attributes.\n"
+                              "The file <" +
+                              dir.Path("no/where.zev") + "> cannot be created"),
+            std::string::npos)
+      << run.m_strErr;
+
+  auto table = RunCli({"rank", dir.Path("accents.zev")});
+  EXPECT_NE(table.m_strOut.find("Ranking on D\u00E9cision (1 alternative)"), std::string::npos)
+      << table.m_strOut;
+  EXPECT_NE(table.m_strOut.find("   1  Caf\u00E9 \u20AC cr\u00E8me  "), std::string::npos)
+      << table.m_strOut;
 }
 
 }  // namespace
