@@ -1,13 +1,16 @@
 // Fuzz target for the model file reader: any bytes are either refused with
 // a problem and an offset inside them, or load into a model that saves to
-// bytes that load again to the same bytes, and that the document's own
-// operations can work on without a warning.
+// bytes that load again to the same bytes, that the engine can rank and
+// assess, and that the document's own operations can work on, all without a
+// warning.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "engine/conversion.h"
+#include "engine/evaluate_commands.h"
 #include "io/model_file.h"
 #include "model/prompter.h"
 
@@ -54,9 +57,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(zev::ReadModel(saved, again, error), "a loaded model saves to bytes that do not load");
   Check(zev::WriteModel(again) == saved, "a loaded model does not round-trip");
 
-  // The walks over the tree and the preparation of every alternative.
-  doc.PrepareAllAlternatives();
-  Check(prompter.m_nMessages == 0, "preparing a loaded model shows a message");
+  // The evaluation commands (the Rank command tells that it is done).
+  zev::AttachEngine(doc);
+  zev::RankAlternatives(doc);
+  Check(prompter.m_nMessages == 1, "ranking a loaded model shows a warning");
+  prompter.m_nMessages = 0;
+  doc.SetCurrentAttribute(doc.LastAttribute());
+  zev::AssessAttribute(doc);
+  Check(prompter.m_nMessages == 0, "assessing a loaded model shows a message");
+  const std::string ranked = zev::WriteModel(doc);
+  Check(zev::ReadModel(ranked, again, error), "a ranked model saves to bytes that do not load");
+
+  // The walks over the tree.
   for (int i = 0; i <= doc.LastAttribute(); ++i) {
     int lo = 0;
     int hi = 0;

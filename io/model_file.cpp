@@ -1,7 +1,6 @@
 #include "io/model_file.h"
 
 #include <algorithm>
-#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -63,7 +62,11 @@ class CModelReader {
 
   // The item being read, for messages; built only when one is needed.
   std::string Who() const;
-  bool Finite(double& d, const char* what);
+  // Any double: the program itself can hold infinities and not-a-numbers
+  // after extreme but accepted input (evenly spaced grade values between a
+  // best value of 1e308 and a worst of -1e308 are infinite or not a number),
+  // and the engine survives them.
+  bool Number(double& d) { return m_in.ReadDouble(d); }
   bool Coordinate(std::int32_t& n, const char* what);
   bool Count(std::int32_t& n, const char* what);
   // Reads a text that is usually its default, sharing the default then.
@@ -94,15 +97,6 @@ std::string CModelReader::Who() const {
       return "the assessment of " + alternative + " on attribute " + Decimal(m_nAttribute);
   }
   return {};
-}
-
-bool CModelReader::Finite(double& d, const char* what) {
-  const std::size_t at = m_in.Offset();
-  if (!m_in.ReadDouble(d)) return false;
-  if (!std::isfinite(d)) {
-    return m_in.Fail(std::string(what) + " of " + Who() + " is not a finite number", at);
-  }
-  return true;
 }
 
 bool CModelReader::Coordinate(std::int32_t& n, const char* what) {
@@ -160,11 +154,11 @@ bool CModelReader::ReadAttribute(int i, CAttribute& a, SAttributeOffsets& at) {
       !Text(a.m_strComments, t.m_comments)) {
     return false;
   }
-  if (!Finite(a.m_dBest, "the best value") || !Finite(a.m_dWorst, "the worst value")) {
+  if (!Number(a.m_dBest) || !Number(a.m_dWorst)) {
     return false;
   }
   at.m_nWeight = m_in.Offset();
-  if (!Finite(a.m_dWeight, "the weight") || !Finite(a.m_dShownValue, "the shown value")) {
+  if (!Number(a.m_dWeight) || !Number(a.m_dShownValue)) {
     return false;
   }
   std::int32_t n = 0;
@@ -173,7 +167,7 @@ bool CModelReader::ReadAttribute(int i, CAttribute& a, SAttributeOffsets& at) {
 
   SGradeTable& g = a.MutableGrades();
   for (int k = 0; k < n; ++k) {
-    if (!Finite(g.m_dGradeUtility[k], "a grade utility")) return false;
+    if (!Number(g.m_dGradeUtility[k])) return false;
   }
   for (int k = 0; k < n; ++k) {
     const CText& def = k < 5 ? t.m_gradeNames[k] : t.m_newGradeName;
@@ -332,11 +326,11 @@ bool CModelReader::ReadConversionBlock(int i) {
   m_nAttribute = i;
   SGradeTable& g = a.MutableGrades();
   for (int k = 0; k < n; ++k) {
-    if (!Finite(g.m_dGradeValue[k], "a grade value")) return false;
+    if (!Number(g.m_dGradeValue[k])) return false;
   }
   for (int k = 0; k < n; ++k) {
     for (int j = 0; j < m; ++j) {
-      if (!Finite(g.m_dConversion[k][j], "a conversion matrix entry")) return false;
+      if (!Number(g.m_dConversion[k][j])) return false;
     }
   }
   return true;
@@ -346,9 +340,8 @@ bool CModelReader::ReadRecord(int j, CAssessment& r) {
   m_place = EPlace::Record;
   m_nAttribute = j;
   const SDefaultTexts& t = DefaultTexts();
-  if (!Finite(r.m_dAvgUtility, "the average utility") ||
-      !Finite(r.m_dMaxUtility, "the maximum utility") ||
-      !Finite(r.m_dMinUtility, "the minimum utility") || !Finite(r.m_dValue, "the value")) {
+  if (!Number(r.m_dAvgUtility) || !Number(r.m_dMaxUtility) || !Number(r.m_dMinUtility) ||
+      !Number(r.m_dValue)) {
     return false;
   }
   std::int32_t n = 0;
@@ -358,10 +351,10 @@ bool CModelReader::ReadRecord(int j, CAssessment& r) {
   r.m_nPossibleValues = m;
   const int beliefs = std::max(n, m);
   for (int k = 0; k < beliefs; ++k) {
-    if (!Finite(r.m_dBelief[k], "a belief degree")) return false;
+    if (!Number(r.m_dBelief[k])) return false;
   }
   for (int k = 0; k < m; ++k) {
-    if (!Finite(r.m_dPossibleValue[k], "a possible value")) return false;
+    if (!Number(r.m_dPossibleValue[k])) return false;
   }
   return Text(r.m_strEvidence, t.m_evidence) && Text(r.m_strAssessComment, t.m_comments);
 }
@@ -376,7 +369,7 @@ bool CModelReader::ReadAlternative(CAlternative& alternative) {
   std::int32_t v = 0;
   if (!m_in.ReadInt(v)) return false;
   alternative.m_nRanking = v;
-  if (!Finite(alternative.m_dUtility, "the utility")) return false;
+  if (!Number(alternative.m_dUtility)) return false;
   if (!Coordinate(v, "the horizontal position")) return false;
   alternative.m_nX = v;
   if (!Coordinate(v, "the vertical position")) return false;

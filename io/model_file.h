@@ -61,10 +61,14 @@ struct SFileError {
 // 1..20, an alternative with more than 51 records, tree links that do not
 // form one tree under attribute 0 (a father, sibling or own index outside
 // 0..A, loops, wrong child counts, broken sibling chains, a quantitative
-// attribute with sub-attributes), numbers that are not finite, a weight that
-// is not a non-negative number at four decimals, positions of more than
-// 1,000,000,000 pixels, and a file without alternatives. Bytes after the
-// last alternative are ignored, as they always were.
+// attribute with sub-attributes), a weight whose "%1.4lf" text is not a
+// non-negative number (negative, not a number or infinite: every
+// preparation of an alternative would refuse it with a warning), positions
+// of more than 1,000,000,000 pixels, and a file without alternatives. Other
+// numbers load as they are, infinities and not-a-numbers included: the
+// program can hold them itself after extreme input, and they must not make
+// its own files unreadable. Bytes after the last alternative are ignored,
+// as they always were.
 //
 // The same reader serves merging: read into a separate document.
 bool ReadModel(std::string_view bytes, CMADMDoc& doc, SFileError& error);
