@@ -155,6 +155,20 @@ TEST(ModelFile, RichModelRoundTripsByteForByte) {
   }
 }
 
+TEST(ModelFile, ATextWithTheUnicodeMarkerLoadsInCodePage1252) {
+  std::string bytes = NewModelBytes();
+  const std::string plain = Str("Top Attribute");
+  // "Caf\u00E9 \u20AC" in UTF-16LE behind the marker.
+  const std::string unicode = Hex("FF FE FF 06  43 00 61 00 66 00 E9 00 20 00 AC 20");
+  bytes.replace(bytes.find(plain), plain.size(), unicode);
+  CMADMDoc doc;
+  SFileError error;
+  ASSERT_TRUE(ReadModel(bytes, doc, error)) << error.Message();
+  EXPECT_EQ(doc.Attribute(0).m_strName, "Caf\xE9 \x80");
+  // Written back as an 8-bit text.
+  EXPECT_NE(WriteModel(doc).find(Str("Caf\xE9 \x80")), std::string::npos);
+}
+
 TEST(ModelFile, TopOnlyModelHasNoConversionBlockAndSecondAlternativeStartsWith0180) {
   CMADMDoc doc;
   doc.OnNewDocument();
