@@ -162,9 +162,12 @@ void TransformToFatherGrades(const CAssessment& child, int nFatherGrades, double
     return;
   }
 
+  if (child.m_nType != QuantitativeUncertain) {
+    MultiplyByMatrix(child.m_dBelief, n, g.m_dConversion, nFather, beta);
+    return;
+  }
   double spread[kMaxGrades] = {};
-  const double* d = child.m_dBelief;
-  if (child.m_nType == QuantitativeUncertain) {
+  {
     const int count = UsedCount(child.m_nPossibleValues);
     const SBracketStart start = BracketStart(values);
     for (int v = 0; v < count; ++v) {
@@ -180,10 +183,8 @@ void TransformToFatherGrades(const CAssessment& child, int nFatherGrades, double
         spread[b.m_nHigh] += (1.0 - r) * p;
       }
     }
-    d = spread;
   }
-
-  MultiplyByMatrix(d, n, g.m_dConversion, nFather, beta);
+  MultiplyByMatrix(spread, n, g.m_dConversion, nFather, beta);
 }
 
 namespace {
