@@ -9,8 +9,12 @@ if(ZEV_SANITIZE)
   add_link_options(-fsanitize=${ZEV_SANITIZE})
 endif()
 
-# Fuzz targets need coverage instrumentation in every library they call.
+# Fuzz builds instrument every library for libFuzzer's coverage guidance;
+# only the fuzz targets link the fuzzer itself.
 if(ZEV_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "ZEV_FUZZ needs clang (-DCMAKE_CXX_COMPILER=clang++)")
+  endif()
   add_compile_options(-fsanitize=fuzzer-no-link)
 endif()
 
