@@ -71,22 +71,11 @@ void EvaluateForAttributeReport(CMADMDoc& doc, int nAttribute) {
   AssessAttribute(doc);
 }
 
-bool SaveAlternativeReport(CMADMDoc& doc, int nPosition) {
-  CReportOptionsPresenter presenter;
-  presenter.m_options.m_bAccepted = ThePrompter().RunModal(presenter);
-  const SReportOptions& options = presenter.m_options;
-  if (!options.m_bAccepted) return false;
-
+bool WriteAlternativeReport(const CMADMDoc& doc, int nPosition, const SReportOptions& options,
+                            const std::string& path) {
   const CAlternative& alternative = doc.Alternative(nPosition);
-  const bool bHierarchy = options.m_nContent == 1;
-  std::string path;
-  if (!ChooseReportFile(bHierarchy ? doc.Attribute(0).m_strName : alternative.m_strName, kTxtFilter,
-                        "txt", path)) {
-    return false;
-  }
-  path = WithReportExtension(path, ".txt");
   if (!WriteReportFile(path, AlternativeReportText(doc, alternative, options))) return false;
-  if (bHierarchy) {
+  if (options.m_nContent == 1) {
     ThePrompter().Information(std::string("The attribute hierarchy is saved in \n") + "<" +
                               Shown(path) + ">.\n\n" + kViewHint);
   } else {
@@ -96,25 +85,47 @@ bool SaveAlternativeReport(CMADMDoc& doc, int nPosition) {
   return true;
 }
 
-bool SaveAttributeReport(CMADMDoc& doc, int nAttribute) {
-  const CAttribute& attribute = doc.Attribute(nAttribute);
-  std::string path;
-  if (!ChooseReportFile(attribute.m_strName, kTxtFilter, "txt", path)) return false;
-  path = WithReportExtension(path, ".txt");
+bool WriteAttributeReport(const CMADMDoc& doc, int nAttribute, const std::string& path) {
   if (!WriteReportFile(path, AttributeReportText(doc, nAttribute))) return false;
-  ThePrompter().Information("The assessment results for <" + attribute.m_strName +
+  ThePrompter().Information("The assessment results for <" + doc.Attribute(nAttribute).m_strName +
                             "> are saved in \n" + "<" + Shown(path) + ">.\n\n" + kViewHint);
   return true;
 }
 
+bool WriteSummaryReport(const CMADMDoc& doc, int nPosition, const std::string& path) {
+  return WriteReportFile(path, SummaryReportText(doc, doc.Alternative(nPosition)));
+}
+
+bool SaveAlternativeReport(CMADMDoc& doc, int nPosition) {
+  CReportOptionsPresenter presenter;
+  presenter.m_options.m_bAccepted = ThePrompter().RunModal(presenter);
+  const SReportOptions& options = presenter.m_options;
+  if (!options.m_bAccepted) return false;
+  const bool bHierarchy = options.m_nContent == 1;
+  std::string path;
+  if (!ChooseReportFile(
+          bHierarchy ? doc.Attribute(0).m_strName : doc.Alternative(nPosition).m_strName,
+          kTxtFilter, "txt", path)) {
+    return false;
+  }
+  return WriteAlternativeReport(doc, nPosition, options, WithReportExtension(path, ".txt"));
+}
+
+bool SaveAttributeReport(CMADMDoc& doc, int nAttribute) {
+  std::string path;
+  if (!ChooseReportFile(doc.Attribute(nAttribute).m_strName, kTxtFilter, "txt", path)) {
+    return false;
+  }
+  return WriteAttributeReport(doc, nAttribute, WithReportExtension(path, ".txt"));
+}
+
 bool SaveSummaryReport(CMADMDoc& doc, int nPosition) {
-  const CAlternative& alternative = doc.Alternative(nPosition);
-  std::string proposed = alternative.m_strName.Str();
+  std::string proposed = doc.Alternative(nPosition).m_strName.Str();
   std::erase(proposed, ' ');
   std::string path;
   if (!ChooseReportFile(proposed, kDocFilter, "doc", path)) return false;
   path = WithReportExtension(WithoutSpacesInFileName(path), ".doc");
-  if (!WriteReportFile(path, SummaryReportText(doc, alternative))) return false;
+  if (!WriteSummaryReport(doc, nPosition, path)) return false;
   ThePrompter().OpenWithDesktop(path);
   return true;
 }

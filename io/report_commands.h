@@ -28,6 +28,15 @@ bool SaveAlternativeReport(CMADMDoc& doc, int nPosition);
 bool SaveAttributeReport(CMADMDoc& doc, int nAttribute);
 bool SaveSummaryReport(CMADMDoc& doc, int nPosition);
 
+// Writing a report to a given path (the command-line tool's way), with the
+// completion message the desktop shows; the summary is not opened. Each
+// returns whether the file was written.
+struct SReportOptions;
+bool WriteAlternativeReport(const CMADMDoc& doc, int nPosition, const SReportOptions& options,
+                            const std::string& path);
+bool WriteAttributeReport(const CMADMDoc& doc, int nAttribute, const std::string& path);
+bool WriteSummaryReport(const CMADMDoc& doc, int nPosition, const std::string& path);
+
 // The guard of every report command: false, after the information
 // "There is only one attribute and thus nothing to save!", when the model
 // holds only the Top.

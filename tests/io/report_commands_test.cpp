@@ -8,7 +8,7 @@
 
 #include "io/atomic_file.h"
 #include "io/report_options.h"
-#include "tests/io/car_model.h"
+#include "tests/io/report_models.h"
 #include "tests/support/scripted_user.h"
 
 namespace zev {
@@ -17,62 +17,13 @@ namespace {
 using test::CScriptedUser;
 namespace fs = std::filesystem;
 
-// Plan (Top)
-//   Quality
-//     Design  Plan A: Good 1; Plan B: Poor 1
-//     Build   Plan A: nothing; Plan B: Average 1
-//   Cost      quantitative 0..1: Plan A 0.75, Plan B 0.3125
-// Every weight 1, every matrix the identity, so the results can be worked
-// out by hand (tests/data/reports/plan_*).
-void BuildPlanModel(CMADMDoc& doc) {
-  doc.OnNewDocument();
-  test::BuildHierarchy(doc, {"Quality", "Cost", "Design:Quality", "Build:Quality"});
-  CAttribute& plan = doc.Attribute(0);
-  plan.SetName("Plan");
-  const char* definitions[5] = {"Plan rejected.", "Plan needs major work.", "Plan is acceptable.",
-                                "Plan is good.", "Plan is excellent."};
-  for (int k = 0; k < 5; ++k) plan.SetGradeDefinition(k, definitions[k]);
-  CAttribute& cost = doc.Attribute(2);
-  cost.m_nType = Quantitative;
-  cost.SetUnit("k");
-  doc.Attribute(3).SetGradeDefinition(1, "Design is hard to follow.");
-  doc.Attribute(3).SetGradeDefinition(3, "Design is clear.");
-  doc.Alternative(0).SetName("Plan A");
-  doc.AddAlternativeCommand();
-  doc.Alternative(1).SetName("Plan B");
-  doc.PrepareAllAlternatives();
-
-  auto beliefs = [](CAssessment& r, int grade) {
-    for (double& b : r.m_dBelief) b = 0.0;
-    if (grade >= 0) r.m_dBelief[grade] = 1.0;
-  };
-  auto value = [](CAssessment& r, double v) {
-    r.m_dValue = v;
-    r.m_nPossibleValues = 1;
-    r.m_dPossibleValue[0] = v;
-    r.m_dBelief[0] = 1.0;
-  };
-  CAlternative& a = doc.Alternative(0);
-  beliefs(a.Record(3), 3);
-  beliefs(a.Record(4), -1);
-  value(a.Record(2), 0.75);
-  CAlternative& b = doc.Alternative(1);
-  beliefs(b.Record(3), 1);
-  b.Record(3).SetEvidence("Two testers got lost.");
-  beliefs(b.Record(4), 2);
-  value(b.Record(2), 0.3125);
-  doc.SelectAttribute(0);
-  doc.SelectAlternative(0);
-  doc.SetModifiedFlag(false);
-}
-
 class ReportCommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
     char tmpl[] = "/tmp/zev-report-XXXXXX";
     ASSERT_NE(::mkdtemp(tmpl), nullptr);
     m_dir = tmpl;
-    BuildPlanModel(m_doc);
+    test::BuildPlanModel(m_doc);
   }
   void TearDown() override { fs::remove_all(m_dir); }
   std::string Read(const fs::path& p) {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "io/report_walk.h"
-#include "tests/io/car_model.h"
+#include "tests/io/report_models.h"
 
 namespace zev {
 namespace {

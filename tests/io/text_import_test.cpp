@@ -108,8 +108,9 @@ TEST(TextImportEvaluationTest, ImportedValueIsWhatTheNextEvaluationUses) {
   doc.Attribute(1).m_nType = Quantitative;  // best 1, worst 0, grade values 0 .. 1
   doc.AddAlternativeCommand();              // its value: the midpoint 0.5
   CScriptedUser user;
-  ImportTextData(doc, "ALTERNATIVE NAME: {Alternative 2} ATTRIBUTE NAME: {Q} TYPE: QUANTITATIVE "
-                      "VALUE: 0.75");
+  ImportTextData(doc,
+                 "ALTERNATIVE NAME: {Alternative 2} ATTRIBUTE NAME: {Q} TYPE: QUANTITATIVE "
+                 "VALUE: 0.75");
   EXPECT_EQ(user.OnlyText(), kTextImportSuccess);
   EvaluateAndRank(doc);
   const CAssessment& q = doc.Alternative(1).Record(1);

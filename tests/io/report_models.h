@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -114,6 +116,55 @@ inline void SetCarResults(CMADMDoc& doc) {
   set(b.Record(3), {}, 1, 0, 0.5);
   set(b.Record(4), {}, 1, 0, 0.5);
   set(b.Record(5), {}, 1, 0, 0.5);
+}
+
+// Plan (Top)
+//   Quality
+//     Design  Plan A: Good 1; Plan B: Poor 1
+//     Build   Plan A: nothing; Plan B: Average 1
+//   Cost      quantitative 0..1: Plan A 0.75, Plan B 0.3125
+// Every weight 1, every matrix the identity, so the results can be worked
+// out by hand (tests/data/reports/plan_*).
+inline void BuildPlanModel(CMADMDoc& doc) {
+  doc.OnNewDocument();
+  BuildHierarchy(doc, {"Quality", "Cost", "Design:Quality", "Build:Quality"});
+  CAttribute& plan = doc.Attribute(0);
+  plan.SetName("Plan");
+  const char* definitions[5] = {"Plan rejected.", "Plan needs major work.", "Plan is acceptable.",
+                                "Plan is good.", "Plan is excellent."};
+  for (int k = 0; k < 5; ++k) plan.SetGradeDefinition(k, definitions[k]);
+  CAttribute& cost = doc.Attribute(2);
+  cost.m_nType = Quantitative;
+  cost.SetUnit("k");
+  doc.Attribute(3).SetGradeDefinition(1, "Design is hard to follow.");
+  doc.Attribute(3).SetGradeDefinition(3, "Design is clear.");
+  doc.Alternative(0).SetName("Plan A");
+  doc.AddAlternativeCommand();
+  doc.Alternative(1).SetName("Plan B");
+  doc.PrepareAllAlternatives();
+
+  auto beliefs = [](CAssessment& r, int grade) {
+    for (double& b : r.m_dBelief) b = 0.0;
+    if (grade >= 0) r.m_dBelief[grade] = 1.0;
+  };
+  auto value = [](CAssessment& r, double v) {
+    r.m_dValue = v;
+    r.m_nPossibleValues = 1;
+    r.m_dPossibleValue[0] = v;
+    r.m_dBelief[0] = 1.0;
+  };
+  CAlternative& a = doc.Alternative(0);
+  beliefs(a.Record(3), 3);
+  beliefs(a.Record(4), -1);
+  value(a.Record(2), 0.75);
+  CAlternative& b = doc.Alternative(1);
+  beliefs(b.Record(3), 1);
+  b.Record(3).SetEvidence("Two testers got lost.");
+  beliefs(b.Record(4), 2);
+  value(b.Record(2), 0.3125);
+  doc.SelectAttribute(0);
+  doc.SelectAlternative(0);
+  doc.SetModifiedFlag(false);
 }
 
 // The bytes of a file in tests/data.
