@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/matrix.h"
+#include "engine/pairs.h"
 #include "engine/utility.h"
 
 namespace zev {
@@ -13,14 +13,53 @@ namespace {
 // stored as doubles.
 using CExtended = long double;
 
+// Rows of per-grade numbers are worked on two grades at a time (pairs.h). A
+// row has room for every grade; with an odd number of grades the lane beyond
+// the last one is loaded as zero, and whatever it becomes is never read.
+using SGradeRow = double[kMaxGrades];
+static_assert(kMaxGrades % 2 == 0, "grades are taken in pairs");
+
+// A sum of n doubles in extended precision, in index order.
+CExtended ExtendedSum(const double* d, int n) {
+  CExtended sum = 0.0;
+  int g = 0;
+  for (; g + 1 < n; g += 2) {
+    sum += d[g];
+    sum += d[g + 1];
+  }
+  if (g < n) sum += d[g];
+  return sum;
+}
+
+// One child's masses in the father's grades.
+struct SChildMasses {
+  SGradeRow m_mass;  // m(n, i) = w(i) * beta(n, i)
+  double m_dTilde;   // m~H(i): left unassigned by the child's own assessment
+  double m_dBar;     // m-H(i): left unassigned by the child's weight
+};
+
+// Fills the child's masses from its n degrees beta and its normalised
+// weight; returns the sum of the masses, which the conflict needs.
+CExtended ChildMasses(const SGradeRow& beta, int n, double w, SChildMasses& child) {
+  const CExtended degrees = ExtendedSum(beta, n);
+  for (int p = 0; p < PairCount(n); ++p) {
+    StorePair(child.m_mass + 2 * p, Both(w) * LoadRowPair(beta, p, n));
+  }
+  child.m_dTilde = (1.0 - static_cast<double>(degrees)) * w;
+  child.m_dBar = 1.0 - w;
+  return ExtendedSum(child.m_mass, n);
+}
+
 // The recursive combination, with the rows of transformed degrees supplied
-// one at a time: rowOf(i) returns child i's N degrees. A row is needed only
-// when its child joins the combination, so an aggregation can transform the
-// next child while the combination of the previous one is still in flight;
-// the arithmetic is the same as with the whole table given up front.
+// one at a time: rowOf(i) returns child i's row of N degrees. Each join waits for the one before it (the
+// conflict needs the combined masses, the masses need K), so the rows are
+// asked for one at a time: the next child is transformed while that chain
+// is still in flight. A child's masses are used only while that child
+// joins, so one row of storage serves them all.
 template <typename FRow>
 void Combine(std::span<double> weights, int n, FRow&& rowOf, std::span<double> result) {
   const int nChildren = static_cast<int>(weights.size());
+  const int nPairs = PairCount(n);
 
   CExtended weightSum = 0.0;
   for (double w : weights) weightSum += w;
@@ -28,55 +67,42 @@ void Combine(std::span<double> weights, int n, FRow&& rowOf, std::span<double> r
   if (sum <= kCombinationFloor) sum = kCombinationFloor;
   for (double& w : weights) w /= sum;
 
-  // Row i: the weighted masses of the grades, then the mass left unassigned
-  // by the child's own incompleteness (m~H), then the mass left by its
-  // weight (m-H).
-  const int cTilde = n;
-  const int cBar = n + 1;
-  CMatrix m(nChildren, n + 2);
-  double mass[kMaxGrades];
-  double tilde = 0.0;
-  double bar = 0.0;
-  for (int i = 0; i < nChildren; ++i) {
-    const double* beta = rowOf(i);
-    const double w = weights[static_cast<size_t>(i)];
-    double* row = m.Row(i);
-    CExtended total = 0.0;
-    CExtended childMass = 0.0;
-    for (int g = 0; g < n; ++g) {
-      total += beta[g];
-      row[g] = w * beta[g];
-      childMass += row[g];
-    }
-    row[cTilde] = (1.0 - static_cast<double>(total)) * w;
-    row[cBar] = 1.0 - w;
-
-    if (i == 0) {
-      for (int g = 0; g < n; ++g) mass[g] = row[g];
-      tilde = row[cTilde];
-      bar = row[cBar];
-      continue;
-    }
+  // The combined masses of the grades, m~H and m-H, from the first child.
+  SChildMasses child;
+  ChildMasses(rowOf(0), n, weights[0], child);
+  SGradeRow mass;
+  std::copy(child.m_mass, child.m_mass + 2 * nPairs, mass);
+  double tilde = child.m_dTilde;
+  double bar = child.m_dBar;
+  for (int i = 1; i < nChildren; ++i) {
+    const CExtended childTotal = ChildMasses(rowOf(i), n, weights[static_cast<size_t>(i)], child);
+    const double* mi = child.m_mass;
     // Conflict: the sum over every pair of different grades (t, j) of
     // m(t) * m(j, i), formed as the sum over t of m(t) times the child's
     // mass on all other grades; two interleaved sums for a shorter chain.
-    CExtended even = 0.0;
-    CExtended odd = 0.0;
-    int g = 0;
+    // Each starts from its first product rather than from zero plus it:
+    // the two differ only in the sign of a zero sum, which 1 - C does not
+    // see, and an addition less is a step less on the path from one join
+    // to the next.
+    CExtended even = mass[0] * (childTotal - mi[0]);
+    CExtended odd = n > 1 ? mass[1] * (childTotal - mi[1]) : 0.0L;
+    int g = 2;
     for (; g + 1 < n; g += 2) {
-      even += mass[g] * (childMass - row[g]);
-      odd += mass[g + 1] * (childMass - row[g + 1]);
+      even += mass[g] * (childTotal - mi[g]);
+      odd += mass[g + 1] * (childTotal - mi[g + 1]);
     }
-    if (g < n) even += mass[g] * (childMass - row[g]);
+    if (g < n) even += mass[g] * (childTotal - mi[g]);
     double agreement = 1.0 - static_cast<double>(even + odd);
     if (agreement < kCombinationFloor) agreement = kCombinationFloor;
     const double k = 1.0 / agreement;
-    const double tildeI = row[cTilde];
-    const double barI = row[cBar];
+    const double tildeI = child.m_dTilde;
+    const double barI = child.m_dBar;
     const double unassigned = bar + tilde;
-    for (g = 0; g < n; ++g) {
-      const double mi = row[g];
-      mass[g] = k * (mass[g] * (mi + tildeI + barI) + unassigned * mi);
+    // m(n) = K * [m(n) * (m(n,i) + m~H(i) + m-H(i)) + (m-H + m~H) * m(n,i)].
+    for (int p = 0; p < nPairs; ++p) {
+      const SPair m = LoadPair(mi + 2 * p);
+      const SPair combined = LoadPair(mass + 2 * p) * (m + Both(tildeI) + Both(barI));
+      StorePair(mass + 2 * p, Both(k) * (combined + Both(unassigned) * m));
     }
     tilde = k * (tilde * (tildeI + barI) + bar * tildeI);
     bar = k * bar * barI;
@@ -84,7 +110,9 @@ void Combine(std::span<double> weights, int n, FRow&& rowOf, std::span<double> r
 
   double d = 1.0 - bar;
   if (d < kCombinationFloor) d = kCombinationFloor;
-  for (int g = 0; g < n; ++g) result[static_cast<size_t>(g)] = mass[g] / d;
+  SGradeRow beliefs;
+  for (int p = 0; p < nPairs; ++p) StorePair(beliefs + 2 * p, LoadPair(mass + 2 * p) / Both(d));
+  std::copy(beliefs, beliefs + n, result.data());
   result[static_cast<size_t>(n)] = tilde / d;
 }
 
@@ -97,94 +125,116 @@ void CombineEvidence(std::span<double> weights, std::span<const double> beliefs,
   if (nChildren < 1 || n < 1 || n > kMaxGrades) return;
   if (beliefs.size() < static_cast<size_t>(nChildren) * static_cast<size_t>(n)) return;
   if (result.size() < static_cast<size_t>(n + 1)) return;
-  const double* table = beliefs.data();
+  SGradeRow row;
   Combine(
       weights, n,
-      [table, n](int i) { return table + static_cast<size_t>(i) * static_cast<size_t>(n); },
+      [&](int i) -> const SGradeRow& {
+        const double* from = beliefs.data() + static_cast<size_t>(i) * static_cast<size_t>(n);
+        std::copy(from, from + n, row);
+        return row;
+      },
       result);
 }
 
 namespace {
 
-// beta(j) = sum over t of d(t) * M(t, j). Four columns at a time, so that
-// the four sums stay in registers. These sums of at most 20 products of
-// degrees are kept in double: in extended precision they would add about a
-// quarter to the time of an aggregation, for a difference in the last bit.
-void MultiplyByMatrix(const double* d, int n, const double (*matrix)[kMaxGrades], int nCols,
-                      double* beta) {
-  int j = 0;
-  for (; j + 4 <= nCols; j += 4) {
-    double a0 = 0.0;
-    double a1 = 0.0;
-    double a2 = 0.0;
-    double a3 = 0.0;
-    for (int t = 0; t < n; ++t) {
-      const double dt = d[t];
-      const double* row = matrix[t] + j;
-      a0 += dt * row[0];
-      a1 += dt * row[1];
-      a2 += dt * row[2];
-      a3 += dt * row[3];
-    }
-    beta[j] = a0;
-    beta[j + 1] = a1;
-    beta[j + 2] = a2;
-    beta[j + 3] = a3;
+// Columns j .. j + 2 * nPairs - 1 of beta = d * M, in registers.
+template <int nPairs>
+void MultiplyColumns(const double* d, int n, const double (*matrix)[kMaxGrades], int j,
+                     SGradeRow& beta) {
+  SPair sums[nPairs] = {};
+  for (int t = 0; t < n; ++t) {
+    const SPair dt = Both(d[t]);
+    for (int p = 0; p < nPairs; ++p) sums[p] += dt * LoadPair(matrix[t] + j + 2 * p);
   }
-  for (; j < nCols; ++j) {
-    double a = 0.0;
-    for (int t = 0; t < n; ++t) a += d[t] * matrix[t][j];
-    beta[j] = a;
+  for (int p = 0; p < nPairs; ++p) StorePair(beta + j + 2 * p, sums[p]);
+}
+
+// beta(j) = sum over t of d(t) * M(t, j), every sum taken in the order of t,
+// for the first nCols columns, up to three pairs of columns at a time. An
+// odd last column is paired with the unused column beside it (the matrix
+// rows and beta are kMaxGrades wide), whose sum is not used. These sums of
+// at most 20 products of degrees are kept in double: in extended precision
+// they would add about a quarter to the time of an aggregation, for a
+// difference in the last bit.
+void MultiplyByMatrix(const double* d, int n, const double (*matrix)[kMaxGrades], int nCols,
+                      SGradeRow& beta) {
+  const int nPadded = 2 * PairCount(nCols);
+  int j = 0;
+  for (; nPadded - j >= 6; j += 6) MultiplyColumns<3>(d, n, matrix, j, beta);
+  if (nPadded - j == 4) MultiplyColumns<2>(d, n, matrix, j, beta);
+  if (nPadded - j == 2) MultiplyColumns<1>(d, n, matrix, j, beta);
+}
+
+// The grade distribution of a value on the child's value scale: all of p on
+// the grade the value coincides with, or p split between the two grades that
+// bracket it in proportion to the distance.
+void SpreadValue(const SGradeTable& g, const SBracket& b, double x, double p, double* d) {
+  const double span = g.m_dGradeValue[b.m_nHigh] - g.m_dGradeValue[b.m_nLow];
+  if (b.m_nLow == b.m_nHigh || span == 0.0) {
+    d[b.m_nLow] += p;
+    return;
+  }
+  const double r = (g.m_dGradeValue[b.m_nHigh] - x) / span;
+  d[b.m_nLow] += r * p;
+  d[b.m_nHigh] += (1.0 - r) * p;
+}
+
+// A precise value: only the two bracketing grades carry it, so beta blends
+// their two rows of the matrix.
+void TransformValue(const CAssessment& child, int nFather, SGradeRow& beta) {
+  const SGradeTable& g = child.Grades();
+  const int n = UsedCount(child.m_nGrades);
+  const double x = child.m_dValue;
+  const SBracket b =
+      BracketValue(std::span<const double>(g.m_dGradeValue, static_cast<size_t>(n)), x);
+  const double span = g.m_dGradeValue[b.m_nHigh] - g.m_dGradeValue[b.m_nLow];
+  if (b.m_nLow == b.m_nHigh || span == 0.0) {
+    for (int j = 0; j < nFather; ++j) beta[j] = g.m_dConversion[b.m_nLow][j];
+    return;
+  }
+  const double r = (g.m_dGradeValue[b.m_nHigh] - x) / span;
+  const double* low = g.m_dConversion[b.m_nLow];
+  const double* high = g.m_dConversion[b.m_nHigh];
+  for (int j = 0; j < nFather; ++j) beta[j] = r * low[j] + (1.0 - r) * high[j];
+}
+
+// Possible values: each is spread over the grades, then the distribution is
+// converted.
+void TransformPossibleValues(const CAssessment& child, int nFather, SGradeRow& beta) {
+  const SGradeTable& g = child.Grades();
+  const int n = UsedCount(child.m_nGrades);
+  const std::span<const double> values(g.m_dGradeValue, static_cast<size_t>(n));
+  double spread[kMaxGrades];
+  for (int t = 0; t < n; ++t) spread[t] = 0.0;
+  const int count = UsedCount(child.m_nPossibleValues);
+  const SBracketStart start = BracketStart(values);
+  for (int v = 0; v < count; ++v) {
+    const double x = child.m_dPossibleValue[v];
+    SpreadValue(g, BracketFrom(start, values, x), x, child.m_dBelief[v], spread);
+  }
+  MultiplyByMatrix(spread, n, g.m_dConversion, nFather, beta);
+}
+
+// The row of a child's degrees in its father's nFather grades.
+void Transform(const CAssessment& child, int nFather, SGradeRow& beta) {
+  if (child.m_nType == Quantitative) {
+    TransformValue(child, nFather, beta);
+  } else if (child.m_nType == QuantitativeUncertain) {
+    TransformPossibleValues(child, nFather, beta);
+  } else {
+    MultiplyByMatrix(child.m_dBelief, UsedCount(child.m_nGrades), child.Grades().m_dConversion,
+                     nFather, beta);
   }
 }
 
 }  // namespace
 
 void TransformToFatherGrades(const CAssessment& child, int nFatherGrades, double* beta) {
-  const SGradeTable& g = child.Grades();
-  const int n = UsedCount(child.m_nGrades);
   const int nFather = UsedCount(nFatherGrades);
-  const std::span<const double> values(g.m_dGradeValue, static_cast<size_t>(n));
-
-  if (child.m_nType == Quantitative) {
-    // Only the two bracketing grades carry the value.
-    const double x = child.m_dValue;
-    const SBracket b = BracketValue(values, x);
-    const double span = g.m_dGradeValue[b.m_nHigh] - g.m_dGradeValue[b.m_nLow];
-    if (b.m_nLow == b.m_nHigh || span == 0.0) {
-      for (int j = 0; j < nFather; ++j) beta[j] = g.m_dConversion[b.m_nLow][j];
-      return;
-    }
-    const double r = (g.m_dGradeValue[b.m_nHigh] - x) / span;
-    const double* low = g.m_dConversion[b.m_nLow];
-    const double* high = g.m_dConversion[b.m_nHigh];
-    for (int j = 0; j < nFather; ++j) beta[j] = r * low[j] + (1.0 - r) * high[j];
-    return;
-  }
-
-  if (child.m_nType != QuantitativeUncertain) {
-    MultiplyByMatrix(child.m_dBelief, n, g.m_dConversion, nFather, beta);
-    return;
-  }
-  double spread[kMaxGrades] = {};
-  {
-    const int count = UsedCount(child.m_nPossibleValues);
-    const SBracketStart start = BracketStart(values);
-    for (int v = 0; v < count; ++v) {
-      const double x = child.m_dPossibleValue[v];
-      const double p = child.m_dBelief[v];
-      const SBracket b = BracketFrom(start, values, x);
-      const double span = g.m_dGradeValue[b.m_nHigh] - g.m_dGradeValue[b.m_nLow];
-      if (b.m_nLow == b.m_nHigh || span == 0.0) {
-        spread[b.m_nLow] += p;
-      } else {
-        const double r = (g.m_dGradeValue[b.m_nHigh] - x) / span;
-        spread[b.m_nLow] += r * p;
-        spread[b.m_nHigh] += (1.0 - r) * p;
-      }
-    }
-  }
-  MultiplyByMatrix(spread, n, g.m_dConversion, nFather, beta);
+  SGradeRow row;
+  Transform(child, nFather, row);
+  std::copy(row, row + nFather, beta);
 }
 
 namespace {
@@ -217,13 +267,13 @@ void Aggregate(CAlternative& alternative, int k, const int* children, int nChild
   double weights[kAttributeSlots];
   for (int row = 0; row < nChildren; ++row)
     weights[row] = alternative.m_assessments[children[row]].m_dWeight;
-  double beta[kMaxGrades];
+  SGradeRow beta;
   double result[kMaxGrades + 1];
   Combine(
       std::span<double>(weights, static_cast<size_t>(nChildren)), n,
-      [&](int row) {
-        TransformToFatherGrades(alternative.m_assessments[children[row]], n, beta);
-        return static_cast<const double*>(beta);
+      [&](int row) -> const SGradeRow& {
+        Transform(alternative.m_assessments[children[row]], n, beta);
+        return beta;
       },
       std::span<double>(result, static_cast<size_t>(n + 1)));
   std::copy(result, result + n, father.m_dBelief);

@@ -1,12 +1,54 @@
 #include "engine/utility.h"
 
+#include <limits>
+
+#include "engine/pairs.h"
+
 namespace zev {
+
+namespace {
+
+// Whether the values rise or fall from one to the next by at least the
+// tolerance, every step finite (and so every value, as an infinite value
+// makes an infinite or undefined step). Then, with e the tolerance and
+// rounded differences (which are monotone), the first pass gives the two
+// ends of the scale and the second pass gives, for a rising scale, low = the
+// last value with x - v > -e and high = the first with x - v < e; the first
+// set is a prefix of the scale and the second a suffix, so both are counts.
+// A falling scale is the mirror image. A single value is both.
+EScaleOrder OrderOf(std::span<const double> values) {
+  constexpr double e = kEqualTolerance;
+  constexpr double kMax = std::numeric_limits<double>::max();
+  const size_t count = values.size();
+  // The smallest and the largest step, and whether any step is undefined.
+  double minStep = kMax;
+  double maxStep = -kMax;
+  bool bUndefined = false;
+  for (size_t i = 1; i < count; ++i) {
+    const double step = values[i] - values[i - 1];
+    bUndefined |= step != step;
+    minStep = step < minStep ? step : minStep;
+    maxStep = step > maxStep ? step : maxStep;
+  }
+  if (bUndefined) return EScaleOrder::General;
+  if (minStep >= e && maxStep <= kMax) return EScaleOrder::Rising;
+  if (maxStep <= -e && minStep >= -kMax) return EScaleOrder::Falling;
+  return count == 1 ? EScaleOrder::Rising : EScaleOrder::General;
+}
+
+}  // namespace
 
 SBracketStart BracketStart(std::span<const double> values) {
   constexpr double e = kEqualTolerance;
   const int count = static_cast<int>(values.size());
   if (count < 1) return {};
-  SBracketStart s{0, count - 1, values[0], values[static_cast<size_t>(count - 1)]};
+  const double first = values[0];
+  const double last = values[static_cast<size_t>(count - 1)];
+  const EScaleOrder order = OrderOf(values);
+  // What the first pass gives on an ordered scale: its two ends.
+  if (order == EScaleOrder::Rising) return {0, count - 1, first, last, order};
+  if (order == EScaleOrder::Falling) return {count - 1, 0, last, first, order};
+  SBracketStart s{0, count - 1, first, last, order};
   // The smallest and the largest value (among equal values the last index).
   // Selections rather than branches: the comparisons follow the data.
   for (int i = 0; i < count; ++i) {
@@ -24,6 +66,31 @@ SBracketStart BracketStart(std::span<const double> values) {
 SBracket BracketFrom(const SBracketStart& start, std::span<const double> values, double x) {
   constexpr double e = kEqualTolerance;
   const int count = static_cast<int>(values.size());
+  if (start.m_order != EScaleOrder::General) {
+    // notBelow: values with x - v > -e; below: values with x - v at least e
+    // (or not comparable with x). Two values at a time.
+    const double* v = values.data();
+    SPairMask notBelowLanes = {};
+    SPairMask belowLanes = {};
+    int i = 0;
+    for (; i + 1 < count; i += 2) {
+      const SPair d = Both(x) - LoadPair(v + i);
+      notBelowLanes += d > Both(-e);
+      belowLanes += ~(d < Both(e));
+    }
+    int notBelow = CountSet(notBelowLanes);
+    int below = CountSet(belowLanes);
+    if (i < count) {
+      const double d = x - v[i];
+      notBelow += d > -e ? 1 : 0;
+      below += d < e ? 0 : 1;
+    }
+    const int notAbove = count - below;  // values with x - v < e
+    if (start.m_order == EScaleOrder::Rising) {
+      return {notBelow > 0 ? notBelow - 1 : 0, below < count ? below : count - 1};
+    }
+    return {notBelow > 0 ? count - notBelow : count - 1, notAbove > 0 ? notAbove - 1 : 0};
+  }
   int low = start.m_nLow;
   int high = start.m_nHigh;
   double lowValue = start.m_dLowValue;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <span>
 
 #include "model/alternative.h"
@@ -25,11 +26,19 @@ SBracket BracketValue(std::span<const double> values, double x);
 
 // BracketValue in its two passes. The first does not depend on the value,
 // so the brackets of several values on one scale can share it.
+//
+// On a scale whose finite values rise (or fall) from grade to grade by at
+// least the tolerance, as value scales normally do, both passes reduce to
+// counting the values within the tolerance below and above x; BracketStart
+// records such an order and BracketFrom then counts. Any other scale takes
+// the two passes.
+enum class EScaleOrder : std::uint8_t { General, Rising, Falling };
 struct SBracketStart {
   int m_nLow = 0;
   int m_nHigh = 0;
   double m_dLowValue = 0.0;
   double m_dHighValue = 0.0;
+  EScaleOrder m_order = EScaleOrder::General;
 };
 SBracketStart BracketStart(std::span<const double> values);
 SBracket BracketFrom(const SBracketStart& start, std::span<const double> values, double x);

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstring>
+
+// Two doubles side by side, for the per-grade loops of the engine. GCC and
+// Clang map the type onto a vector register where the target has one (SSE2
+// on every x86-64) and onto two scalars elsewhere; each lane is computed and
+// rounded exactly as a double on its own, so working in pairs changes no
+// result.
+
+namespace zev {
+
+using SPair = double __attribute__((vector_size(2 * sizeof(double))));
+// The result of comparing two pairs: per lane all bits set (-1) or none.
+using SPairMask = decltype(SPair{} < SPair{});
+
+inline SPair Both(double d) { return SPair{d, d}; }
+
+// Loads and stores go through memcpy, which needs no alignment and compiles
+// to one unaligned move.
+inline SPair LoadPair(const double* p) {
+  SPair v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+
+inline void StorePair(double* p, SPair v) { std::memcpy(p, &v, sizeof v); }
+
+// Number of pairs that cover n numbers.
+inline int PairCount(int n) { return (n + 1) / 2; }
+
+// Pair p of a row of n numbers, zero beyond the last one.
+inline SPair LoadRowPair(const double* row, int p, int n) {
+  return 2 * p + 1 < n ? LoadPair(row + 2 * p) : SPair{row[2 * p], 0.0};
+}
+
+// How many lanes of the mask are set.
+inline int CountSet(SPairMask m) { return static_cast<int>(-(m[0] + m[1])); }
+
+}  // namespace zev
