@@ -182,12 +182,13 @@ void SpreadValue(const SGradeTable& g, const SBracket& b, double x, double p, do
 
 // A precise value: only the two bracketing grades carry it, so beta blends
 // their two rows of the matrix.
-void TransformValue(const CAssessment& child, int nFather, SGradeRow& beta) {
+void TransformValue(const CAssessment& child, const SBracketStart& scale, int nFather,
+                    SGradeRow& beta) {
   const SGradeTable& g = child.Grades();
   const int n = UsedCount(child.m_nGrades);
   const double x = child.m_dValue;
   const SBracket b =
-      BracketValue(std::span<const double>(g.m_dGradeValue, static_cast<size_t>(n)), x);
+      BracketFrom(scale, std::span<const double>(g.m_dGradeValue, static_cast<size_t>(n)), x);
   const double span = g.m_dGradeValue[b.m_nHigh] - g.m_dGradeValue[b.m_nLow];
   if (b.m_nLow == b.m_nHigh || span == 0.0) {
     for (int j = 0; j < nFather; ++j) beta[j] = g.m_dConversion[b.m_nLow][j];
@@ -201,27 +202,33 @@ void TransformValue(const CAssessment& child, int nFather, SGradeRow& beta) {
 
 // Possible values: each is spread over the grades, then the distribution is
 // converted.
-void TransformPossibleValues(const CAssessment& child, int nFather, SGradeRow& beta) {
+void TransformPossibleValues(const CAssessment& child, const SBracketStart& scale, int nFather,
+                             SGradeRow& beta) {
   const SGradeTable& g = child.Grades();
   const int n = UsedCount(child.m_nGrades);
   const std::span<const double> values(g.m_dGradeValue, static_cast<size_t>(n));
   double spread[kMaxGrades];
   for (int t = 0; t < n; ++t) spread[t] = 0.0;
   const int count = UsedCount(child.m_nPossibleValues);
-  const SBracketStart start = BracketStart(values);
   for (int v = 0; v < count; ++v) {
     const double x = child.m_dPossibleValue[v];
-    SpreadValue(g, BracketFrom(start, values, x), x, child.m_dBelief[v], spread);
+    SpreadValue(g, BracketFrom(scale, values, x), x, child.m_dBelief[v], spread);
   }
   MultiplyByMatrix(spread, n, g.m_dConversion, nFather, beta);
 }
 
-// The row of a child's degrees in its father's nFather grades.
-void Transform(const CAssessment& child, int nFather, SGradeRow& beta) {
-  if (child.m_nType == Quantitative) {
-    TransformValue(child, nFather, beta);
-  } else if (child.m_nType == QuantitativeUncertain) {
-    TransformPossibleValues(child, nFather, beta);
+// The row of a child's degrees in its father's nFather grades. A
+// quantitative child's value scale comes classified (scale) or is classified
+// here (nullptr).
+void Transform(const CAssessment& child, const SBracketStart* scale, int nFather,
+               SGradeRow& beta) {
+  if (IsQuantitativeType(child.m_nType)) {
+    const SBracketStart own = scale ? *scale : ValueScaleStart(child);
+    if (child.m_nType == Quantitative) {
+      TransformValue(child, own, nFather, beta);
+    } else {
+      TransformPossibleValues(child, own, nFather, beta);
+    }
   } else {
     MultiplyByMatrix(child.m_dBelief, UsedCount(child.m_nGrades), child.Grades().m_dConversion,
                      nFather, beta);
@@ -233,7 +240,7 @@ void Transform(const CAssessment& child, int nFather, SGradeRow& beta) {
 void TransformToFatherGrades(const CAssessment& child, int nFatherGrades, double* beta) {
   const int nFather = UsedCount(nFatherGrades);
   SGradeRow row;
-  Transform(child, nFather, row);
+  Transform(child, nullptr, nFather, row);
   std::copy(row, row + nFather, beta);
 }
 
@@ -250,6 +257,22 @@ struct SChildLists {
   int m_next[kAttributeSlots];
 };
 
+// The value scale of every quantitative bottom record, classified once for
+// its interval and used again when its father transforms it.
+struct SValueScales {
+  bool m_bKnown[kAttributeSlots];
+  SBracketStart m_scale[kAttributeSlots];
+
+  const SBracketStart* Of(int i) const { return m_bKnown[i] ? &m_scale[i] : nullptr; }
+};
+
+// What one walk over the tree uses; m_scales is nullptr when the bottom
+// attributes were not assessed first.
+struct SWalk {
+  SChildLists m_lists;
+  const SValueScales* m_scales;
+};
+
 void BuildChildLists(const CAlternative& alternative, int last, SChildLists& lists) {
   for (int i = 0; i <= last; ++i) lists.m_first[i] = -1;
   for (int i = last; i >= 0; --i) {
@@ -261,7 +284,8 @@ void BuildChildLists(const CAlternative& alternative, int last, SChildLists& lis
   }
 }
 
-void Aggregate(CAlternative& alternative, int k, const int* children, int nChildren) {
+void Aggregate(CAlternative& alternative, int k, const int* children, int nChildren,
+               const SValueScales* scales) {
   CAssessment& father = alternative.m_assessments[k];
   const int n = UsedCount(father.m_nGrades);
   double weights[kAttributeSlots];
@@ -272,7 +296,8 @@ void Aggregate(CAlternative& alternative, int k, const int* children, int nChild
   Combine(
       std::span<double>(weights, static_cast<size_t>(nChildren)), n,
       [&](int row) -> const SGradeRow& {
-        Transform(alternative.m_assessments[children[row]], n, beta);
+        const int c = children[row];
+        Transform(alternative.m_assessments[c], scales ? scales->Of(c) : nullptr, n, beta);
         return beta;
       },
       std::span<double>(result, static_cast<size_t>(n + 1)));
@@ -283,7 +308,8 @@ void Aggregate(CAlternative& alternative, int k, const int* children, int nChild
 
 // Gathers the list of k into an array and aggregates k when every child is
 // assessed and their number is the one k records.
-bool AggregateIfComplete(CAlternative& alternative, int k, const SChildLists& lists) {
+bool AggregateIfComplete(CAlternative& alternative, int k, const SWalk& walk) {
+  const SChildLists& lists = walk.m_lists;
   int children[kAttributeSlots];
   int count = 0;
   int assessed = 0;
@@ -292,14 +318,15 @@ bool AggregateIfComplete(CAlternative& alternative, int k, const SChildLists& li
     assessed += alternative.m_assessments[c].m_bAssessed ? 1 : 0;
   }
   if (assessed != alternative.m_assessments[k].m_nChildren || assessed != count) return false;
-  Aggregate(alternative, k, children, count);
+  Aggregate(alternative, k, children, count, walk.m_scales);
   return true;
 }
 
 // A post-order walk from k over the unassessed fathers below it. Every
 // record is entered at most once, so a child count that never matches, or
 // links that form a loop, end the walk with those fathers left pending.
-void Walk(CAlternative& alternative, int k, const SChildLists& lists) {
+void Walk(CAlternative& alternative, int k, const SWalk& walk) {
+  const SChildLists& lists = walk.m_lists;
   CAssessment* r = alternative.m_assessments;
   if (r[k].m_bAssessed || r[k].m_nChildren <= 0) return;
   bool entered[kAttributeSlots] = {};
@@ -325,13 +352,13 @@ void Walk(CAlternative& alternative, int k, const SChildLists& lists) {
     }
     const int a = stack[top];
     --depth;
-    if (AggregateIfComplete(alternative, a, lists)) r[a].m_nMark = kMarkSettled;
+    if (AggregateIfComplete(alternative, a, walk)) r[a].m_nMark = kMarkSettled;
   }
 }
 
 // Step 1 of every evaluation: all marks settled, all results stale, every
 // bottom attribute assessed from its own input.
-void AssessBottomAttributes(CAlternative& alternative, int last) {
+void AssessBottomAttributes(CAlternative& alternative, int last, SValueScales& scales) {
   // The records are read in order, each in full: ask for the next ones
   // ahead, since an alternative's records are rarely still in the cache.
   constexpr int kAhead = 4;
@@ -344,9 +371,15 @@ void AssessBottomAttributes(CAlternative& alternative, int last) {
     CAssessment& r = alternative.m_assessments[i];
     r.m_nMark = kMarkSettled;
     r.m_bAssessed = false;
-    if (r.m_nChildren <= 0) {
-      r.m_bAssessed = true;
-      InputInterval(alternative, i);
+    const bool bBottom = r.m_nChildren <= 0;
+    scales.m_bKnown[i] = bBottom && IsQuantitativeType(r.m_nType);
+    if (!bBottom) continue;
+    r.m_bAssessed = true;
+    if (scales.m_bKnown[i]) {
+      scales.m_scale[i] = ValueScaleStart(r);
+      ValueUtilityInterval(alternative, i, scales.m_scale[i]);
+    } else {
+      UtilityInterval(alternative, i);
     }
   }
 }
@@ -362,40 +395,34 @@ void AggregateChildren(CAlternative& alternative, int k) {
     if (i != k && alternative.m_assessments[i].m_nFather == k) children[count++] = i;
   }
   if (count == 0) return;
-  Aggregate(alternative, k, children, count);
+  Aggregate(alternative, k, children, count, nullptr);
 }
 
 void EvaluateAttribute(CAlternative& alternative, int k) {
   const int last = LastOf(alternative);
   if (k < 0 || k > last) return;
-  SChildLists lists;
-  BuildChildLists(alternative, last, lists);
-  Walk(alternative, k, lists);
-}
-
-void EvaluateAll(CAlternative& alternative) {
-  const int last = LastOf(alternative);
-  AssessBottomAttributes(alternative, last);
-  if (alternative.m_assessments[0].m_nChildren > 0) {
-    SChildLists lists;
-    BuildChildLists(alternative, last, lists);
-    Walk(alternative, 0, lists);
-  } else {
-    InputInterval(alternative, 0);
-  }
+  SWalk walk;
+  BuildChildLists(alternative, last, walk.m_lists);
+  walk.m_scales = nullptr;
+  Walk(alternative, k, walk);
 }
 
 void EvaluateFrom(CAlternative& alternative, int k) {
   const int last = LastOf(alternative);
   if (k < 0 || k > last) return;
-  AssessBottomAttributes(alternative, last);
+  SValueScales scales;
+  AssessBottomAttributes(alternative, last, scales);
   if (alternative.m_assessments[k].m_nChildren > 0) {
-    SChildLists lists;
-    BuildChildLists(alternative, last, lists);
-    Walk(alternative, k, lists);
+    SWalk walk;
+    BuildChildLists(alternative, last, walk.m_lists);
+    walk.m_scales = &scales;
+    Walk(alternative, k, walk);
   } else {
+    // Again, so that m_dUtility ends as k's.
     InputInterval(alternative, k);
   }
 }
+
+void EvaluateAll(CAlternative& alternative) { EvaluateFrom(alternative, 0); }
 
 }  // namespace zev

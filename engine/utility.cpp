@@ -63,33 +63,48 @@ SBracketStart BracketStart(std::span<const double> values) {
   return s;
 }
 
+namespace {
+
+// The bracket on an ordered scale of count >= 2 values, from two counts:
+// notBelow, the values with x - v > -e, and below, the values with x - v at
+// least e (or not comparable with x). Two values at a time; with an odd
+// count the last pair ends at the last value and counts only its second
+// lane.
+SBracket CountedBracket(EScaleOrder order, const double* v, int count, double x) {
+  static constexpr SPair kBelowTolerance = {-kEqualTolerance, -kEqualTolerance};
+  static constexpr SPair kAboveTolerance = {kEqualTolerance, kEqualTolerance};
+  static constexpr SPairMask kSecondLane = {0, -1};
+  const SPair xx = Both(x);
+  SPairMask notBelowLanes = {};
+  SPairMask belowLanes = {};
+  int i = 0;
+  for (; i + 1 < count; i += 2) {
+    const SPair d = xx - LoadPair(v + i);
+    notBelowLanes += d > kBelowTolerance;
+    belowLanes += ~(d < kAboveTolerance);
+  }
+  if (i < count) {
+    const SPair d = xx - LoadPair(v + count - 2);
+    notBelowLanes += (d > kBelowTolerance) & kSecondLane;
+    belowLanes += ~(d < kAboveTolerance) & kSecondLane;
+  }
+  const int notBelow = CountSet(notBelowLanes);
+  const int below = CountSet(belowLanes);
+  if (order == EScaleOrder::Rising) {
+    return {notBelow > 0 ? notBelow - 1 : 0, below < count ? below : count - 1};
+  }
+  const int notAbove = count - below;  // values with x - v < e
+  return {notBelow > 0 ? count - notBelow : count - 1, notAbove > 0 ? notAbove - 1 : 0};
+}
+
+}  // namespace
+
 SBracket BracketFrom(const SBracketStart& start, std::span<const double> values, double x) {
   constexpr double e = kEqualTolerance;
   const int count = static_cast<int>(values.size());
   if (start.m_order != EScaleOrder::General) {
-    // notBelow: values with x - v > -e; below: values with x - v at least e
-    // (or not comparable with x). Two values at a time.
-    const double* v = values.data();
-    SPairMask notBelowLanes = {};
-    SPairMask belowLanes = {};
-    int i = 0;
-    for (; i + 1 < count; i += 2) {
-      const SPair d = Both(x) - LoadPair(v + i);
-      notBelowLanes += d > Both(-e);
-      belowLanes += ~(d < Both(e));
-    }
-    int notBelow = CountSet(notBelowLanes);
-    int below = CountSet(belowLanes);
-    if (i < count) {
-      const double d = x - v[i];
-      notBelow += d > -e ? 1 : 0;
-      below += d < e ? 0 : 1;
-    }
-    const int notAbove = count - below;  // values with x - v < e
-    if (start.m_order == EScaleOrder::Rising) {
-      return {notBelow > 0 ? notBelow - 1 : 0, below < count ? below : count - 1};
-    }
-    return {notBelow > 0 ? count - notBelow : count - 1, notAbove > 0 ? notAbove - 1 : 0};
+    if (count < 2) return {};
+    return CountedBracket(start.m_order, values.data(), count, x);
   }
   int low = start.m_nLow;
   int high = start.m_nHigh;
@@ -192,6 +207,11 @@ void UtilityInterval(CAlternative& alternative, int nAttribute) {
 }
 
 void ValueUtilityInterval(CAlternative& alternative, int nAttribute) {
+  ValueUtilityInterval(alternative, nAttribute,
+                       ValueScaleStart(alternative.m_assessments[nAttribute]));
+}
+
+void ValueUtilityInterval(CAlternative& alternative, int nAttribute, const SBracketStart& scale) {
   CAssessment& r = alternative.m_assessments[nAttribute];
   const double* x = r.m_dPossibleValue;
   const double* p = r.m_dBelief;
@@ -218,7 +238,6 @@ void ValueUtilityInterval(CAlternative& alternative, int nAttribute) {
   }
   const double average = (high + low) * 0.5;
   alternative.m_dUtility = average;
-  const SBracketStart scale = ValueScaleStart(r);
   if (high == low) {
     // A complete assessment: the three values are one.
     r.m_dMaxUtility = r.m_dMinUtility = r.m_dAvgUtility = ValueToUtility(r, scale, average);

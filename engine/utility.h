@@ -63,6 +63,8 @@ void UtilityInterval(CAlternative& alternative, int nAttribute);
 // scale. Writes the record's three utilities and the average expected value
 // into the alternative's m_dUtility.
 void ValueUtilityInterval(CAlternative& alternative, int nAttribute);
+// The same on the record's value scale classified by ValueScaleStart.
+void ValueUtilityInterval(CAlternative& alternative, int nAttribute, const SBracketStart& scale);
 
 // The interval a bottom attribute gets from its own input.
 inline void InputInterval(CAlternative& alternative, int nAttribute) {
