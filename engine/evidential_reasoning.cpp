@@ -16,45 +16,39 @@ using CExtended = long double;
 // Rows of per-grade numbers are worked on two grades at a time (pairs.h). A
 // row has room for every grade; with an odd number of grades the lane beyond
 // the last one is loaded as zero, and whatever it becomes is never read.
+// Rows are declared aligned to the size of a pair (kPairAlign), so that no
+// pair of a row straddles two cache lines.
 using SGradeRow = double[kMaxGrades];
+constexpr size_t kPairAlign = sizeof(SPair);
 static_assert(kMaxGrades % 2 == 0, "grades are taken in pairs");
-
-// A sum of n doubles in extended precision, in index order.
-CExtended ExtendedSum(const double* d, int n) {
-  CExtended sum = 0.0;
-  int g = 0;
-  for (; g + 1 < n; g += 2) {
-    sum += d[g];
-    sum += d[g + 1];
-  }
-  if (g < n) sum += d[g];
-  return sum;
-}
 
 // One child's masses in the father's grades.
 struct SChildMasses {
-  SGradeRow m_mass;  // m(n, i) = w(i) * beta(n, i)
-  double m_dTilde;   // m~H(i): left unassigned by the child's own assessment
-  double m_dBar;     // m-H(i): left unassigned by the child's weight
+  alignas(kPairAlign) SGradeRow m_mass;  // m(n, i) = w(i) * beta(n, i)
+  double m_dTilde;                       // m~H(i): left unassigned by the child's assessment
+  double m_dBar;                         // m-H(i): left unassigned by the child's weight
 };
 
 // Fills the child's masses from its n degrees beta and its normalised
 // weight; returns the sum of the masses, which the conflict needs.
-CExtended ChildMasses(const SGradeRow& beta, int n, double w, SChildMasses& child) {
-  const CExtended degrees = ExtendedSum(beta, n);
-  for (int p = 0; p < PairCount(n); ++p) {
-    StorePair(child.m_mass + 2 * p, Both(w) * LoadRowPair(beta, p, n));
-  }
+CExtended ChildMasses(const double* beta, int n, double w, SChildMasses& child) {
+  int g = 0;
+  for (; g + 1 < n; g += 2) StorePair(child.m_mass + g, Both(w) * LoadPair(beta + g));
+  if (g < n) StorePair(child.m_mass + g, SPair{w * beta[g], 0.0});
+  CExtended degrees = 0.0;
+  for (g = 0; g < n; ++g) degrees += beta[g];
+  CExtended total = 0.0;
+  for (g = 0; g < n; ++g) total += child.m_mass[g];
   child.m_dTilde = (1.0 - static_cast<double>(degrees)) * w;
   child.m_dBar = 1.0 - w;
-  return ExtendedSum(child.m_mass, n);
+  return total;
 }
 
 // The recursive combination, with the rows of transformed degrees supplied
-// one at a time: rowOf(i) returns child i's row of N degrees. Each join waits for the one before it (the
-// conflict needs the combined masses, the masses need K), so the rows are
-// asked for one at a time: the next child is transformed while that chain
-// is still in flight. A child's masses are used only while that child
+// one at a time: rowOf(i) returns child i's row of N degrees. Each join
+// waits for the one before it (the conflict needs the combined masses, the
+// masses need K), so the rows are asked for one at a time: the next child is
+// transformed while that chain is still in flight. A child's masses are used only while that child
 // joins, so one row of storage serves them all.
 template <typename FRow>
 void Combine(std::span<double> weights, int n, FRow&& rowOf, std::span<double> result) {
@@ -70,7 +64,7 @@ void Combine(std::span<double> weights, int n, FRow&& rowOf, std::span<double> r
   // The combined masses of the grades, m~H and m-H, from the first child.
   SChildMasses child;
   ChildMasses(rowOf(0), n, weights[0], child);
-  SGradeRow mass;
+  alignas(kPairAlign) SGradeRow mass;
   std::copy(child.m_mass, child.m_mass + 2 * nPairs, mass);
   double tilde = child.m_dTilde;
   double bar = child.m_dBar;
@@ -110,7 +104,7 @@ void Combine(std::span<double> weights, int n, FRow&& rowOf, std::span<double> r
 
   double d = 1.0 - bar;
   if (d < kCombinationFloor) d = kCombinationFloor;
-  SGradeRow beliefs;
+  alignas(kPairAlign) SGradeRow beliefs;
   for (int p = 0; p < nPairs; ++p) StorePair(beliefs + 2 * p, LoadPair(mass + 2 * p) / Both(d));
   std::copy(beliefs, beliefs + n, result.data());
   result[static_cast<size_t>(n)] = tilde / d;
@@ -125,7 +119,7 @@ void CombineEvidence(std::span<double> weights, std::span<const double> beliefs,
   if (nChildren < 1 || n < 1 || n > kMaxGrades) return;
   if (beliefs.size() < static_cast<size_t>(nChildren) * static_cast<size_t>(n)) return;
   if (result.size() < static_cast<size_t>(n + 1)) return;
-  SGradeRow row;
+  alignas(kPairAlign) SGradeRow row;
   Combine(
       weights, n,
       [&](int i) -> const SGradeRow& {
@@ -239,7 +233,7 @@ void Transform(const CAssessment& child, const SBracketStart* scale, int nFather
 
 void TransformToFatherGrades(const CAssessment& child, int nFatherGrades, double* beta) {
   const int nFather = UsedCount(nFatherGrades);
-  SGradeRow row;
+  alignas(kPairAlign) SGradeRow row;
   Transform(child, nullptr, nFather, row);
   std::copy(row, row + nFather, beta);
 }
@@ -291,7 +285,7 @@ void Aggregate(CAlternative& alternative, int k, const int* children, int nChild
   double weights[kAttributeSlots];
   for (int row = 0; row < nChildren; ++row)
     weights[row] = alternative.m_assessments[children[row]].m_dWeight;
-  SGradeRow beta;
+  alignas(kPairAlign) SGradeRow beta;
   double result[kMaxGrades + 1];
   Combine(
       std::span<double>(weights, static_cast<size_t>(nChildren)), n,

@@ -63,49 +63,9 @@ SBracketStart BracketStart(std::span<const double> values) {
   return s;
 }
 
-namespace {
-
-// The bracket on an ordered scale of count >= 2 values, from two counts:
-// notBelow, the values with x - v > -e, and below, the values with x - v at
-// least e (or not comparable with x). Two values at a time; with an odd
-// count the last pair ends at the last value and counts only its second
-// lane.
-SBracket CountedBracket(EScaleOrder order, const double* v, int count, double x) {
-  static constexpr SPair kBelowTolerance = {-kEqualTolerance, -kEqualTolerance};
-  static constexpr SPair kAboveTolerance = {kEqualTolerance, kEqualTolerance};
-  static constexpr SPairMask kSecondLane = {0, -1};
-  const SPair xx = Both(x);
-  SPairMask notBelowLanes = {};
-  SPairMask belowLanes = {};
-  int i = 0;
-  for (; i + 1 < count; i += 2) {
-    const SPair d = xx - LoadPair(v + i);
-    notBelowLanes += d > kBelowTolerance;
-    belowLanes += ~(d < kAboveTolerance);
-  }
-  if (i < count) {
-    const SPair d = xx - LoadPair(v + count - 2);
-    notBelowLanes += (d > kBelowTolerance) & kSecondLane;
-    belowLanes += ~(d < kAboveTolerance) & kSecondLane;
-  }
-  const int notBelow = CountSet(notBelowLanes);
-  const int below = CountSet(belowLanes);
-  if (order == EScaleOrder::Rising) {
-    return {notBelow > 0 ? notBelow - 1 : 0, below < count ? below : count - 1};
-  }
-  const int notAbove = count - below;  // values with x - v < e
-  return {notBelow > 0 ? count - notBelow : count - 1, notAbove > 0 ? notAbove - 1 : 0};
-}
-
-}  // namespace
-
-SBracket BracketFrom(const SBracketStart& start, std::span<const double> values, double x) {
+SBracket PassBracket(const SBracketStart& start, std::span<const double> values, double x) {
   constexpr double e = kEqualTolerance;
   const int count = static_cast<int>(values.size());
-  if (start.m_order != EScaleOrder::General) {
-    if (count < 2) return {};
-    return CountedBracket(start.m_order, values.data(), count, x);
-  }
   int low = start.m_nLow;
   int high = start.m_nHigh;
   double lowValue = start.m_dLowValue;

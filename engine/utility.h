@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <span>
 
+#include "engine/pairs.h"
 #include "model/alternative.h"
 #include "model/attribute.h"
 
@@ -41,7 +42,9 @@ struct SBracketStart {
   EScaleOrder m_order = EScaleOrder::General;
 };
 SBracketStart BracketStart(std::span<const double> values);
-SBracket BracketFrom(const SBracketStart& start, std::span<const double> values, double x);
+inline SBracket BracketFrom(const SBracketStart& start, std::span<const double> values, double x);
+// The second pass as stated, whatever the order of the scale.
+SBracket PassBracket(const SBracketStart& start, std::span<const double> values, double x);
 
 // The utility of a value on the attribute's piecewise linear value scale
 // (grade values to grade utilities).
@@ -78,5 +81,45 @@ inline void InputInterval(CAlternative& alternative, int nAttribute) {
 // Grade counts and possible-value counts of a damaged model are kept inside
 // the arrays.
 inline int UsedCount(int n) { return n < 1 ? 1 : n > kMaxGrades ? kMaxGrades : n; }
+
+// The bracket on an ordered scale of count >= 2 values, from two counts:
+// notBelow, the values with x - v > -e, and below, the values with x - v at
+// least e (or not comparable with x). Two values at a time; with an odd
+// count the last pair ends at the last value and counts only its second
+// lane. Inline, since it runs for every value and possible value of every
+// quantitative attribute in every evaluation.
+inline SBracket CountedBracket(EScaleOrder order, const double* v, int count, double x) {
+  const SPair below = Both(-kEqualTolerance);
+  const SPair above = Both(kEqualTolerance);
+  const SPair xx = Both(x);
+  SPairMask notBelowLanes = {};
+  SPairMask belowLanes = {};
+  int i = 0;
+  for (; i + 1 < count; i += 2) {
+    const SPair d = xx - LoadPair(v + i);
+    notBelowLanes += d > below;
+    belowLanes += ~(d < above);
+  }
+  if (i < count) {
+    const SPairMask secondLane = {0, -1};
+    const SPair d = xx - LoadPair(v + count - 2);
+    notBelowLanes += (d > below) & secondLane;
+    belowLanes += ~(d < above) & secondLane;
+  }
+  const int notBelow = CountSet(notBelowLanes);
+  const int nBelow = CountSet(belowLanes);
+  if (order == EScaleOrder::Rising) {
+    return {notBelow > 0 ? notBelow - 1 : 0, nBelow < count ? nBelow : count - 1};
+  }
+  const int notAbove = count - nBelow;  // values with x - v < e
+  return {notBelow > 0 ? count - notBelow : count - 1, notAbove > 0 ? notAbove - 1 : 0};
+}
+
+inline SBracket BracketFrom(const SBracketStart& start, std::span<const double> values, double x) {
+  if (start.m_order == EScaleOrder::General) return PassBracket(start, values, x);
+  const int count = static_cast<int>(values.size());
+  if (count < 2) return {};
+  return CountedBracket(start.m_order, values.data(), count, x);
+}
 
 }  // namespace zev
