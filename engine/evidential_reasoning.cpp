@@ -51,7 +51,7 @@ CExtended ChildMasses(const double* beta, int n, double w, SChildMasses& child) 
 // transformed while that chain is still in flight. A child's masses are used only while that child
 // joins, so one row of storage serves them all.
 template <typename FRow>
-void Combine(std::span<double> weights, int n, FRow&& rowOf, std::span<double> result) {
+void Combine(std::span<double> weights, int n, FRow&& rowOf, double* beliefs, double& unassigned) {
   const int nChildren = static_cast<int>(weights.size());
   const int nPairs = PairCount(n);
 
@@ -61,13 +61,14 @@ void Combine(std::span<double> weights, int n, FRow&& rowOf, std::span<double> r
   if (sum <= kCombinationFloor) sum = kCombinationFloor;
   for (double& w : weights) w /= sum;
 
-  // The combined masses of the grades, m~H and m-H, from the first child.
+  // The combined masses of the grades, m~H and m-H, start as the first
+  // child's.
+  SChildMasses combined;
+  ChildMasses(rowOf(0), n, weights[0], combined);
+  double* mass = combined.m_mass;
+  double tilde = combined.m_dTilde;
+  double bar = combined.m_dBar;
   SChildMasses child;
-  ChildMasses(rowOf(0), n, weights[0], child);
-  alignas(kPairAlign) SGradeRow mass;
-  std::copy(child.m_mass, child.m_mass + 2 * nPairs, mass);
-  double tilde = child.m_dTilde;
-  double bar = child.m_dBar;
   for (int i = 1; i < nChildren; ++i) {
     const CExtended childTotal = ChildMasses(rowOf(i), n, weights[static_cast<size_t>(i)], child);
     const double* mi = child.m_mass;
@@ -91,12 +92,12 @@ void Combine(std::span<double> weights, int n, FRow&& rowOf, std::span<double> r
     const double k = 1.0 / agreement;
     const double tildeI = child.m_dTilde;
     const double barI = child.m_dBar;
-    const double unassigned = bar + tilde;
+    const double left = bar + tilde;
     // m(n) = K * [m(n) * (m(n,i) + m~H(i) + m-H(i)) + (m-H + m~H) * m(n,i)].
     for (int p = 0; p < nPairs; ++p) {
       const SPair m = LoadPair(mi + 2 * p);
       const SPair combined = LoadPair(mass + 2 * p) * (m + Both(tildeI) + Both(barI));
-      StorePair(mass + 2 * p, Both(k) * (combined + Both(unassigned) * m));
+      StorePair(mass + 2 * p, Both(k) * (combined + Both(left) * m));
     }
     tilde = k * (tilde * (tildeI + barI) + bar * tildeI);
     bar = k * bar * barI;
@@ -104,10 +105,10 @@ void Combine(std::span<double> weights, int n, FRow&& rowOf, std::span<double> r
 
   double d = 1.0 - bar;
   if (d < kCombinationFloor) d = kCombinationFloor;
-  alignas(kPairAlign) SGradeRow beliefs;
-  for (int p = 0; p < nPairs; ++p) StorePair(beliefs + 2 * p, LoadPair(mass + 2 * p) / Both(d));
-  std::copy(beliefs, beliefs + n, result.data());
-  result[static_cast<size_t>(n)] = tilde / d;
+  int g = 0;
+  for (; g + 1 < n; g += 2) StorePair(beliefs + g, LoadPair(mass + g) / Both(d));
+  if (g < n) beliefs[g] = mass[g] / d;
+  unassigned = tilde / d;
 }
 
 }  // namespace
@@ -127,7 +128,7 @@ void CombineEvidence(std::span<double> weights, std::span<const double> beliefs,
         std::copy(from, from + n, row);
         return row;
       },
-      result);
+      result.data(), result[static_cast<size_t>(n)]);
 }
 
 namespace {
@@ -201,8 +202,13 @@ void TransformPossibleValues(const CAssessment& child, const SBracketStart& scal
   const SGradeTable& g = child.Grades();
   const int n = UsedCount(child.m_nGrades);
   const std::span<const double> values(g.m_dGradeValue, static_cast<size_t>(n));
-  double spread[kMaxGrades];
-  for (int t = 0; t < n; ++t) spread[t] = 0.0;
+  alignas(kPairAlign) double spread[kMaxGrades];
+  // Zeros in pairs of plain stores: a zeroing loop written as such becomes a
+  // string instruction, which costs more to start than these few stores.
+  for (int t = 0; t < n; t += 2) {
+    spread[t] = 0.0;
+    spread[t + 1] = 0.0;
+  }
   const int count = UsedCount(child.m_nPossibleValues);
   for (int v = 0; v < count; ++v) {
     const double x = child.m_dPossibleValue[v];
@@ -245,11 +251,16 @@ int LastOf(const CAlternative& alternative) {
 }
 
 // The children of every record, each list in ascending index order, built
-// in one pass over the records.
+// in one pass over the records. m_first[k] is set only for the records
+// whose bit is set in m_withChildren, so that nothing needs clearing first.
 struct SChildLists {
+  std::uint64_t m_withChildren;
   int m_first[kAttributeSlots];
   int m_next[kAttributeSlots];
+
+  int First(int k) const { return (m_withChildren >> k & 1) != 0 ? m_first[k] : -1; }
 };
+static_assert(kAttributeSlots <= 64, "one bit per record");
 
 // The value scale of every quantitative bottom record, classified once for
 // its interval and used again when its father transforms it.
@@ -268,13 +279,14 @@ struct SWalk {
 };
 
 void BuildChildLists(const CAlternative& alternative, int last, SChildLists& lists) {
-  for (int i = 0; i <= last; ++i) lists.m_first[i] = -1;
+  lists.m_withChildren = 0;
   for (int i = last; i >= 0; --i) {
     const int f = alternative.m_assessments[i].m_nFather;
     lists.m_next[i] = -1;
     if (f < 0 || f > last || f == i) continue;
-    lists.m_next[i] = lists.m_first[f];
+    lists.m_next[i] = lists.First(f);
     lists.m_first[f] = i;
+    lists.m_withChildren |= std::uint64_t{1} << f;
   }
 }
 
@@ -286,7 +298,7 @@ void Aggregate(CAlternative& alternative, int k, const int* children, int nChild
   for (int row = 0; row < nChildren; ++row)
     weights[row] = alternative.m_assessments[children[row]].m_dWeight;
   alignas(kPairAlign) SGradeRow beta;
-  double result[kMaxGrades + 1];
+  double unassigned = 0.0;
   Combine(
       std::span<double>(weights, static_cast<size_t>(nChildren)), n,
       [&](int row) -> const SGradeRow& {
@@ -294,8 +306,7 @@ void Aggregate(CAlternative& alternative, int k, const int* children, int nChild
         Transform(alternative.m_assessments[c], scales ? scales->Of(c) : nullptr, n, beta);
         return beta;
       },
-      std::span<double>(result, static_cast<size_t>(n + 1)));
-  std::copy(result, result + n, father.m_dBelief);
+      father.m_dBelief, unassigned);
   UtilityInterval(alternative, k);
   father.m_bAssessed = true;
 }
@@ -307,7 +318,7 @@ bool AggregateIfComplete(CAlternative& alternative, int k, const SWalk& walk) {
   int children[kAttributeSlots];
   int count = 0;
   int assessed = 0;
-  for (int c = lists.m_first[k]; c >= 0; c = lists.m_next[c]) {
+  for (int c = lists.First(k); c >= 0; c = lists.m_next[c]) {
     children[count++] = c;
     assessed += alternative.m_assessments[c].m_bAssessed ? 1 : 0;
   }
@@ -323,24 +334,25 @@ void Walk(CAlternative& alternative, int k, const SWalk& walk) {
   const SChildLists& lists = walk.m_lists;
   CAssessment* r = alternative.m_assessments;
   if (r[k].m_bAssessed || r[k].m_nChildren <= 0) return;
-  bool entered[kAttributeSlots] = {};
+  // Records entered, one bit each.
+  std::uint64_t entered = 0;
   int stack[kAttributeSlots];
   int cursor[kAttributeSlots];
   stack[0] = k;
-  cursor[0] = lists.m_first[k];
-  entered[k] = true;
+  cursor[0] = lists.First(k);
+  entered |= std::uint64_t{1} << k;
   r[k].m_nMark = kMarkPending;
   int depth = 1;
   while (depth > 0) {
     const int top = depth - 1;
     int c = cursor[top];
-    while (c >= 0 && (r[c].m_bAssessed || r[c].m_nChildren <= 0 || entered[c])) c = lists.m_next[c];
+    while (c >= 0 && (r[c].m_bAssessed || r[c].m_nChildren <= 0 || (entered >> c & 1) != 0)) c = lists.m_next[c];
     if (c >= 0) {
       cursor[top] = lists.m_next[c];
-      entered[c] = true;
+      entered |= std::uint64_t{1} << c;
       r[c].m_nMark = kMarkPending;
       stack[depth] = c;
-      cursor[depth] = lists.m_first[c];
+      cursor[depth] = lists.First(c);
       ++depth;
       continue;
     }

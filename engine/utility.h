@@ -34,12 +34,13 @@ SBracket BracketValue(std::span<const double> values, double x);
 // records such an order and BracketFrom then counts. Any other scale takes
 // the two passes.
 enum class EScaleOrder : std::uint8_t { General, Rising, Falling };
+// No default member values, so that a table of them costs no clearing.
 struct SBracketStart {
-  int m_nLow = 0;
-  int m_nHigh = 0;
-  double m_dLowValue = 0.0;
-  double m_dHighValue = 0.0;
-  EScaleOrder m_order = EScaleOrder::General;
+  int m_nLow;
+  int m_nHigh;
+  double m_dLowValue;
+  double m_dHighValue;
+  EScaleOrder m_order;
 };
 SBracketStart BracketStart(std::span<const double> values);
 inline SBracket BracketFrom(const SBracketStart& start, std::span<const double> values, double x);
