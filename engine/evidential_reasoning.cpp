@@ -13,11 +13,12 @@ namespace {
 // stored as doubles.
 using CExtended = long double;
 
-// Rows of per-grade numbers are worked on two grades at a time (pairs.h). A
-// row has room for every grade; with an odd number of grades the lane beyond
-// the last one is loaded as zero, and whatever it becomes is never read.
-// Rows are declared aligned to the size of a pair (kPairAlign), so that no
-// pair of a row straddles two cache lines.
+// Rows of per-grade numbers are worked on two grades at a time (pairs.h), so
+// a row has room for every grade. With an odd number of grades the lane
+// beyond the last one is computed along and never read: a row of masses
+// holds a zero there, a row of transformed degrees the sum of an unused
+// column. Rows are declared aligned to the size of a pair (kPairAlign), so
+// that no pair of a row straddles two cache lines.
 using SGradeRow = double[kMaxGrades];
 constexpr size_t kPairAlign = sizeof(SPair);
 static_assert(kMaxGrades % 2 == 0, "grades are taken in pairs");
@@ -48,8 +49,8 @@ CExtended ChildMasses(const double* beta, int n, double w, SChildMasses& child) 
 // one at a time: rowOf(i) returns child i's row of N degrees. Each join
 // waits for the one before it (the conflict needs the combined masses, the
 // masses need K), so the rows are asked for one at a time: the next child is
-// transformed while that chain is still in flight. A child's masses are used only while that child
-// joins, so one row of storage serves them all.
+// transformed while that chain is still in flight. A child's masses are used
+// only while that child joins, so one row of storage serves them all.
 template <typename FRow>
 void Combine(std::span<double> weights, int n, FRow&& rowOf, double* beliefs, double& unassigned) {
   const int nChildren = static_cast<int>(weights.size());
@@ -96,8 +97,8 @@ void Combine(std::span<double> weights, int n, FRow&& rowOf, double* beliefs, do
     // m(n) = K * [m(n) * (m(n,i) + m~H(i) + m-H(i)) + (m-H + m~H) * m(n,i)].
     for (int p = 0; p < nPairs; ++p) {
       const SPair m = LoadPair(mi + 2 * p);
-      const SPair combined = LoadPair(mass + 2 * p) * (m + Both(tildeI) + Both(barI));
-      StorePair(mass + 2 * p, Both(k) * (combined + Both(left) * m));
+      const SPair kept = LoadPair(mass + 2 * p) * (m + Both(tildeI) + Both(barI));
+      StorePair(mass + 2 * p, Both(k) * (kept + Both(left) * m));
     }
     tilde = k * (tilde * (tildeI + barI) + bar * tildeI);
     bar = k * bar * barI;
@@ -220,8 +221,7 @@ void TransformPossibleValues(const CAssessment& child, const SBracketStart& scal
 // The row of a child's degrees in its father's nFather grades. A
 // quantitative child's value scale comes classified (scale) or is classified
 // here (nullptr).
-void Transform(const CAssessment& child, const SBracketStart* scale, int nFather,
-               SGradeRow& beta) {
+void Transform(const CAssessment& child, const SBracketStart* scale, int nFather, SGradeRow& beta) {
   if (IsQuantitativeType(child.m_nType)) {
     const SBracketStart own = scale ? *scale : ValueScaleStart(child);
     if (child.m_nType == Quantitative) {
@@ -346,7 +346,8 @@ void Walk(CAlternative& alternative, int k, const SWalk& walk) {
   while (depth > 0) {
     const int top = depth - 1;
     int c = cursor[top];
-    while (c >= 0 && (r[c].m_bAssessed || r[c].m_nChildren <= 0 || (entered >> c & 1) != 0)) c = lists.m_next[c];
+    while (c >= 0 && (r[c].m_bAssessed || r[c].m_nChildren <= 0 || (entered >> c & 1) != 0))
+      c = lists.m_next[c];
     if (c >= 0) {
       cursor[top] = lists.m_next[c];
       entered |= std::uint64_t{1} << c;

@@ -369,6 +369,91 @@ TEST(TransformToFatherGrades, MatrixMapsOwnGradesToFewerFatherGrades) {
   EXPECT_NEAR(beta[1], 0.05 + 0.3 + 0.1, 1e-15);
 }
 
+// The transformation written out plainly: the grade distribution of the
+// child, then beta(j) = sum over t of d(t) * M(t, j) in the order of t (a
+// precise value blends the two rows directly).
+std::vector<double> LiteralTransform(const CAssessment& c, int nFather) {
+  const SGradeTable& g = c.Grades();
+  const int n = c.m_nGrades;
+  const std::vector<double> values(g.m_dGradeValue, g.m_dGradeValue + n);
+  std::vector<double> beta(static_cast<size_t>(nFather), 0.0);
+  auto split = [&](double x, double& r, SBracket& b) {
+    b = BracketValue(values, x);
+    const double span =
+        values[static_cast<size_t>(b.m_nHigh)] - values[static_cast<size_t>(b.m_nLow)];
+    if (b.m_nLow == b.m_nHigh || span == 0.0) return false;
+    r = (values[static_cast<size_t>(b.m_nHigh)] - x) / span;
+    return true;
+  };
+  if (c.m_nType == Quantitative) {
+    double r = 0;
+    SBracket b;
+    const bool bSplit = split(c.m_dValue, r, b);
+    for (int j = 0; j < nFather; ++j) {
+      beta[static_cast<size_t>(j)] =
+          bSplit ? r * g.m_dConversion[b.m_nLow][j] + (1.0 - r) * g.m_dConversion[b.m_nHigh][j]
+                 : g.m_dConversion[b.m_nLow][j];
+    }
+    return beta;
+  }
+  std::vector<double> d(c.m_dBelief, c.m_dBelief + n);
+  if (c.m_nType == QuantitativeUncertain) {
+    d.assign(static_cast<size_t>(n), 0.0);
+    for (int v = 0; v < c.m_nPossibleValues; ++v) {
+      double r = 0;
+      SBracket b;
+      const double p = c.m_dBelief[v];
+      if (split(c.m_dPossibleValue[v], r, b)) {
+        d[static_cast<size_t>(b.m_nLow)] += r * p;
+        d[static_cast<size_t>(b.m_nHigh)] += (1.0 - r) * p;
+      } else {
+        d[static_cast<size_t>(b.m_nLow)] += p;
+      }
+    }
+  }
+  for (int j = 0; j < nFather; ++j) {
+    double sum = 0.0;
+    for (int t = 0; t < n; ++t) sum += d[static_cast<size_t>(t)] * g.m_dConversion[t][j];
+    beta[static_cast<size_t>(j)] = sum;
+  }
+  return beta;
+}
+
+// The transformation works on two father grades at a time and pairs an odd
+// last one with a lane that is not used: every count of grades on both sides,
+// every kind, bit for bit the plain sums.
+TEST(TransformToFatherGrades, EqualsThePlainSumsForEveryGradeCount) {
+  std::mt19937_64 rng(29);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  for (int trial = 0; trial < 4000; ++trial) {
+    CAssessment c;
+    c.m_nType = static_cast<std::uint16_t>(Quantitative + rng() % 3);
+    c.m_nGrades = 1 + static_cast<int>(rng() % kMaxGrades);
+    const int nFather = 1 + static_cast<int>(rng() % kMaxGrades);
+    SGradeTable& g = c.MutableGrades();
+    const bool bRising = rng() % 2 != 0;
+    for (int k = 0; k < kMaxGrades; ++k) {
+      g.m_dGradeValue[k] = rng() % 8 == 0 ? unit(rng) * 100 : bRising ? 10.0 * k : 200.0 - 10.0 * k;
+      for (int j = 0; j < kMaxGrades; ++j)
+        g.m_dConversion[k][j] = unit(rng) < 0.4 ? 0.0 : unit(rng);
+    }
+    for (int k = 0; k < kMaxGrades; ++k) {
+      c.m_dBelief[k] = unit(rng) / kMaxGrades;
+      c.m_dPossibleValue[k] = unit(rng) * 220 - 10;
+    }
+    c.m_nPossibleValues = 1 + static_cast<int>(rng() % kMaxGrades);
+    c.m_dValue = rng() % 4 == 0 ? g.m_dGradeValue[rng() % kMaxGrades] : unit(rng) * 220 - 10;
+    std::vector<double> beta(static_cast<size_t>(nFather), -1.0);
+    TransformToFatherGrades(c, nFather, beta.data());
+    const std::vector<double> expected = LiteralTransform(c, nFather);
+    for (int j = 0; j < nFather; ++j) {
+      ASSERT_TRUE(Same(beta[static_cast<size_t>(j)], expected[static_cast<size_t>(j)]))
+          << "trial " << trial << " grade " << j << ": " << beta[static_cast<size_t>(j)] << " vs "
+          << expected[static_cast<size_t>(j)];
+    }
+  }
+}
+
 // Random consistent models: random shapes, grade counts, matrices, kinds,
 // weights (some zero) and incomplete inputs.
 void RandomModel(std::mt19937_64& rng, CMADMDoc& doc, CAlternative*& alt) {

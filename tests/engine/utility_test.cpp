@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
 #include <vector>
 
 namespace zev {
@@ -61,6 +63,117 @@ TEST(BracketValue, EqualValuesTakeTheLastIndex) {
   b = Bracket({5, 5, 5}, 7);
   EXPECT_EQ(b.m_nLow, 2);
   EXPECT_EQ(b.m_nHigh, 2);
+}
+
+// The two passes exactly as the rule states them, for every kind of scale.
+SBracket LiteralBracket(const std::vector<double>& values, double x) {
+  const double e = 0.00000001;
+  const int count = static_cast<int>(values.size());
+  int low = 0;
+  int high = count - 1;
+  double lowValue = values[0];
+  double highValue = values[static_cast<size_t>(count - 1)];
+  for (int i = 0; i < count; ++i) {
+    const double v = values[static_cast<size_t>(i)];
+    if (v - lowValue < e) {
+      low = i;
+      lowValue = v;
+    }
+    if (v - highValue > -e) {
+      high = i;
+      highValue = v;
+    }
+  }
+  for (int i = 0; i < count; ++i) {
+    const double v = values[static_cast<size_t>(i)];
+    if (x - v > -e && v - lowValue > -e) {
+      low = i;
+      lowValue = v;
+    }
+    if (x - v < e && v - highValue < e) {
+      high = i;
+      highValue = v;
+    }
+  }
+  return {low, high};
+}
+
+// Rising and falling scales are bracketed by counting; the counts must give
+// what the passes give, also with steps at the tolerance, values at, just
+// inside and just outside the tolerance of a grade value, values beyond the
+// ends, infinite and undefined values, and scales that only nearly rise.
+TEST(BracketValue, OrderedScalesGiveWhatThePassesGive) {
+  std::mt19937_64 rng(17);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  const double e = 1e-8;
+  int ordered = 0;
+  for (int trial = 0; trial < 20000; ++trial) {
+    const int n = 1 + static_cast<int>(rng() % 20);
+    const double base = (unit(rng) - 0.5) * std::pow(10.0, static_cast<double>(rng() % 8) - 2);
+    double step = std::pow(10.0, static_cast<double>(rng() % 12) - 9) * (0.5 + unit(rng));
+    if (rng() % 4 == 0) step = rng() % 2 ? e : std::nextafter(e, 0.0);
+    if (rng() % 2) step = -step;
+    std::vector<double> v(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) v[static_cast<size_t>(i)] = base + step * i;
+    switch (rng() % 8) {
+      case 0:  // one step too small
+        if (n > 1) v[static_cast<size_t>(n - 1)] = v[static_cast<size_t>(n - 2)] + step * 0.5e-8;
+        break;
+      case 1:  // a repeated value
+        if (n > 2) v[1] = v[2];
+        break;
+      case 2:  // an end beyond every number
+        v[rng() % 2 ? 0 : static_cast<size_t>(n - 1)] = step > 0 ? INFINITY : -INFINITY;
+        break;
+      case 3:
+        v[rng() % static_cast<size_t>(n)] = NAN;
+        break;
+      default:
+        break;
+    }
+    if (BracketStart(v).m_order != EScaleOrder::General) ++ordered;
+    for (int probe = 0; probe < 8; ++probe) {
+      const double at = v[rng() % static_cast<size_t>(n)];
+      double x = at;
+      switch (rng() % 7) {
+        case 0:
+          x = at + (rng() % 2 ? e : -e);
+          break;
+        case 1:
+          x = std::nextafter(at + (rng() % 2 ? e : -e), rng() % 2 ? INFINITY : -INFINITY);
+          break;
+        case 2:
+          x = at + (unit(rng) - 0.5) * 4 * e;
+          break;
+        case 3:
+          x = v.front() + (v.back() - v.front()) * (unit(rng) * 3 - 1);
+          break;
+        case 4:
+          x = rng() % 3 == 0 ? NAN : rng() % 2 ? INFINITY : -INFINITY;
+          break;
+        default:
+          break;
+      }
+      const SBracket expected = LiteralBracket(v, x);
+      const SBracket b = BracketValue(v, x);
+      ASSERT_EQ(b.m_nLow, expected.m_nLow) << "trial " << trial << " x " << x;
+      ASSERT_EQ(b.m_nHigh, expected.m_nHigh) << "trial " << trial << " x " << x;
+    }
+  }
+  // A good share of the scales drawn are ordered, so the counting ran.
+  EXPECT_GT(ordered, 5000);
+}
+
+TEST(BracketValue, OrderOfTheScale) {
+  EXPECT_EQ(BracketStart(std::vector<double>{0, 25, 50}).m_order, EScaleOrder::Rising);
+  EXPECT_EQ(BracketStart(std::vector<double>{50, 40, 10}).m_order, EScaleOrder::Falling);
+  EXPECT_EQ(BracketStart(std::vector<double>{7}).m_order, EScaleOrder::Rising);
+  // Steps of less than the tolerance, equal values, a turn, infinities.
+  EXPECT_EQ(BracketStart(std::vector<double>{0, 0.5e-8, 1}).m_order, EScaleOrder::General);
+  EXPECT_EQ(BracketStart(std::vector<double>{0, 1, 1}).m_order, EScaleOrder::General);
+  EXPECT_EQ(BracketStart(std::vector<double>{0, 2, 1}).m_order, EScaleOrder::General);
+  EXPECT_EQ(BracketStart(std::vector<double>{0, 1, INFINITY}).m_order, EScaleOrder::General);
+  EXPECT_EQ(BracketStart(std::vector<double>{NAN, 1, 2}).m_order, EScaleOrder::General);
 }
 
 CAttribute Scale(std::vector<double> values, std::vector<double> utilities) {
