@@ -218,21 +218,27 @@ void TransformPossibleValues(const CAssessment& child, const SBracketStart& scal
   MultiplyByMatrix(spread, n, g.m_dConversion, nFather, beta);
 }
 
-// The row of a child's degrees in its father's nFather grades. A
-// quantitative child's value scale comes classified (scale) or is classified
-// here (nullptr).
-void Transform(const CAssessment& child, const SBracketStart* scale, int nFather, SGradeRow& beta) {
-  if (IsQuantitativeType(child.m_nType)) {
-    const SBracketStart own = scale ? *scale : ValueScaleStart(child);
-    if (child.m_nType == Quantitative) {
-      TransformValue(child, own, nFather, beta);
-    } else {
-      TransformPossibleValues(child, own, nFather, beta);
-    }
+// A quantitative child's row: its value scale comes classified (scale) or is
+// classified here (nullptr).
+void TransformValues(const CAssessment& child, const SBracketStart* scale, int nFather,
+                     SGradeRow& beta) {
+  const SBracketStart own = scale ? *scale : ValueScaleStart(child);
+  if (child.m_nType == Quantitative) {
+    TransformValue(child, own, nFather, beta);
   } else {
-    MultiplyByMatrix(child.m_dBelief, UsedCount(child.m_nGrades), child.Grades().m_dConversion,
-                     nFather, beta);
+    TransformPossibleValues(child, own, nFather, beta);
   }
+}
+
+// The row of a child's degrees in its father's nFather grades.
+inline void Transform(const CAssessment& child, const SBracketStart* scale, int nFather,
+                      SGradeRow& beta) {
+  if (IsQuantitativeType(child.m_nType)) {
+    TransformValues(child, scale, nFather, beta);
+    return;
+  }
+  MultiplyByMatrix(child.m_dBelief, UsedCount(child.m_nGrades), child.Grades().m_dConversion,
+                   nFather, beta);
 }
 
 }  // namespace
