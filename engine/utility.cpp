@@ -119,20 +119,13 @@ namespace {
 
 // The indices of the largest and the smallest of n numbers; a later number
 // wins only when it is more than 1e-8 beyond, so the lowest index wins ties.
+// The running extremes are kept as indices only.
 void Extremes(const double* d, int n, int& nMax, int& nMin) {
   nMax = 0;
   nMin = 0;
-  double dMax = d[0];
-  double dMin = d[0];
   for (int i = 1; i < n; ++i) {
-    if (d[i] - dMax > kEqualTolerance) {
-      nMax = i;
-      dMax = d[i];
-    }
-    if (dMin - d[i] > kEqualTolerance) {
-      nMin = i;
-      dMin = d[i];
-    }
+    if (d[i] - d[nMax] > kEqualTolerance) nMax = i;
+    if (d[nMin] - d[i] > kEqualTolerance) nMin = i;
   }
 }
 
