@@ -5,7 +5,10 @@
 #include "app/dialogs/define_alternative_dialog.h"
 #include "app/dialogs/define_attribute_dialog.h"
 #include "app/dialogs/grade_table_dialog.h"
+#include "app/dialogs/grade_text_dialog.h"
+#include "app/dialogs/qualitative_entry_dialog.h"
 #include "app/dialogs/text_dialog.h"
+#include "app/dialogs/value_entry_dialogs.h"
 #include "app/dialogs/value_utility_dialog.h"
 
 namespace zev {
@@ -30,6 +33,11 @@ const std::vector<SDialogView>& DialogViews() {
       View<CGradeTableDialog, CGradeTablePresenter>(),
       View<CGradeMeaningDialog, CGradeMeaningPresenter>(),
       View<CValueUtilityDialog, CValueUtilityPresenter>(),
+      View<CQualitativeEntryDialog, CQualitativeEntryPage>(),
+      View<CGradeTextDialog, CGradeTextPresenter>(),
+      View<CCertainValueDialog, CCertainValueEntry>(),
+      View<CPossibleValueCountDialog, CPossibleValueCount>(),
+      View<CUncertainEntryDialog, CUncertainEntryPage>(),
   };
   return views;
 }

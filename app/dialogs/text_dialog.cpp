@@ -14,6 +14,7 @@ CTextDialog::CTextDialog(CTextPresenter& presenter, QWidget* parent)
   auto* prompt = new QLabel(ToQt(m_p.Prompt()), this);
   prompt->setObjectName("prompt");
   prompt->setWordWrap(true);
+  prompt->setVisible(!m_p.Prompt().empty());
   layout->addWidget(prompt);
   m_pText = new QPlainTextEdit(ToQt(m_p.m_strText), this);
   m_pText->setObjectName("text");
