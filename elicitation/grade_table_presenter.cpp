@@ -123,17 +123,24 @@ bool RunGradeTable(CMADMDoc& doc, int k) {
   return bConfirmed;
 }
 
-void FinishUtilityAssignment(CMADMDoc& doc, int k) {
-  if (CRuleDeriver* deriver = doc.RuleDeriver()) deriver->PropagateRules(doc, k);
-  CAttribute& a = doc.Attribute(k);
-  a.m_bGradesChanged = false;
-  a.m_bUtilitiesChanged = false;
-  doc.PublishChanges({EDocChange::Attribute, k, -1});
+CUtilityAssignment::CUtilityAssignment(CMADMDoc& doc, int k)
+    : m_doc(doc),
+      m_nAttribute(k),
+      m_bGradesChangedBefore(doc.Attribute(k).m_bGradesChanged),
+      m_bUtilitiesChangedBefore(doc.Attribute(k).m_bUtilitiesChanged) {}
+
+void CUtilityAssignment::Finish() {
+  if (CRuleDeriver* deriver = m_doc.RuleDeriver()) deriver->PropagateRules(m_doc, m_nAttribute);
+  CAttribute& a = m_doc.Attribute(m_nAttribute);
+  a.m_bGradesChanged = m_bGradesChangedBefore;
+  a.m_bUtilitiesChanged = m_bUtilitiesChangedBefore;
+  m_doc.PublishChanges({EDocChange::Attribute, m_nAttribute, -1});
 }
 
 void DefineGradesCommand(CMADMDoc& doc) {
   const int k = doc.CurrentAttribute();
-  if (RunGradeTable(doc, k)) FinishUtilityAssignment(doc, k);
+  CUtilityAssignment assignment(doc, k);
+  if (RunGradeTable(doc, k)) assignment.Finish();
 }
 
 }  // namespace zev

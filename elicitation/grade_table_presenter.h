@@ -104,9 +104,22 @@ class CGradeTablePresenter : public CDialogPresenter {
 // when any grade name changed. True when any page was confirmed.
 bool RunGradeTable(CMADMDoc& doc, int k);
 
-// Re-derives the rules from attribute k down after a direct assignment and
-// refreshes the views; the change flags are consumed on the way.
-void FinishUtilityAssignment(CMADMDoc& doc, int k);
+// A direct assignment on attribute k from a menu command: the flags it sets
+// are consumed by the rule propagation that follows it, while flags that
+// were already set (by a definition whose follow-up is still to come) stay
+// for that follow-up.
+class CUtilityAssignment {
+ public:
+  CUtilityAssignment(CMADMDoc& doc, int k);
+  // Re-derives the rules from k down and refreshes the views.
+  void Finish();
+
+ private:
+  CMADMDoc& m_doc;
+  int m_nAttribute;
+  bool m_bGradesChangedBefore;
+  bool m_bUtilitiesChangedBefore;
+};
 
 // "Define &Grades\tCtrl+G" on the current attribute: the grade table, then
 // refresh and rule propagation.

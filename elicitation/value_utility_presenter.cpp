@@ -161,9 +161,10 @@ bool RunValueUtilityTable(CMADMDoc& doc, int k) {
 
 void DirectAssignmentCommand(CMADMDoc& doc) {
   const int k = doc.CurrentAttribute();
+  CUtilityAssignment assignment(doc, k);
   const bool bConfirmed = doc.Attribute(k).m_nType == Qualitative ? RunGradeTable(doc, k)
                                                                   : RunValueUtilityTable(doc, k);
-  if (bConfirmed) FinishUtilityAssignment(doc, k);
+  if (bConfirmed) assignment.Finish();
 }
 
 }  // namespace zev

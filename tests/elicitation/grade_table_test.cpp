@@ -201,6 +201,14 @@ TEST_F(GradeTableTest, DefineGradesRederivesTheRulesAndRefreshes) {
   EXPECT_TRUE(doc.IsModified());
 }
 
+TEST_F(GradeTableTest, AFlagOfADefinitionStillToBeFollowedUpSurvives) {
+  Comfort().m_bGradesChanged = true;  // the definition dialog changed the grade count
+  user.OnDialog<P>([](P&) { return true; });
+  DefineGradesCommand(doc);
+  EXPECT_EQ(deriver.m_calls.size(), 1u);
+  EXPECT_TRUE(Comfort().m_bGradesChanged) << "the follow-up of the definition consumes it";
+}
+
 TEST_F(GradeTableTest, ACancelledGradeTableChangesNothing) {
   user.OnDialog<P>([](P& p) {
     p.m_strName[0] = "Awful";
