@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/conversion.h"
 #include "model/format.h"
 #include "model/number.h"
 
@@ -130,7 +131,7 @@ CUtilityAssignment::CUtilityAssignment(CMADMDoc& doc, int k)
       m_bUtilitiesChangedBefore(doc.Attribute(k).m_bUtilitiesChanged) {}
 
 void CUtilityAssignment::Finish() {
-  if (CRuleDeriver* deriver = m_doc.RuleDeriver()) deriver->PropagateRules(m_doc, m_nAttribute);
+  PropagateRules(m_doc, m_nAttribute);
   CAttribute& a = m_doc.Attribute(m_nAttribute);
   a.m_bGradesChanged = m_bGradesChangedBefore;
   a.m_bUtilitiesChanged = m_bUtilitiesChangedBefore;

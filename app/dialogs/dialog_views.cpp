@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/dialogs/conversion_dialogs.h"
 #include "app/dialogs/define_alternative_dialog.h"
 #include "app/dialogs/define_attribute_dialog.h"
 #include "app/dialogs/grade_table_dialog.h"
@@ -38,6 +39,8 @@ const std::vector<SDialogView>& DialogViews() {
       View<CCertainValueDialog, CCertainValueEntry>(),
       View<CPossibleValueCountDialog, CPossibleValueCount>(),
       View<CUncertainEntryDialog, CUncertainEntryPage>(),
+      View<CConvertGradesDialog, CConvertGradesPresenter>(),
+      View<CConvertValuesDialog, CConvertValuesPresenter>(),
   };
   return views;
 }

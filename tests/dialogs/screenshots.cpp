@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/dialogs/dialog_views.h"
+#include "elicitation/convert_grades_presenter.h"
 #include "elicitation/define_attribute_presenter.h"
 #include "elicitation/qualitative_entry_presenter.h"
 #include "model/madm_doc.h"
@@ -89,6 +90,12 @@ int main(int argc, char** argv) {
   CDefineAttributePresenter define(doc.Attribute(test::FindAttribute(doc, "Price")));
   define.m_bAdvanced = true;
   ok = Save(define, folder, "define-attribute.png") && ok;
+
+  const int quality = test::FindAttribute(doc, "Quality");
+  const double row[] = {0.0, 0.0, 0.6, 0.4, 0.0};
+  CConvertGradesPresenter convert(doc.Attribute(comfort), doc.Attribute(quality), 2, 0, row,
+                                  "Average seats are mostly average, partly good quality.");
+  ok = Save(convert, folder, "convert-grades.png") && ok;
 
   return ok ? 0 : 1;
 }

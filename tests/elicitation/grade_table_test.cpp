@@ -14,26 +14,11 @@ using test::CScriptedUser;
 using test::FindAttribute;
 using P = CGradeTablePresenter;
 
-// Records which attributes the rules were re-derived from, and what the
-// change flags were at that moment.
-class CRecordingDeriver : public CRuleDeriver {
- public:
-  void PropagateRules(CMADMDoc& doc, int n) override {
-    m_calls.push_back(n);
-    m_bGradesChangedSeen = doc.Attribute(n).m_bGradesChanged;
-    m_bUtilitiesChangedSeen = doc.Attribute(n).m_bUtilitiesChanged;
-  }
-  std::vector<int> m_calls;
-  bool m_bGradesChangedSeen = false;
-  bool m_bUtilitiesChangedSeen = false;
-};
-
 class GradeTableTest : public ::testing::Test {
  protected:
   void SetUp() override {
     doc.OnNewDocument();
     BuildHierarchy(doc, {"Quality:", "Comfort:"});
-    doc.SetRuleDeriver(&deriver);
     comfort = FindAttribute(doc, "Comfort");
     doc.SelectAttribute(comfort);
     doc.SetModifiedFlag(false);
@@ -44,7 +29,6 @@ class GradeTableTest : public ::testing::Test {
     for (int k = 0; k < n; ++k) Comfort().SetGradeName(k, "G" + std::to_string(k + 1));
   }
   CScriptedUser user;
-  CRecordingDeriver deriver;
   CMADMDoc doc;
   int comfort = -1;
 };
@@ -189,35 +173,46 @@ TEST_F(GradeTableTest, AChangedNameMarksTheGradesChanged) {
   EXPECT_TRUE(Comfort().m_bGradesChanged);
 }
 
-TEST_F(GradeTableTest, DefineGradesRederivesTheRulesAndRefreshes) {
+TEST_F(GradeTableTest, DefineGradesRederivesTheRulesBelowAndRefreshes) {
+  doc.SelectAttribute(0);  // the top's utilities are always the user's
+  user.OnDialog<P>([](P& p) {
+    EXPECT_TRUE(p.UtilityEnabled());
+    p.m_strUtility[1] = "0.1";
+    return p.Ok() == EDialogAction::CloseOk;
+  });
+  DefineGradesCommand(doc);
+  EXPECT_EQ(doc.Attribute(0).GradeUtility(1), 0.1);
+  EXPECT_DOUBLE_EQ(Comfort().GradeUtility(1), 0.1) << "a ByRule child follows through its rules";
+  EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(GradeTableTest, TheCommandConsumesTheFlagItSet) {
   user.OnDialog<P>([](P& p) {
     p.m_strName[0] = "Awful";
     return true;
   });
   DefineGradesCommand(doc);
-  EXPECT_EQ(deriver.m_calls, std::vector<int>{comfort});
-  EXPECT_TRUE(deriver.m_bGradesChangedSeen);
-  EXPECT_FALSE(Comfort().m_bGradesChanged) << "the propagation consumed the flag";
-  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(Comfort().GradeName(0), "Awful");
+  EXPECT_FALSE(Comfort().m_bGradesChanged);
 }
 
 TEST_F(GradeTableTest, AFlagOfADefinitionStillToBeFollowedUpSurvives) {
   Comfort().m_bGradesChanged = true;  // the definition dialog changed the grade count
   user.OnDialog<P>([](P&) { return true; });
   DefineGradesCommand(doc);
-  EXPECT_EQ(deriver.m_calls.size(), 1u);
   EXPECT_TRUE(Comfort().m_bGradesChanged) << "the follow-up of the definition consumes it";
 }
 
 TEST_F(GradeTableTest, ACancelledGradeTableChangesNothing) {
+  Comfort().SetGradeUtility(2, 0.7);  // out of step with the rules
   user.OnDialog<P>([](P& p) {
     p.m_strName[0] = "Awful";
     return false;
   });
   DefineGradesCommand(doc);
-  EXPECT_TRUE(deriver.m_calls.empty());
   EXPECT_FALSE(doc.IsModified());
   EXPECT_EQ(Comfort().GradeName(0), "Worst");
+  EXPECT_EQ(Comfort().GradeUtility(2), 0.7) << "nothing was propagated";
 }
 
 TEST_F(GradeTableTest, TheInsertionWindowInsertsAtTheCurrentAttribute) {

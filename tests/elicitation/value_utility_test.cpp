@@ -15,22 +15,11 @@ using test::CScriptedUser;
 using test::FindAttribute;
 using P = CValueUtilityPresenter;
 
-class CCountingDeriver : public CRuleDeriver {
- public:
-  void PropagateRules(CMADMDoc& doc, int n) override {
-    m_calls.push_back(n);
-    m_bUtilitiesChangedSeen = doc.Attribute(n).m_bUtilitiesChanged;
-  }
-  std::vector<int> m_calls;
-  bool m_bUtilitiesChangedSeen = false;
-};
-
 class ValueUtilityTest : public ::testing::Test {
  protected:
   void SetUp() override {
     doc.OnNewDocument();
     BuildHierarchy(doc, {"Power:", "Comfort:"});
-    doc.SetRuleDeriver(&deriver);
     power = FindAttribute(doc, "Power");
     CAttribute& a = Power();
     a.m_nType = Quantitative;
@@ -47,7 +36,6 @@ class ValueUtilityTest : public ::testing::Test {
     for (const char* s : u) p.m_strUtility[row++] = s;
   }
   CScriptedUser user;
-  CCountingDeriver deriver;
   CMADMDoc doc;
   int power = -1;
 };
@@ -221,26 +209,29 @@ TEST_F(ValueUtilityTest, CommentsAreEditedInATextWindowAndKeptOnOk) {
 
 TEST_F(ValueUtilityTest, DirectAssignmentPicksTheTableByTypeAndPropagates) {
   user.OnDialog<P>([](P& p) {
-    p.ChooseNumber(9);
+    p.ChooseNumber(3);
+    p.m_strUtility[1] = "0.6";
     return p.Ok() == EDialogAction::CloseOk;
   });
   DirectAssignmentCommand(doc);
-  EXPECT_EQ(Power().m_nGrades, 9);
-  EXPECT_EQ(deriver.m_calls, std::vector<int>{power});
-  EXPECT_TRUE(deriver.m_bUtilitiesChangedSeen);
-  EXPECT_FALSE(Power().m_bUtilitiesChanged);
+  EXPECT_EQ(Power().m_nGrades, 3);
+  // The ByUtility rules follow the utilities: 0.6 lies between the top's
+  // utilities 0.5 and 0.75.
+  EXPECT_DOUBLE_EQ(Power().ConversionEntry(1, 2), 0.6);
+  EXPECT_DOUBLE_EQ(Power().ConversionEntry(1, 3), 0.4);
+  EXPECT_DOUBLE_EQ(Power().ConversionEntry(2, 4), 1.0);
+  EXPECT_FALSE(Power().m_bUtilitiesChanged) << "consumed by the propagation";
   EXPECT_TRUE(doc.IsModified());
 
   const int comfort = FindAttribute(doc, "Comfort");
   doc.SelectAttribute(comfort);
   user.OnDialog<CGradeTablePresenter>([](CGradeTablePresenter&) { return false; });
   DirectAssignmentCommand(doc);
-  EXPECT_EQ(deriver.m_calls.size(), 1u) << "a cancelled table propagates nothing";
 
   user.OnDialog<P>([](P&) { return false; });
   doc.SelectAttribute(power);
   DirectAssignmentCommand(doc);
-  EXPECT_EQ(Power().m_nGrades, 9);
+  EXPECT_EQ(Power().m_nGrades, 3);
 }
 
 }  // namespace
