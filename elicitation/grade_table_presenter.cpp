@@ -138,6 +138,8 @@ void CUtilityAssignment::Finish() {
   m_doc.PublishChanges({EDocChange::Attribute, m_nAttribute, -1});
 }
 
+void DefineGradesFromDefinition(CMADMDoc& doc) { RunGradeTable(doc, doc.CurrentAttribute()); }
+
 void DefineGradesCommand(CMADMDoc& doc) {
   const int k = doc.CurrentAttribute();
   CUtilityAssignment assignment(doc, k);

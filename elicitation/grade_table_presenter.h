@@ -125,4 +125,10 @@ class CUtilityAssignment {
 // refresh and rule propagation.
 void DefineGradesCommand(CMADMDoc& doc);
 
+// The grade table of the current attribute opened from its definition
+// dialog ("Define Grades Now?", or a changed number of grades): the
+// definition's follow-up converts, propagates and refreshes afterwards, and
+// consumes m_bGradesChanged.
+void DefineGradesFromDefinition(CMADMDoc& doc);
+
 }  // namespace zev

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -34,6 +35,7 @@ CDefineAttributeDialog::CDefineAttributeDialog(CDefineAttributePresenter& presen
   m_pName = new QPlainTextEdit(ToQt(m_p.m_strName), this);
   m_pName->setObjectName(P::kFieldName);
   m_pName->setTabChangesFocus(true);
+  m_pName->installEventFilter(this);
   m_pName->setFixedHeight(m_pName->fontMetrics().lineSpacing() * 3 + 12);
   auto* nameLabel = new QLabel(tr("Attribute &Name:"), this);
   nameLabel->setBuddy(m_pName);
@@ -174,5 +176,17 @@ void CDefineAttributeDialog::Refresh() {
 }
 
 EDialogAction CDefineAttributeDialog::OnOk() { return m_p.Ok(); }
+
+bool CDefineAttributeDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_pName && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+        key->modifiers() == Qt::NoModifier) {
+      accept();
+      return true;
+    }
+  }
+  return CPresenterDialog::eventFilter(watched, event);
+}
 
 }  // namespace zev

@@ -20,6 +20,9 @@ class CDefineAttributeDialog : public CPresenterDialog {
 
  protected:
   EDialogAction OnOk() override;
+  // Enter in the name confirms the dialog, as in a one-line field; the name
+  // still wraps over several lines.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Shows and enables the controls of the chosen type and basis.
