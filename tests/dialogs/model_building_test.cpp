@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 
@@ -22,6 +23,7 @@
 #include "elicitation/value_utility_presenter.h"
 #include "engine/conversion.h"
 #include "engine/evaluate_commands.h"
+#include "io/model_file.h"
 #include "model/format.h"
 #include "tests/dialogs/qt_scripted_user.h"
 #include "tests/support/model_builders.h"
@@ -66,10 +68,19 @@ class ModelBuildingTest : public QObject {
     BuildThroughTheDialogs(gui);
     QCOMPARE(m_user.Problems(), QStringList());
 
+    // Saved and read back, the model holds the results of its ranking.
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const std::string path = folder.filePath("laptop.zev").toStdString();
+    SFileError error;
+    QVERIFY2(SaveModelFile(path, gui, error), error.Message().c_str());
+    CMADMDoc saved;
+    QVERIFY2(LoadModelFile(path, saved, error), error.Message().c_str());
+
     CMADMDoc api;
     BuildDirectly(api);
-    CompareModels(gui, api);
-    CompareResults(gui, api);
+    CompareModels(saved, api);
+    CompareResults(saved, api);
   }
 
  private:
