@@ -1,0 +1,319 @@
+#include "app/commands/model_commands.h"
+
+#include "app/commands/box_geometry.h"
+
+#include "elicitation/define_alternative_presenter.h"
+#include "elicitation/define_attribute_presenter.h"
+#include "model/format.h"
+#include "model/prompter.h"
+
+namespace zev {
+
+namespace {
+
+constexpr int kNameRow = 51;
+constexpr int kWeightRow = 52;
+
+}  // namespace
+
+void SAssessmentResults::ShowAttributeInfo() const {
+  ThePrompter().Information(m_strAttributeDescription);
+}
+
+void SAssessmentResults::ShowAlternativeInfo() const {
+  ThePrompter().Information(m_strAlternativeDescription);
+}
+
+CModelCommands::CModelCommands(CMADMDoc& doc, CModelessRegistry& registry)
+    : m_doc(doc), m_registry(registry) {
+  InstallHandlers();
+}
+
+void CModelCommands::SetHandler(int id, std::function<void()> handler) {
+  if (handler) m_handlers[id] = std::move(handler);
+  else m_handlers.erase(id);
+}
+
+void CModelCommands::InstallHandlers() {
+  CMADMDoc& d = m_doc;
+  SetHandler(kIdEditCopy, [&d] { d.CopySelection(); });
+  SetHandler(kIdEditCut, [this] { CutSelection(); });
+  SetHandler(kIdEditPaste, [&d] { d.ReplaceSelection(); });
+
+  SetHandler(kIdInsertAbove, [&d] { d.InsertAttributeAbove(); });
+  SetHandler(kIdInsertBelow, [&d] { d.InsertAttributeBelow(); });
+  SetHandler(kIdInsertLeft, [&d] { d.InsertAttributeLeft(); });
+  SetHandler(kIdInsertRight, [&d] { d.InsertAttributeRight(); });
+  SetHandler(kIdDeleteAttribute, [&d] { d.DeleteAttributeCommand(); });
+  SetHandler(kIdDefineAttribute, [&d] { RunDefineAttributeDialog(d, nullptr); });
+
+  SetHandler(kIdNewAlternative, [&d] { d.AddAlternativeCommand(); });
+  SetHandler(kIdDefineAlternative, [&d] { RunDefineAlternativeDialog(d); });
+  SetHandler(kIdDeleteAlternative, [&d] { d.DeleteAlternativeCommand(); });
+
+  for (int id : {kIdInsertAttribute, kIdOverview, kIdModelBuilder, kIdVisualComparison,
+                 kIdUtilityVisualScoring, kIdChangeGradeName, kIdChangeWeight, kIdChangeInputData,
+                 kIdCreateGroupAssessment, kIdTradeOff}) {
+    EModelessKind kind{};
+    ModelessKindOf(id, kind);
+    SetHandler(id, [this, kind] { OpenModeless(kind); });
+  }
+}
+
+bool CModelCommands::ModelessKindOf(int id, EModelessKind& kind) {
+  switch (id) {
+    case kIdInsertAttribute:
+      kind = EModelessKind::Insertion;
+      return true;
+    case kIdOverview:
+      kind = EModelessKind::Overview;
+      return true;
+    case kIdModelBuilder:
+      kind = EModelessKind::ModelBuilder;
+      return true;
+    case kIdVisualComparison:
+      kind = EModelessKind::VisualComparison;
+      return true;
+    case kIdUtilityVisualScoring:
+      kind = EModelessKind::UtilityScoring;
+      return true;
+    case kIdChangeGradeName:
+      kind = EModelessKind::GradeNameChange;
+      return true;
+    case kIdChangeWeight:
+      kind = EModelessKind::WeightSensitivity;
+      return true;
+    case kIdChangeInputData:
+      kind = EModelessKind::InputSensitivity;
+      return true;
+    case kIdCreateGroupAssessment:
+      kind = EModelessKind::GroupAssessment;
+      return true;
+    case kIdTradeOff:
+      kind = EModelessKind::TradeOff;
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool CModelCommands::IsAvailable(int id) const {
+  if (m_handlers.find(id) == m_handlers.end()) return false;
+  EModelessKind kind{};
+  if (ModelessKindOf(id, kind)) return m_registry.CanOpen(kind);
+  return true;
+}
+
+bool CModelCommands::RuleAllows(int id, const CMADMDoc& doc, int nViewMode) {
+  const int k = doc.CurrentAttribute();
+  const CAttribute& a = doc.Attribute(k);
+  const bool bQualitative = a.m_nType == Qualitative;
+  const bool bByUtility = a.m_nConversion == ByUtility;
+  switch (id) {
+    case kIdConvertGrades:
+      return k != 0 && bQualitative && !bByUtility;
+    case kIdConvertValues:
+      return k != 0 && IsQuantitativeType(a.m_nType) && !bByUtility;
+    case kIdShowAssessmentValue:
+      return !bQualitative;
+    case kIdDefineGrades:
+    case kIdShowBeliefDegree:
+    case kIdGraphBeliefAlternatives:
+      return bQualitative;
+    case kIdUtilityDirect:
+    case kIdUtilityVisualScoring:
+      return bByUtility;
+    case kIdUtilitySelectMethods:
+      return k == 0 || bByUtility;
+    case kIdInputAttAtAlt:
+      return a.m_nChildren <= 0;
+    case kIdViewDialogBox:
+      return nViewMode != 1;
+    case kIdViewListTree:
+      return nViewMode != 2;
+    case kIdEditUndo:
+    case kIdChangeRules:
+      return false;
+    default:
+      return true;
+  }
+}
+
+bool CModelCommands::IsEnabled(int id, EViewKind activeView, int nViewMode) const {
+  if (!ViewHandles(activeView, id)) return false;
+  if (!IsAvailable(id)) return false;
+  return RuleAllows(id, m_doc, nViewMode);
+}
+
+bool CModelCommands::Execute(int id, EViewKind activeView, int nViewMode) {
+  if (!IsEnabled(id, activeView, nViewMode)) return false;
+  m_handlers[id]();
+  return true;
+}
+
+void CModelCommands::Run(int id) {
+  if (!IsAvailable(id) || !RuleAllows(id, m_doc, 0)) return;
+  m_handlers[id]();
+}
+
+void CModelCommands::OpenModeless(EModelessKind kind) {
+  m_registry.Open(kind);
+  switch (kind) {
+    case EModelessKind::Insertion:
+    case EModelessKind::GroupAssessment:
+    case EModelessKind::WeightSensitivity:
+    case EModelessKind::InputSensitivity:
+    case EModelessKind::TradeOff:
+      // These commands refresh the views afterwards (without marking the
+      // model modified).
+      m_doc.Notify({EDocChange::Model, m_doc.CurrentAttribute(), m_doc.CurrentPosition()});
+      break;
+    default:
+      break;
+  }
+}
+
+void CModelCommands::CutSelection() {
+  m_doc.CopySelection();
+  if (m_doc.IsAttributeSelected()) m_doc.DeleteAttributeCommand();
+  else m_doc.DeleteAlternativeCommand();
+}
+
+// ---------------------------------------------------------------------------
+// Selection
+
+void CModelCommands::SelectAttribute(int i) {
+  if (i < 0 || i > m_doc.LastAttribute()) return;
+  m_doc.SetCurrentAttribute(i);
+  m_doc.SetBoxSelection(true);
+  m_doc.PublishChanges({EDocChange::Selection, i, m_doc.CurrentPosition()});
+  m_registry.ShowSelection();
+}
+
+void CModelCommands::SelectAlternative(int pos) {
+  if (pos < 0 || pos >= m_doc.AlternativeCount()) return;
+  m_doc.SetCurrentPosition(pos);
+  m_doc.SetBoxSelection(false);
+  m_doc.PublishChanges({EDocChange::Selection, m_doc.CurrentAttribute(), pos});
+  m_registry.ShowSelection();
+}
+
+void CModelCommands::ClickAttributeInTree(int i) {
+  if (i < 0 || i > m_doc.LastAttribute()) return;
+  m_nPreviousAttribute = m_doc.CurrentAttribute();
+  SelectAttribute(i);
+}
+
+// ---------------------------------------------------------------------------
+// Label edits
+
+bool CModelCommands::RenameAttribute(int i, std::string_view name) {
+  if (i < 0 || i > m_doc.LastAttribute()) return false;
+  if (name.empty()) {
+    ThePrompter().Warning("The attribute name must not be empty.");
+    return false;
+  }
+  CAttribute& a = m_doc.Attribute(i);
+  if (a.m_strName == name) return true;
+  a.SetName(name);
+  m_doc.PublishChanges({EDocChange::Attribute, i, -1});
+  return true;
+}
+
+bool CModelCommands::RenameAlternative(int pos, std::string_view name) {
+  if (pos < 0 || pos >= m_doc.AlternativeCount()) return false;
+  if (name.empty()) {
+    ThePrompter().Warning("The alternative name must not be empty.");
+    return false;
+  }
+  CAlternative& a = m_doc.Alternative(pos);
+  if (a.m_strName == name) return true;
+  a.SetName(name);
+  m_doc.PublishChanges({EDocChange::Alternatives, -1, pos});
+  return true;
+}
+
+bool CModelCommands::SetWeightText(int i, std::string_view text) {
+  if (i < 0 || i > m_doc.LastAttribute()) return false;
+  CAttribute& a = m_doc.Attribute(i);
+  if (a.WeightText() == text) return true;
+  if (!a.SetWeightText(text)) return false;
+  m_doc.PublishChanges({EDocChange::Attribute, i, -1});
+  return true;
+}
+
+// ---------------------------------------------------------------------------
+// Gestures
+
+void CModelCommands::DoubleClickAttributeBox(int i) {
+  SelectAttribute(i);
+  Run(m_doc.FocusRow() == kWeightRow ? kIdWeightSelectMethods : kIdDefineAttribute);
+}
+
+void CModelCommands::DoubleClickAlternativeBox(int pos) {
+  SelectAlternative(pos);
+  Run(kIdDefineAlternative);
+}
+
+void CModelCommands::DoubleClickAttributeItem(int i) {
+  ClickAttributeInTree(i);
+  if (m_doc.CurrentAttributeRef().m_nChildren <= 0) Run(kIdInputAttAtAlt);
+}
+
+void CModelCommands::DoubleClickAlternativeItem(int pos) {
+  SelectAlternative(pos);
+  if (m_doc.CurrentAttributeRef().m_nChildren <= 0) Run(kIdInputAttAtAlt);
+}
+
+void CModelCommands::RightClickAttribute(int i) {
+  ClickAttributeInTree(i);
+  Run(kIdDefineAttribute);
+}
+
+void CModelCommands::RightClickAlternative(int pos) {
+  SelectAlternative(pos);
+  Run(kIdDefineAlternative);
+}
+
+// ---------------------------------------------------------------------------
+// Keys of the attribute field
+
+void CModelCommands::TabKey() {
+  int child = FirstChild(m_doc, m_doc.CurrentAttribute());
+  if (child < 0) return;
+  m_doc.SetFocusRow(kNameRow);
+  SelectAttribute(child);
+}
+
+void CModelCommands::BackTabKey() {
+  int father = m_doc.CurrentAttributeRef().m_nFather;
+  if (father < 0 || father > m_doc.LastAttribute()) return;
+  m_doc.SetFocusRow(kNameRow);
+  SelectAttribute(father);
+}
+
+void CModelCommands::DownKey() {
+  if (m_doc.FocusRow() != kWeightRow) {
+    m_doc.SetFocusRow(kWeightRow);
+    m_doc.Notify({EDocChange::Selection, m_doc.CurrentAttribute(), m_doc.CurrentPosition()});
+    return;
+  }
+  int next = NextInReadingOrder(m_doc, m_doc.CurrentAttribute());
+  if (next < 0) return;
+  m_doc.SetFocusRow(kNameRow);
+  SelectAttribute(next);
+}
+
+void CModelCommands::UpKey() {
+  if (m_doc.FocusRow() == kWeightRow) {
+    m_doc.SetFocusRow(kNameRow);
+    m_doc.Notify({EDocChange::Selection, m_doc.CurrentAttribute(), m_doc.CurrentPosition()});
+    return;
+  }
+  int earlier = EarlierBox(m_doc, m_doc.CurrentAttribute());
+  if (earlier < 0) return;
+  m_doc.SetFocusRow(kWeightRow);
+  SelectAttribute(earlier);
+}
+
+}  // namespace zev
