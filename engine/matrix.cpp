@@ -1,6 +1,7 @@
 #include "engine/matrix.h"
 
 #include <algorithm>
+#include <limits>
 #include <new>
 
 #include "model/format.h"
@@ -37,8 +38,17 @@ void CMatrix::Allocate() {
   if (n <= kInline) {
     m_pData = m_inline;
   } else {
-    m_pHeap.reset(new (std::nothrow) double[static_cast<size_t>(n)]);
-    if (!m_pHeap) InternalError("Cannot create array " + Format("%d, %d", m_nRows, m_nCols));
+    // A size no address space can hold fails without asking the allocator.
+    constexpr long kMaxElements = std::numeric_limits<long>::max() / static_cast<long>(sizeof(double));
+    bool bFailed = static_cast<long>(m_nRows) > kMaxElements / m_nCols;
+    if (!bFailed) {
+      try {
+        m_pHeap.reset(new double[static_cast<size_t>(n)]);
+      } catch (const std::bad_alloc&) {
+        bFailed = true;
+      }
+    }
+    if (bFailed) InternalError("Cannot create array " + Format("%d, %d", m_nRows, m_nCols));
     m_pData = m_pHeap.get();
   }
   std::fill(m_pData, m_pData + n, 0.0);

@@ -571,6 +571,11 @@ void CMADMDoc::DeleteAttribute() {
     for (int j = s; j < m_nLastAttribute; ++j) {
       alternative->m_assessments[j] = alternative->m_assessments[j + 1];
     }
+    // The vacated record is cleared like the vacated slot, so that the next
+    // attribute inserted there does not inherit an assessment nobody made.
+    CAssessment& vacated = alternative->m_assessments[m_nLastAttribute];
+    static_cast<CAttribute&>(vacated).ResetToDefaults();
+    vacated.ResetAssessment();
   }
   m_attributes[m_nLastAttribute].ResetToDefaults();
   m_nLastAttribute = std::max(0, m_nLastAttribute - 1);

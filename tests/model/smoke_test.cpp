@@ -1,3 +1,0 @@
-#include <gtest/gtest.h>
-#include "model/madm_doc.h"
-TEST(Smoke, NewDocument) { zev::CMADMDoc d; EXPECT_TRUE(d.OnNewDocument()); }
