@@ -157,7 +157,7 @@ constexpr std::array kTable = {
 
   SCommandInfo{kIdWeightSelectMethods, kWeight, "Select &Methods",
     "A method is chosen for weighting the selected attribute and its siblings.",
-    "Weighting methods", kAll, kNoSep, kModel, true},
+    "Weighting methods", kAll, kSep, kModel, true},
   SCommandInfo{kIdWeightVisualScoring, kWeight, "Visual &Scoring",
     "The selected attribute and its siblings are weighted by scoring them on a scale.",
     "Score weights", kAll, kNoSep, kModel, true},
@@ -175,7 +175,7 @@ constexpr std::array kTable = {
     "Score utilities", kAll, kNoSep, kModel, true},
   SCommandInfo{kIdChangeGradeName, kModelling, "Change Grade &Name",
     "A window is opened for changing the name of a grade in all attributes.",
-    "Change grade name", kAll, kNoSep, kModel, true},
+    "Change grade name", kAll, kSep, kModel, true},
   SCommandInfo{kIdConvertGrades, kModelling, "Convert &Grades",
     "The grades of the selected attribute are converted to the grades of its father.",
     "Convert grades", kAll, kNoSep, kModel, true},

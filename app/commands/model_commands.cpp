@@ -2,8 +2,15 @@
 
 #include "app/commands/box_geometry.h"
 
+#include "elicitation/assessment_entry.h"
+#include "elicitation/certain_value_presenter.h"
 #include "elicitation/define_alternative_presenter.h"
 #include "elicitation/define_attribute_presenter.h"
+#include "elicitation/grade_text_presenter.h"
+#include "elicitation/possible_value_count_presenter.h"
+#include "elicitation/qualitative_entry_presenter.h"
+#include "elicitation/text_presenter.h"
+#include "elicitation/uncertain_entry_presenter.h"
 #include "model/format.h"
 #include "model/prompter.h"
 
@@ -29,8 +36,9 @@ CModelCommands::CModelCommands(CMADMDoc& doc, CModelessRegistry& registry)
   InstallHandlers();
 }
 
-void CModelCommands::SetHandler(int id, std::function<void()> handler) {
-  if (handler) m_handlers[id] = std::move(handler);
+void CModelCommands::SetHandler(int id, std::function<void()> handler,
+                                std::vector<std::string> dialogKinds) {
+  if (handler) m_handlers[id] = {std::move(handler), std::move(dialogKinds)};
   else m_handlers.erase(id);
 }
 
@@ -45,11 +53,24 @@ void CModelCommands::InstallHandlers() {
   SetHandler(kIdInsertLeft, [&d] { d.InsertAttributeLeft(); });
   SetHandler(kIdInsertRight, [&d] { d.InsertAttributeRight(); });
   SetHandler(kIdDeleteAttribute, [&d] { d.DeleteAttributeCommand(); });
-  SetHandler(kIdDefineAttribute, [&d] { RunDefineAttributeDialog(d, nullptr); });
+  SetHandler(kIdDefineAttribute, [&d] { RunDefineAttributeDialog(d, nullptr); },
+             {CDefineAttributePresenter::kKind, CTextPresenter::kKind});
 
   SetHandler(kIdNewAlternative, [&d] { d.AddAlternativeCommand(); });
-  SetHandler(kIdDefineAlternative, [&d] { RunDefineAlternativeDialog(d); });
+  SetHandler(kIdDefineAlternative, [&d] { RunDefineAlternativeDialog(d); },
+             {CDefineAlternativePresenter::kKind});
   SetHandler(kIdDeleteAlternative, [&d] { d.DeleteAlternativeCommand(); });
+
+  // Assessment entry and the displays at the selection.
+  const std::vector<std::string> entryKinds = {
+      CQualitativeEntryPage::kKind, CCertainValueEntry::kKind, CPossibleValueCount::kKind,
+      CUncertainEntryPage::kKind, CGradeTextPresenter::kKind, CTextPresenter::kKind};
+  SetHandler(kIdInputAttAtAlt, [&d] { AssessSelection(d, EAssessCommand::AttAtAlt); }, entryKinds);
+  SetHandler(kIdModifyAssessment, [&d] { AssessSelection(d, EAssessCommand::Modify); }, entryKinds);
+  SetHandler(kIdShowBeliefDegree, [&d] { ShowBeliefDegree(d); },
+             {CQualitativeEntryPage::kKind, CGradeTextPresenter::kKind});
+  SetHandler(kIdShowAssessmentValue, [&d] { ShowAssessmentValue(d); },
+             {CCertainValueEntry::kKind, CUncertainEntryPage::kKind, CTextPresenter::kKind});
 
   for (int id : {kIdInsertAttribute, kIdOverview, kIdModelBuilder, kIdVisualComparison,
                  kIdUtilityVisualScoring, kIdChangeGradeName, kIdChangeWeight, kIdChangeInputData,
@@ -98,7 +119,13 @@ bool CModelCommands::ModelessKindOf(int id, EModelessKind& kind) {
 }
 
 bool CModelCommands::IsAvailable(int id) const {
-  if (m_handlers.find(id) == m_handlers.end()) return false;
+  auto it = m_handlers.find(id);
+  if (it == m_handlers.end()) return false;
+  if (m_dialogCheck) {
+    for (const std::string& kind : it->second.m_dialogKinds) {
+      if (!m_dialogCheck(kind)) return false;
+    }
+  }
   EModelessKind kind{};
   if (ModelessKindOf(id, kind)) return m_registry.CanOpen(kind);
   return true;
@@ -147,13 +174,13 @@ bool CModelCommands::IsEnabled(int id, EViewKind activeView, int nViewMode) cons
 
 bool CModelCommands::Execute(int id, EViewKind activeView, int nViewMode) {
   if (!IsEnabled(id, activeView, nViewMode)) return false;
-  m_handlers[id]();
+  m_handlers[id].m_run();
   return true;
 }
 
 void CModelCommands::Run(int id) {
   if (!IsAvailable(id) || !RuleAllows(id, m_doc, 0)) return;
-  m_handlers[id]();
+  m_handlers[id].m_run();
 }
 
 void CModelCommands::OpenModeless(EModelessKind kind) {

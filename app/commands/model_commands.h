@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/commands/command_table.h"
 #include "app/commands/modeless_registry.h"
@@ -104,8 +105,15 @@ class CModelCommands {
   void UpKey();        // weight row, name row, earlier attribute
 
   // Registers the implementation of a command (used as subsystems arrive and
-  // by tests); replaces an earlier one.
-  void SetHandler(int id, std::function<void()> handler);
+  // by tests); replaces an earlier one. `dialogKinds` names the modal dialogs
+  // it runs: the command is available only while each has a view.
+  void SetHandler(int id, std::function<void()> handler,
+                  std::vector<std::string> dialogKinds = {});
+  // Says whether a modal dialog kind has a view (the desktop registers its
+  // views one by one); without a check every kind counts as having one.
+  void SetDialogCheck(std::function<bool(const std::string& kind)> check) {
+    m_dialogCheck = std::move(check);
+  }
 
  private:
   void InstallHandlers();
@@ -116,7 +124,12 @@ class CModelCommands {
   CMADMDoc& m_doc;
   CModelessRegistry& m_registry;
   CCommandHost* m_pHost = nullptr;
-  std::map<int, std::function<void()>> m_handlers;
+  struct SHandler {
+    std::function<void()> m_run;
+    std::vector<std::string> m_dialogKinds;
+  };
+  std::map<int, SHandler> m_handlers;
+  std::function<bool(const std::string&)> m_dialogCheck;
   int m_nPreviousAttribute = 0;
 };
 
