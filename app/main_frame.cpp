@@ -334,7 +334,9 @@ void CMainFrame::UpdateCommandUI() {
     action->setEnabled(bEnabled);
   }
   // The empty recent-file list shows one disabled entry.
-  m_actions[kIdFileMru1]->setVisible(true);
+  for (int i = 0; i < CRecentFileList::kSize; ++i) {
+    m_actions[kIdFileMru1 + i]->setVisible(i == 0 || i < m_recent.Count());
+  }
   m_actions[kIdViewStatusBar]->setChecked(statusBar()->isVisible() || !isVisible());
 }
 
@@ -653,9 +655,6 @@ void CMainFrame::UpdateRecentMenu() {
     } else {
       action->setText(i == 0 ? "Recent File" : QString());
     }
-  }
-  for (int i = 1; i < CRecentFileList::kSize; ++i) {
-    m_actions[kIdFileMru1 + i]->setVisible(i < m_recent.Count());
   }
   UpdateCommandUI();
 }
