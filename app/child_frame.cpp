@@ -98,8 +98,9 @@ void CChildFrame::SetViewMode(int nMode) {
   } else {
     m_pList->show();
     m_pList->setMinimumWidth(kListMinimumWidth);
-    const int total = std::max(m_pSplitter->width(), kListIdealWidth + 100);
-    m_pSplitter->setSizes({kListIdealWidth, total - kListIdealWidth});
+    int total = 0;
+    for (int size : m_pSplitter->sizes()) total += size;
+    m_pSplitter->setSizes({kListIdealWidth, std::max(kListIdealWidth, total - kListIdealWidth)});
   }
   m_pList->Refill();
 
