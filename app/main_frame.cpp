@@ -467,6 +467,13 @@ CChildFrame* CMainFrame::AddFrame(CModelDocument& document) {
   sub->setAttribute(Qt::WA_DeleteOnClose, false);
   sub->setWindowIcon(AppIcon());
   sub->installEventFilter(this);
+  // Ctrl+W belongs to the New Alternative command, not to closing the window.
+  if (QMenu* system = sub->systemMenu()) {
+    for (QAction* a : system->actions()) {
+      QList<QKeySequence> keys = a->shortcuts();
+      if (keys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_W)) > 0) a->setShortcuts(keys);
+    }
+  }
   connect(frame, &CChildFrame::ActiveViewChanged, this, &CMainFrame::UpdateCommandUI);
   sub->resize(std::max(420, m_pMdiArea->width() * 3 / 4), std::max(300, m_pMdiArea->height() * 3 / 4));
   sub->show();

@@ -30,6 +30,20 @@ CToolWindow::CToolWindow(CModelCommands& commands, QWidget* parent)
   setWindowIcon(AppIcon());
 }
 
+void CToolWindow::closeEvent(QCloseEvent* event) {
+  // The command opens a new window as soon as this one is closed, even
+  // before it is destroyed.
+  LeaveRegistry();
+  QDialog::closeEvent(event);
+}
+
+void CToolWindow::done(int result) {
+  LeaveRegistry();
+  QDialog::done(result);
+  // Escape ends a tool window for good, as its close button does.
+  if (!isVisible()) deleteLater();
+}
+
 void CToolWindow::BringToFront() {
   if (isMinimized()) showNormal();
   else show();

@@ -27,8 +27,11 @@ class CToolWindow : public QDialog, public CModelessWindow {
   CToolWindow(CModelCommands& commands, QWidget* parent);
   void BringToFront() override;
   void Destroy() override { delete this; }
+  void done(int result) override;
 
  protected:
+  void closeEvent(QCloseEvent* event) override;
+
   CModelCommands& m_commands;
 };
 

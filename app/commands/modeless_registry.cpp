@@ -10,7 +10,9 @@ int Slot(EModelessKind kind) { return static_cast<int>(kind); }
 
 }  // namespace
 
-CModelessWindow::~CModelessWindow() {
+CModelessWindow::~CModelessWindow() { LeaveRegistry(); }
+
+void CModelessWindow::LeaveRegistry() {
   if (m_pRegistry) m_pRegistry->Detach(this);
 }
 

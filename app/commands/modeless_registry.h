@@ -42,6 +42,11 @@ class CModelessWindow {
   // The model changed; the insertion window shows the current attribute's name.
   virtual void ShowCurrentAttribute() {}
 
+ protected:
+  // Empties the slot at once, for a window that is closed now and destroyed
+  // a little later.
+  void LeaveRegistry();
+
  private:
   friend class CModelessRegistry;
   CModelessRegistry* m_pRegistry = nullptr;

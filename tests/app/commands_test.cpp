@@ -1,0 +1,254 @@
+// The commands end to end: shortcuts, the toolbar, tool windows and their rule.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeView>
+
+#include "app/alternative_list_view.h"
+#include "app/attribute_tree_view.h"
+#include "app/commands/command_table.h"
+#include "app/madm_view.h"
+#include "app/tool_windows.h"
+#include "elicitation/define_attribute_presenter.h"
+#include "tests/app/support/app_fixture.h"
+#include "tests/app/support/gui_user.h"
+#include "tests/support/model_builders.h"
+
+namespace zev::test {
+
+namespace {
+
+template <typename W>
+W* OpenWindow(CMainFrame& frame) {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* t = qobject_cast<W*>(w); t && t->isVisible() && t->parent() == &frame) return t;
+  }
+  return nullptr;
+}
+
+template <typename W>
+int CountWindows(CMainFrame& frame) {
+  int n = 0;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* t = qobject_cast<W*>(w); t && t->parent() == &frame) ++n;
+  }
+  return n;
+}
+
+}  // namespace
+
+class CCommandsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void theShortcutsBuildAHierarchy() {
+    CGuiUser user;
+    auto frame = StartForTest();
+    CChildFrame* child = frame->ActiveChild();
+    CMADMDoc& doc = child->Document().Doc();
+    Focus(child->TreeView());
+    frame->UpdateCommandUI();
+    QTest::keyClick(child->TreeView(), Qt::Key_R, Qt::ControlModifier);  // right of the top
+    QCOMPARE(doc.LastAttribute(), 1);
+    QTest::keyClick(child->TreeView(), Qt::Key_B, Qt::ControlModifier);  // below it
+    QTest::keyClick(child->TreeView(), Qt::Key_A, Qt::ControlModifier);  // above that one
+    QTest::keyClick(child->TreeView(), Qt::Key_L, Qt::ControlModifier);  // a new father
+    QCOMPARE(doc.LastAttribute(), 4);
+    QVERIFY(test::TreeIsConsistent(doc));
+    QCOMPARE(test::ChildrenInOrder(doc, 0), (std::vector<int>{1, 4, 2}));
+    QCOMPARE(test::ChildrenInOrder(doc, 4), (std::vector<int>{3}));
+    // The tree shows the same.
+    QAbstractItemModel* tree = child->TreeView()->model();
+    QModelIndex top = tree->index(0, 0);
+    QCOMPARE(tree->rowCount(top), 3);
+    QCOMPARE(tree->index(1, 0, top).data().toString(), QString("Attribute 4"));
+    QCOMPARE(tree->rowCount(tree->index(1, 0, top)), 1);
+    QCOMPARE(CAttributeTreeModel::AttributeOf(child->TreeView()->currentIndex()), 4);
+
+    // Above, below and left of the top are refused.
+    child->Commands().SelectAttribute(0);
+    QTest::keyClick(child->TreeView(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(user.LastText(),
+             QString("You have to insert a new attribute\non the right side of the top attribute"));
+    QCOMPARE(doc.LastAttribute(), 4);
+
+    // In the list view Ctrl+W adds an alternative and Ctrl+A does nothing.
+    Focus(child->ListView());
+    QVERIFY(Enabled(*frame, kIdNewAlternative));
+    QTest::keyClick(child->ListView(), Qt::Key_W, Qt::ControlModifier);
+    QCOMPARE(doc.AlternativeCount(), 2);
+    QCOMPARE(child->ListView()->currentIndex().row(), 1);
+    user.Clear();
+    QTest::keyClick(child->ListView(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(doc.LastAttribute(), 4);
+    QVERIFY(user.Messages().empty());
+    QVERIFY(user.Unexpected().isEmpty());
+  }
+
+  void theToolbarCarriesTheCommandsWithTheirTooltips() {
+    CGuiUser user;
+    auto frame = StartForTest();
+    QStringList tips;
+    for (QAction* a : frame->ToolBar()->actions()) {
+      if (!a->isSeparator()) tips << a->toolTip();
+    }
+    QCOMPARE(tips, (QStringList{"New model", "Open model", "Save model", "Cut", "Copy", "Paste",
+                                "Print", "Switch views", "Rank alternatives", "About"}));
+    auto* button = qobject_cast<QToolButton*>(
+        frame->ToolBar()->widgetForAction(frame->Action(kIdViewSwitch)));
+    QVERIFY(button);
+    button->click();
+    QCOMPARE(frame->ActiveChild()->ViewMode(), 1);
+    QVERIFY(user.Unexpected().isEmpty());
+  }
+
+  void theModelBuilderExistsOnceAndSaysSo() {
+    CGuiUser user;
+    auto frame = StartForTest();
+    Trigger(*frame, kIdViewDialogBox);
+    Trigger(*frame, kIdModelBuilder);
+    auto* builder = OpenWindow<CModelBuilderWindow>(*frame);
+    QVERIFY(builder);
+    QCOMPARE(builder->windowTitle(), QString("ZEV Dialog: Assistant Decision Model Builder"));
+    QVERIFY(user.Messages().empty());
+    Trigger(*frame, kIdModelBuilder);
+    QCOMPARE(CountWindows<CModelBuilderWindow>(*frame), 1);
+    QCOMPARE(user.LastText(), QString("An assistant model builder is still open and used.\n"
+                                      "You have to close this window to open a new one."));
+    QCOMPARE(user.Messages().back().m_icon, EIcon::Information);
+    builder->close();
+    QVERIFY(!frame->ActiveChild()->Document().Registry().IsOpen(EModelessKind::ModelBuilder));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(CountWindows<CModelBuilderWindow>(*frame), 0);
+    QVERIFY(!frame->ActiveChild()->Document().Registry().IsOpen(EModelessKind::ModelBuilder));
+    user.Clear();
+    Trigger(*frame, kIdModelBuilder);
+    QCOMPARE(CountWindows<CModelBuilderWindow>(*frame), 1);
+    QVERIFY(user.Messages().empty());
+    QVERIFY(user.Unexpected().isEmpty());
+  }
+
+  void theModelBuilderActsOnTheSideLastUsed() {
+    CGuiUser user;
+    auto frame = StartForTest();
+    CChildFrame* child = frame->ActiveChild();
+    CMADMDoc& doc = child->Document().Doc();
+    test::BuildHierarchy(doc, {"A:", "B:"});
+    Trigger(*frame, kIdViewDialogBox);
+    Trigger(*frame, kIdModelBuilder);
+    auto* builder = OpenWindow<CModelBuilderWindow>(*frame);
+    QVERIFY(builder);
+    // Selecting in its list makes the alternative current and sets its focus.
+    QTest::mouseClick(builder->List()->viewport(), Qt::LeftButton, {},
+                      builder->List()->visualRect(builder->List()->model()->index(0, 0)).center());
+    QVERIFY(!builder->AttributeFocus());
+    QVERIFY(doc.IsAlternativeSelected());
+    builder->InsertAddButton();
+    QCOMPARE(doc.AlternativeCount(), 2);
+    // The main views' selection is shown in the builder.
+    child->Commands().SelectAttribute(2);
+    QCOMPARE(CAttributeTreeModel::AttributeOf(builder->Tree()->currentIndex()), 2);
+    QVERIFY(!builder->AttributeFocus());
+    QTest::mouseClick(builder->Tree()->viewport(), Qt::LeftButton, {},
+                      builder->Tree()->visualRect(builder->Tree()->currentIndex()).center());
+    QVERIFY(builder->AttributeFocus());
+    // Its delete button asks, then deletes the attribute.
+    user.Answer(EAnswer::Yes);
+    builder->DeleteButton();
+    QCOMPARE(doc.LastAttribute(), 1);
+    QCOMPARE(builder->Tree()->model()->rowCount(builder->Tree()->model()->index(0, 0)), 1);
+    QVERIFY(user.Unexpected().isEmpty());
+  }
+
+  void theInsertionWindowNamesTheAttributeAndInserts() {
+    CGuiUser user;
+    auto frame = StartForTest();
+    CChildFrame* child = frame->ActiveChild();
+    CMADMDoc& doc = child->Document().Doc();
+    Focus(child->TreeView());
+    Trigger(*frame, kIdInsertAttribute);
+    auto* window = OpenWindow<CInsertionWindow>(*frame);
+    QVERIFY(window);
+    QCOMPARE(window->AttributeLabel()->text(), QString("Top Attribute"));
+    window->SetChoice(1);  // right
+    window->Insert();
+    QCOMPARE(doc.LastAttribute(), 1);
+    QCOMPARE(window->AttributeLabel()->text(), QString("Attribute 1"));
+    window->SetChoice(2);  // below
+    window->Insert();
+    QCOMPARE(test::ChildrenInOrder(doc, 0), (std::vector<int>{1, 2}));
+    child->Commands().SelectAttribute(1);
+    QCOMPARE(window->AttributeLabel()->text(), QString("Attribute 1"));
+    Focus(child->TreeView());
+    Trigger(*frame, kIdInsertAttribute);
+    QCOMPARE(user.LastText(), QString("An attribute insertion window is still open and\n"
+                                      "may be minimised. To use it, you should restore it."));
+    QCOMPARE(CountWindows<CInsertionWindow>(*frame), 1);
+    // Closing the model closes its tool windows.
+    user.Answer(EAnswer::No);
+    Trigger(*frame, kIdFileClose);
+    QCOMPARE(CountWindows<CInsertionWindow>(*frame), 0);
+    QVERIFY(user.Unexpected().isEmpty());
+  }
+
+  void theGradeNameWindowRenamesEverywhere() {
+    CGuiUser user;
+    auto frame = StartForTest();
+    CChildFrame* child = frame->ActiveChild();
+    CMADMDoc& doc = child->Document().Doc();
+    test::BuildHierarchy(doc, {"A:"});
+    Focus(child->TreeView());
+    Trigger(*frame, kIdChangeGradeName);
+    auto* window = OpenWindow<CRenameGradeWindow>(*frame);
+    QVERIFY(window);
+    QCOMPARE(window->windowTitle(), QString("Change the name of a grade in all attributes"));
+    window->Change();
+    QCOMPARE(user.LastText(), QString("The 'From' grade name must not be empty."));
+    window->FromField()->setText("Best");
+    window->ToField()->setText("Excellent");
+    user.Answer(EAnswer::No);
+    window->Change();
+    QCOMPARE(user.LastText(), QString("The grade name has been changed in 2 attributes."));
+    QCOMPARE(doc.Attribute(0).GradeName(4), "Excellent");
+    QCOMPARE(doc.Attribute(1).GradeName(4), "Excellent");
+    Trigger(*frame, kIdChangeGradeName);
+    QCOMPARE(user.LastText(), QString("A window for changing a grade name is still open.\n"
+                                      "You have to close this window to open a new one."));
+    QVERIFY(user.Unexpected().isEmpty());
+  }
+
+  void commandsWithoutTheirWindowsStayDisabled() {
+    CGuiUser user;
+    auto frame = StartForTest();
+    Focus(frame->ActiveChild()->TreeView());
+    for (int id : {kIdOverview, kIdVisualComparison, kIdCreateGroupAssessment, kIdTradeOff,
+                   kIdChangeWeight, kIdChangeInputData, kIdChangeRules, kIdEditUndo}) {
+      QVERIFY2(!Enabled(*frame, id), qPrintable(QString::number(id)));
+    }
+    QVERIFY(user.Unexpected().isEmpty());
+  }
+
+  void theDefineAttributeCommandRunsItsDialog() {
+    CGuiUser user;
+    auto frame = StartForTest();
+    CChildFrame* child = frame->ActiveChild();
+    Focus(child->TreeView());
+    user.OnDialog<CDefineAttributePresenter>([](CDefineAttributePresenter& p) {
+      p.m_strName = "Car choice";
+      return p.Ok() == EDialogAction::CloseOk;
+    });
+    Trigger(*frame, kIdDefineAttribute);
+    QCOMPARE(child->Document().Doc().Attribute(0).m_strName, "Car choice");
+    QCOMPARE(child->TreeView()->model()->index(0, 0).data().toString(), QString("Car choice"));
+    QVERIFY(user.Unexpected().isEmpty());
+  }
+};
+
+}  // namespace zev::test
+
+QTEST_MAIN(zev::test::CCommandsTest)
+#include "commands_test.moc"
