@@ -1,12 +1,20 @@
 #include "app/dialog_views.h"
+#include "app/entry_dialogs.h"
 #include "app/model_dialogs.h"
 
 namespace zev {
 
 void RegisterStandardDialogViews() {
+  // Defining the model.
   RegisterDialog<CDefineAttributePresenter, CDefineAttributeDialog>();
   RegisterDialog<CDefineAlternativePresenter, CDefineAlternativeDialog>();
   RegisterDialog<CTextPresenter, CTextDialog>();
+  // Entering assessments.
+  RegisterDialog<CQualitativeEntryPage, CQualitativeEntryDialog>();
+  RegisterDialog<CCertainValueEntry, CCertainValueDialog>();
+  RegisterDialog<CPossibleValueCount, CPossibleValueCountDialog>();
+  RegisterDialog<CUncertainEntryPage, CUncertainEntryDialog>();
+  RegisterDialog<CGradeTextPresenter, CGradeTextDialog>();
 }
 
 }  // namespace zev
