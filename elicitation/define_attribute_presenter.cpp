@@ -127,10 +127,12 @@ EDialogAction CDefineAttributePresenter::Ok() {
 }
 
 void CDefineAttributePresenter::Store(CAttribute& a) const {
+  // An untouched field keeps its exact value: the text shows it rounded, and
+  // reading the rounding back would count as a change of range.
   double best = a.m_dBest;
   double worst = a.m_dWorst;
-  ReadRealNumber(m_strBest, best);
-  ReadRealNumber(m_strWorst, worst);
+  if (m_strBest != RealText(a.m_dBest)) ReadRealNumber(m_strBest, best);
+  if (m_strWorst != RealText(a.m_dWorst)) ReadRealNumber(m_strWorst, worst);
   int grades = a.m_nGrades;
   ReadInteger(m_strGrades, grades);
 

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "model/limits.h"
+
 namespace zev {
 
 // A dense two-dimensional array of doubles whose size is fixed when it is
@@ -27,14 +29,28 @@ class CMatrix {
     return m_pData[r * m_nCols + c];
   }
 
+  // Row r as a pointer to its Cols() elements; checks r once, so that a
+  // loop over the row need not check every element.
+  double* Row(int r) {
+    if (r < 0 || r >= m_nRows) SubscriptOverflow(r, 0);
+    return m_pData + r * m_nCols;
+  }
+  const double* Row(int r) const {
+    if (r < 0 || r >= m_nRows) SubscriptOverflow(r, 0);
+    return m_pData + r * m_nCols;
+  }
+
   void Fill(double d);
 
  private:
   [[noreturn]] static void SubscriptOverflow(int r, int c);
   void Allocate();
 
-  // Small matrices (every aggregation of the engine) live inside the object.
-  static constexpr int kInline = 256;
+  // Matrices up to the working matrix of the largest aggregation (every
+  // attribute a child of one father, each with the most grades, plus the two
+  // columns of unassigned mass) live inside the object, so no aggregation
+  // allocates.
+  static constexpr int kInline = kAttributeSlots * (kMaxGrades + 2);
 
   int m_nRows;
   int m_nCols;

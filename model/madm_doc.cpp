@@ -582,6 +582,10 @@ void CMADMDoc::DeleteAttribute() {
   for (int i = 0; i <= m_nLastAttribute; ++i) m_attributes[i].m_nIndex = i;
   for (SWeightCache& cache : m_weightCache) cache.m_bValid = false;
 
+  // The children that moved up now convert into other grades: their rules
+  // are derived again under their new father.
+  if (bHadChildren && father >= 0) RederiveRules(father > s ? father - 1 : father);
+
   PrepareAllAlternatives();
 
   if (select > s) --select;
@@ -680,6 +684,7 @@ void CMADMDoc::ReplaceSelection() {
     // quantitative definition would make its father read a value it never had.
     if (target.m_nChildren > 0) target.m_nType = Qualitative;
     if (m_nCurrentAttribute == 0) target.m_nConversion = ByUtility;
+    RederiveRules(m_nCurrentAttribute);
     PublishChanges({EDocChange::Attribute, m_nCurrentAttribute, -1});
   } else {
     if (!m_bClipboardAlternative || m_alternatives.empty()) return;

@@ -328,5 +328,26 @@ TEST_F(DocumentTest, EveryInsertionAsksForTheNewAttributesRulesToBeDerived) {
   EXPECT_EQ(deriver.m_currentSeen, 4);
 }
 
+TEST_F(DocumentTest, DeletingAFatherAndPastingRederiveTheRulesWhereTheyChanged) {
+  BuildHierarchy(doc, {"A:", "F:", "F1:F", "F2:F"});
+  CCountingDeriver deriver;
+  doc.SetRuleDeriver(&deriver);
+  doc.SetCurrentAttribute(FindAttribute(doc, "F2"));
+  doc.DeleteAttribute();
+  EXPECT_TRUE(deriver.m_calls.empty()) << "nothing depends on a leaf";
+  doc.SetCurrentAttribute(FindAttribute(doc, "F"));
+  doc.DeleteAttribute();
+  EXPECT_EQ(deriver.m_calls, (std::vector<int>{0})) << "F1 now converts into the top's grades";
+
+  deriver.m_calls.clear();
+  doc.SetCurrentAttribute(FindAttribute(doc, "A"));
+  doc.SetBoxSelection(true);
+  doc.CopySelection();
+  doc.SetCurrentAttribute(FindAttribute(doc, "F1"));
+  user.Answer(EAnswer::Yes);
+  doc.ReplaceSelection();
+  EXPECT_EQ(deriver.m_calls, (std::vector<int>{doc.CurrentAttribute()}));
+}
+
 }  // namespace
 }  // namespace zev

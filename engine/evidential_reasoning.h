@@ -1,0 +1,56 @@
+#pragma once
+
+#include <span>
+
+#include "model/alternative.h"
+
+namespace zev {
+
+// Evaluation marks of the records.
+inline constexpr std::uint16_t kMarkPending = 1;
+inline constexpr std::uint16_t kMarkSettled = 3;
+
+// Floors of the combination: the weight sum, 1 - conflict and the
+// normalising denominator are never taken below this.
+inline constexpr double kCombinationFloor = 0.000001;
+
+// The recursive evidential reasoning combination of L assessments on N
+// grades. weights: L entries, normalised in place (their sum raised to
+// 1e-6 when it is at most that). beliefs: L rows of N degrees (row i =
+// child i, in combination order), each row's shortfall from one being that
+// child's unassigned degree. result: N + 1 entries, the combined degree of
+// every grade and at position N the combined unassigned degree.
+void CombineEvidence(std::span<double> weights, std::span<const double> beliefs, int nGrades,
+                     std::span<double> result);
+
+// A child record's assessment in its father's nFatherGrades grades, through
+// the child's conversion matrix: belief degrees for a qualitative child, the
+// value or the possible values split between the two bracketing grade values
+// for a quantitative one.
+void TransformToFatherGrades(const CAssessment& child, int nFatherGrades, double* beta);
+
+// Transforms the children of k (ascending index order) into k's grades,
+// combines them, stores k's belief degrees, computes k's utility interval
+// and marks k assessed.
+void AggregateChildren(CAlternative& alternative, int k);
+
+// Assesses the alternative on every attribute: bottom attributes get their
+// interval from their input, then every father is aggregated once, after
+// all its children (children in ascending index order). A father whose
+// child count does not match the attributes that name it stays unassessed
+// with its mark pending, and so do its ancestors. Afterwards m_dUtility
+// holds the top attribute's average utility.
+void EvaluateAll(CAlternative& alternative);
+
+// Recomputes every bottom attribute and assesses the subtree of k; fathers
+// outside it keep their results with m_bAssessed cleared. Afterwards
+// m_dUtility holds k's average utility (its average expected value for a
+// quantitative bottom attribute).
+void EvaluateFrom(CAlternative& alternative, int k);
+
+// Aggregates every unassessed father of k's subtree whose children are all
+// assessed, children first, k last. Each attribute is reached once, so
+// the cost is linear in the number of attributes.
+void EvaluateAttribute(CAlternative& alternative, int k);
+
+}  // namespace zev
