@@ -1,3 +1,4 @@
+#include "app/conversion_dialogs.h"
 #include "app/dialog_views.h"
 #include "app/entry_dialogs.h"
 #include "app/model_dialogs.h"
@@ -9,6 +10,8 @@ void RegisterStandardDialogViews() {
   RegisterDialog<CDefineAttributePresenter, CDefineAttributeDialog>();
   RegisterDialog<CDefineAlternativePresenter, CDefineAlternativeDialog>();
   RegisterDialog<CTextPresenter, CTextDialog>();
+  RegisterDialog<CConvertGradesPresenter, CConvertGradesDialog>();
+  RegisterDialog<CConvertValuesPresenter, CConvertValuesDialog>();
   // Entering assessments.
   RegisterDialog<CQualitativeEntryPage, CQualitativeEntryDialog>();
   RegisterDialog<CCertainValueEntry, CCertainValueDialog>();

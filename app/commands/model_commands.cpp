@@ -3,6 +3,10 @@
 #include "app/commands/box_geometry.h"
 
 #include "elicitation/assessment_entry.h"
+#include "elicitation/convert_grades_presenter.h"
+#include "elicitation/convert_values_presenter.h"
+#include "elicitation/define_attribute_follow_up.h"
+#include "engine/evaluate_commands.h"
 #include "elicitation/certain_value_presenter.h"
 #include "elicitation/define_alternative_presenter.h"
 #include "elicitation/define_attribute_presenter.h"
@@ -53,8 +57,21 @@ void CModelCommands::InstallHandlers() {
   SetHandler(kIdInsertLeft, [&d] { d.InsertAttributeLeft(); });
   SetHandler(kIdInsertRight, [&d] { d.InsertAttributeRight(); });
   SetHandler(kIdDeleteAttribute, [&d] { d.DeleteAttributeCommand(); });
-  SetHandler(kIdDefineAttribute, [&d] { RunDefineAttributeDialog(d, nullptr); },
-             {CDefineAttributePresenter::kKind, CTextPresenter::kKind});
+  // The grade table and the utility dialogs are not built yet: the
+  // follow-up opens nothing in their place.
+  SetHandler(kIdDefineAttribute, [&d] { RunDefineAttributeCommand(d, SAttributeDialogOpeners{}); },
+             {CDefineAttributePresenter::kKind, CTextPresenter::kKind,
+              CConvertGradesPresenter::kKind, CConvertValuesPresenter::kKind});
+  SetHandler(kIdConvertGrades, [&d] { RunConvertGradesEditor(d); },
+             {CConvertGradesPresenter::kKind, CTextPresenter::kKind});
+  SetHandler(kIdConvertValues, [&d] { RunConvertValuesEditor(d); },
+             {CConvertValuesPresenter::kKind});
+
+  // Evaluation.
+  SetHandler(kIdAssessAlternative, [&d] { AssessAlternative(d); });
+  SetHandler(kIdAssessAttribute, [&d] { AssessAttribute(d); });
+  SetHandler(kIdRank, [&d] { RankAlternatives(d); });
+  SetHandler(kIdShowUtilityInterval, [this] { ShowUtilityInterval(); });
 
   SetHandler(kIdNewAlternative, [&d] { d.AddAlternativeCommand(); });
   SetHandler(kIdDefineAlternative, [&d] { RunDefineAlternativeDialog(d); },
@@ -198,6 +215,24 @@ void CModelCommands::OpenModeless(EModelessKind kind) {
     default:
       break;
   }
+}
+
+void CModelCommands::ShowUtilityInterval() {
+  if (m_doc.AlternativeCount() == 0) return;
+  AssessAlternative(m_doc);
+  const CAlternative& alternative = m_doc.CurrentAlternative();
+  const int k = m_doc.CurrentAttribute();
+  const CAssessment& r = alternative.Record(k);
+  SAssessmentResults results;
+  results.m_strAlternativeName = alternative.m_strName.Str();
+  results.m_strAttributeName = m_doc.Attribute(k).m_strName.Str();
+  results.m_strMaxUtility = Format("%1.6lf", r.m_dMaxUtility);
+  results.m_strMinUtility = Format("%1.6lf", r.m_dMinUtility);
+  results.m_strAvgUtility = Format("%1.6lf", r.m_dAvgUtility);
+  results.m_strRanking = FormatInt(alternative.m_nRanking);
+  results.m_strAttributeDescription = m_doc.Attribute(k).m_strDescription.Str();
+  results.m_strAlternativeDescription = alternative.m_strDescription.Str();
+  if (m_pHost) m_pHost->ShowResults(results);
 }
 
 void CModelCommands::CutSelection() {

@@ -119,6 +119,7 @@ class CModelCommands {
   void InstallHandlers();
   void OpenModeless(EModelessKind kind);
   void CutSelection();
+  void ShowUtilityInterval();
   static bool ModelessKindOf(int id, EModelessKind& kind);
 
   CMADMDoc& m_doc;

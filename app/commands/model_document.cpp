@@ -2,6 +2,7 @@
 
 #include "app/commands/model_files.h"
 #include "app/commands/recent_files.h"
+#include "engine/conversion.h"
 #include "model/format.h"
 #include "model/prompter.h"
 
@@ -10,7 +11,10 @@ namespace zev {
 CModelDocument::CModelDocument(int nUntitled)
     : m_pRegistry(std::make_unique<CModelessRegistry>(m_doc)),
       m_pCommands(std::make_unique<CModelCommands>(m_doc, *m_pRegistry)),
-      m_nUntitled(nUntitled) {}
+      m_nUntitled(nUntitled) {
+  // Insertions and deletions re-derive the conversion rules through the engine.
+  AttachEngine(m_doc);
+}
 
 CModelDocument::~CModelDocument() {
   // The tool windows go before the commands and the model they work on.

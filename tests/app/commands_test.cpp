@@ -12,6 +12,7 @@
 #include "app/attribute_tree_view.h"
 #include "app/commands/command_table.h"
 #include "app/madm_view.h"
+#include "app/results_window.h"
 #include "app/tool_windows.h"
 #include "elicitation/define_attribute_presenter.h"
 #include "tests/app/support/app_fixture.h"
@@ -229,6 +230,76 @@ class CCommandsTest : public QObject {
                    kIdChangeWeight, kIdChangeInputData, kIdChangeRules, kIdEditUndo}) {
       QVERIFY2(!Enabled(*frame, id), qPrintable(QString::number(id)));
     }
+    QVERIFY(user.Unexpected().isEmpty());
+  }
+
+  void rankAssessesEveryAlternativeAndSaysSo() {
+    CGuiUser user;
+    auto frame = StartForTest();
+    CChildFrame* child = frame->ActiveChild();
+    CMADMDoc& doc = child->Document().Doc();
+    test::BuildHierarchy(doc, {"Price:", "Comfort:"});
+    doc.AddAlternativeCommand();
+    doc.AddAlternativeCommand();
+    // Belief 1 on "Best" (utility 1) for the second alternative on both
+    // attributes, on "Worst" for the third; the first stays unassessed.
+    for (int i : {1, 2}) {
+      doc.Alternative(1).Record(i).m_dBelief[4] = 1.0;
+      doc.Alternative(2).Record(i).m_dBelief[0] = 1.0;
+    }
+    doc.Notify({EDocChange::Model, -1, -1});
+    child->Commands().SelectAttribute(1);
+    Focus(child->ListView());
+    QVERIFY(Enabled(*frame, kIdRank));
+    QTest::keyClick(child->ListView(), Qt::Key_K, Qt::ControlModifier);
+    QCOMPARE(user.LastText(), QString(" All alternatives have been assessed on all attributes."));
+    QCOMPARE(user.Messages().back().m_icon, EIcon::Information);
+    QCOMPARE(doc.Alternative(1).m_nRanking, 1);
+    QCOMPARE(doc.Alternative(0).m_nRanking, 2);
+    QCOMPARE(doc.Alternative(2).m_nRanking, 3);
+    QCOMPARE(doc.Alternative(1).UtilityText(), std::string("1.000000"));
+    QCOMPARE(doc.CurrentAttribute(), 1);  // kept
+
+    // The box diagram shows the results.
+    Trigger(*frame, kIdViewDialogBox);
+    QCOMPARE(doc.Attribute(0).ShownValueText(), std::string("0.0000"));  // the last alternative's
+
+    // Assess Attribute ranks on the current attribute only.
+    for (int pos = 0; pos < 3; ++pos) doc.Alternative(pos).m_nRanking = 9;
+    Trigger(*frame, kIdAssessAttribute);
+    QCOMPARE(doc.Alternative(1).m_nRanking, 1);
+    QCOMPARE(doc.Alternative(2).m_nRanking, 3);
+    QVERIFY(user.Unexpected().isEmpty());
+  }
+
+  void theUtilityIntervalWindowShowsASnapshot() {
+    CGuiUser user;
+    auto frame = StartForTest();
+    CChildFrame* child = frame->ActiveChild();
+    CMADMDoc& doc = child->Document().Doc();
+    test::BuildHierarchy(doc, {"Price:"});
+    doc.Alternative(0).Record(1).m_dBelief[3] = 0.5;  // utility 0.75 on half
+    child->Commands().SelectAttribute(1);
+    Focus(child->TreeView());
+    Trigger(*frame, kIdShowUtilityInterval);
+    Trigger(*frame, kIdShowUtilityInterval);
+    QList<CResultsWindow*> windows = frame->findChildren<CResultsWindow*>();
+    QCOMPARE(windows.size(), 2);  // not registered: one more each time
+    CResultsWindow* w = windows.front();
+    QCOMPARE(w->windowTitle(), QString("ZEV Dialog: The Assessment Results of An Alternative"));
+    const SAssessmentResults& r = w->Results();
+    QCOMPARE(r.m_strAttributeName, std::string("Price"));
+    QCOMPARE(r.m_strAlternativeName, std::string("First alternative"));
+    QCOMPARE(r.m_strMaxUtility, std::string("0.875000"));
+    QCOMPARE(r.m_strMinUtility, std::string("0.375000"));
+    QCOMPARE(r.m_strAvgUtility, std::string("0.625000"));
+    QCOMPARE(w->findChild<QLineEdit*>("maximum")->text(), QString("0.875000"));
+    QVERIFY(w->findChild<QLineEdit*>("maximum")->isReadOnly());
+    for (QPushButton* b : w->findChildren<QPushButton*>()) {
+      if (b->text() == "Al&ternative Info") b->click();
+    }
+    QCOMPARE(user.LastText(), QString("No description for the alternative is provided."));
+    for (CResultsWindow* window : windows) window->close();
     QVERIFY(user.Unexpected().isEmpty());
   }
 

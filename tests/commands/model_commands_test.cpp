@@ -486,6 +486,34 @@ TEST_F(CommandsTest, CutCopiesAndThenDeletesWithConfirmation) {
   EXPECT_EQ(user.Messages()[2].m_strText, "Replace <First alternative> by <Alternative 2> ?");
 }
 
+TEST_F(CommandsTest, RankAndTheUtilityIntervalWorkThroughTheCommands) {
+  struct CHost : CCommandHost {
+    void ShowResults(const SAssessmentResults& r) override { m_shown.push_back(r); }
+    std::vector<SAssessmentResults> m_shown;
+  } host;
+  m_commands.SetHost(&host);
+  test::BuildHierarchy(m_doc, {"A:", "B:"});
+  m_doc.AddAlternativeCommand();
+  m_doc.Alternative(1).Record(1).m_dBelief[4] = 1.0;
+  m_doc.Alternative(1).Record(2).m_dBelief[4] = 1.0;
+  CScriptedUser user;
+  ASSERT_TRUE(m_commands.Execute(kIdRank, EViewKind::List, 2));
+  EXPECT_EQ(user.OnlyText(), " All alternatives have been assessed on all attributes.");
+  EXPECT_EQ(m_doc.Alternative(1).m_nRanking, 1);
+  EXPECT_EQ(m_doc.Alternative(0).m_nRanking, 2);
+
+  m_doc.SetCurrentPosition(1);
+  m_doc.SetCurrentAttribute(1);
+  ASSERT_TRUE(m_commands.Execute(kIdShowUtilityInterval, EViewKind::Tree, 2));
+  ASSERT_EQ(host.m_shown.size(), 1u);
+  EXPECT_EQ(host.m_shown[0].m_strAttributeName, "A");
+  EXPECT_EQ(host.m_shown[0].m_strAlternativeName, "Alternative 2");
+  EXPECT_EQ(host.m_shown[0].m_strAvgUtility, "1.000000");
+  EXPECT_EQ(host.m_shown[0].m_strRanking, "1");
+  host.m_shown[0].ShowAttributeInfo();
+  EXPECT_EQ(user.Last().m_strText, "No description for the attribute is provided.");
+}
+
 // --- geometry --------------------------------------------------------------
 
 TEST(BoxGeometry, ClicksHitTheBoxOfAnAttributeOrAnAlternative) {
