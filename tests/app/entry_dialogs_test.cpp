@@ -11,6 +11,7 @@
 
 #include "app/attribute_tree_view.h"
 #include "app/commands/command_table.h"
+#include "app/conversion_dialogs.h"
 #include "app/dialog_views.h"
 #include "app/entry_dialogs.h"
 #include "tests/app/support/app_fixture.h"
@@ -166,6 +167,62 @@ class CEntryDialogsTest : public QObject {
     dialog.Text()->setPlainText("new");
     dialog.accept();
     QCOMPARE(presenter.m_strText, std::string("new"));
+  }
+
+  void aGradeConversionPageChecksItsTotal() {
+    CGuiUser user;
+    CAttribute father;
+    father.ResetToDefaults();
+    father.SetName("Quality");
+    CAttribute child;
+    child.ResetToDefaults();
+    child.SetName("Comfort");
+    std::vector<double> row{0, 0, 1, 0, 0};
+    CConvertGradesPresenter page(child, father, 2, 0, row, "");
+    CConvertGradesDialog dialog(page);
+    ShowActive(dialog);
+    QCOMPARE(dialog.Degree(2)->currentText(), QString::fromStdString(page.m_strDegree[2]));
+    QVERIFY(!dialog.Degree(5)->isVisible());
+    dialog.Degree(3)->setEditText("0.5");
+    dialog.OkButton()->click();
+    QCOMPARE(user.LastText(), QString("The total degree must be one."));
+    QVERIFY(dialog.isVisible());
+    dialog.Degree(2)->setEditText("0.5");
+    dialog.OkButton()->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(page.Degree(3), 0.5);
+    QVERIFY(user.Unexpected().isEmpty());
+  }
+
+  void aValueConversionPageChecksAValueWhenItIsLeft() {
+    CGuiUser user;
+    CAttribute father;
+    father.ResetToDefaults();
+    father.m_nGrades = 3;
+    CAttribute child;
+    child.ResetToDefaults();
+    child.m_nType = Quantitative;
+    child.m_dBest = 10;
+    child.m_dWorst = 0;
+    std::vector<double> values{0, 5, 10};
+    CConvertValuesPresenter page(child, father, 0, values, "notes");
+    CConvertValuesDialog dialog(page);
+    ShowActive(dialog);
+    QCOMPARE(dialog.Value(1)->text(), QString("5"));
+    QVERIFY(!dialog.Value(3)->isVisible());
+    dialog.Value(1)->setFocus();
+    dialog.Value(1)->setText("50");
+    dialog.Value(2)->setFocus();
+    QCOMPARE(user.LastText(),
+             QString("A feasible child attribute value must\nbe between its best and worst values."));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dialog.Value(1)));
+    // OK moves it to the bound silently.
+    user.Clear();
+    dialog.OkButton()->click();
+    QVERIFY(user.Messages().empty());
+    QCOMPARE(page.Value(1), 10.0);
+    QCOMPARE(page.m_strComments, std::string("notes"));
+    QVERIFY(user.Unexpected().isEmpty());
   }
 
   void attAtAltEntersTheAssessmentThroughTheDialogs() {
