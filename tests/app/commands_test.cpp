@@ -90,6 +90,48 @@ class CCommandsTest : public QObject {
     QVERIFY(user.Unexpected().isEmpty());
   }
 
+  void copyAndCutWorkFromTheTreeAndTheList() {
+    CGuiUser user;
+    auto frame = StartForTest();
+    CChildFrame* child = frame->ActiveChild();
+    CMADMDoc& doc = child->Document().Doc();
+    test::BuildHierarchy(doc, {"A:", "B:"});
+    child->Commands().ClickAttributeInTree(1);
+    Focus(child->TreeView());
+    QTest::keyClick(child->TreeView(), Qt::Key_C, Qt::ControlModifier);
+    QVERIFY(doc.HasClipboardAttribute());
+    QCOMPARE(doc.ClipboardAttribute().m_strName, "A");
+    // Ctrl+X in the list cuts the alternative, which asks first.
+    doc.AddAlternativeCommand();
+    child->Commands().SelectAlternative(1);
+    Focus(child->ListView());
+    user.Answer(EAnswer::Yes);
+    QTest::keyClick(child->ListView(), Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(doc.AlternativeCount(), 1);
+    QVERIFY(doc.HasClipboardAlternative());
+    QCOMPARE(user.LastText(), QString("Deleting <Alternative 2> will eliminate all its information.\n\n"
+                                      "Do you really want to delete it?"));
+    QVERIFY(user.Unexpected().isEmpty());
+  }
+
+  void exitAsksForEveryModifiedModel() {
+    CGuiUser user;
+    auto frame = StartForTest();
+    Trigger(*frame, kIdFileNew);
+    QCOMPARE(frame->DocumentCount(), 2);
+    for (CChildFrame* c : frame->Children()) c->Document().Doc().SetModifiedFlag(true);
+    user.Answer(EAnswer::No).Answer(EAnswer::Cancel);
+    Trigger(*frame, kIdAppExit);
+    // The first model closed, the second cancelled the exit.
+    QCOMPARE(frame->DocumentCount(), 1);
+    QVERIFY(frame->isVisible());
+    user.Answer(EAnswer::No);
+    Trigger(*frame, kIdAppExit);
+    QCOMPARE(frame->DocumentCount(), 0);
+    QVERIFY(!frame->isVisible());
+    QVERIFY(user.Unexpected().isEmpty());
+  }
+
   void theToolbarCarriesTheCommandsWithTheirTooltips() {
     CGuiUser user;
     auto frame = StartForTest();
