@@ -9,6 +9,15 @@ if(ZEV_SANITIZE)
   add_link_options(-fsanitize=${ZEV_SANITIZE})
 endif()
 
+# Fuzz builds instrument every library for libFuzzer's coverage guidance;
+# only the fuzz targets link the fuzzer itself.
+if(ZEV_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "ZEV_FUZZ needs clang (-DCMAKE_CXX_COMPILER=clang++)")
+  endif()
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 # zev_library(<name> DEPENDS ...): a layer library of every .cpp file in the
 # calling folder (not its subfolders).
 function(zev_library name)

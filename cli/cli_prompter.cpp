@@ -1,0 +1,18 @@
+#include "cli/cli_prompter.h"
+
+#include <cstdio>
+
+#include "model/text.h"
+
+namespace zev::cli {
+
+EAnswer CCliPrompter::Show(const SMessage& message) {
+  if (message.m_icon == EIcon::Warning || message.m_icon == EIcon::Error) ++m_nWarnings;
+  const std::string text = Cp1252ToUtf8(message.m_strText);
+  std::fwrite(text.data(), 1, text.size(), stderr);
+  std::fputc('\n', stderr);
+  std::fflush(stderr);
+  return DefaultAnswer(message);
+}
+
+}  // namespace zev::cli

@@ -1,0 +1,61 @@
+#include "tests/cli/cli_run.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace zev::test {
+
+CTempDir::CTempDir() {
+  char tmpl[] = "/tmp/zev-cli-XXXXXX";
+  if (!::mkdtemp(tmpl)) std::abort();
+  m_strPath = tmpl;
+}
+
+CTempDir::~CTempDir() {
+  std::error_code ec;
+  std::filesystem::remove_all(m_strPath, ec);
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+SCliRun RunCli(const std::vector<std::string>& args) {
+  CTempDir io;
+  const std::string out = io.Path("stdout");
+  const std::string err = io.Path("stderr");
+  pid_t child = ::fork();
+  if (child == 0) {
+    int o = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    int e = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (o < 0 || e < 0 || ::dup2(o, 1) < 0 || ::dup2(e, 2) < 0) std::_Exit(127);
+    std::vector<char*> argv;
+    std::string program = ZEV_CLI;
+    argv.push_back(program.data());
+    std::vector<std::string> copies(args);
+    for (std::string& a : copies) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    ::execv(program.c_str(), argv.data());
+    std::_Exit(127);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  SCliRun run;
+  run.m_nExit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.m_strOut = ReadFile(out);
+  run.m_strErr = ReadFile(err);
+  return run;
+}
+
+}  // namespace zev::test
