@@ -7,6 +7,7 @@
 #include <clocale>
 
 #include "app/child_frame.h"
+#include "app/commands/command_ids.h"
 #include "app/dialog_views.h"
 #include "app/icons.h"
 #include "app/main_frame.h"
@@ -29,12 +30,15 @@ SStartOptions ParseCommandLine(const QStringList& arguments) {
   QCommandLineOption viewMode("view-mode", "1 for the box diagram, 2 for the list and tree.",
                               "mode");
   parser.addOption(viewMode);
+  QCommandLineOption rank("rank", "Rank the alternatives of every model opened.");
+  parser.addOption(rank);
   parser.addPositionalArgument("file", "A model file to open.", "[file...]");
   parser.parse(arguments);
   SStartOptions options;
   options.m_bSplash = !parser.isSet(noSplash);
   options.m_strScreenshot = PathFromQt(parser.value(screenshot));
   if (parser.value(viewMode) == "1") options.m_nViewMode = 1;
+  options.m_bRank = parser.isSet(rank);
   if (!options.m_strScreenshot.empty()) options.m_bSplash = false;
   for (const QString& f : parser.positionalArguments()) options.m_files.push_back(PathFromQt(f));
   return options;
@@ -68,8 +72,9 @@ std::unique_ptr<CMainFrame> StartApplication(const SStartOptions& options) {
       if (!frame->OpenDocument(path)) return nullptr;
     }
   }
-  if (options.m_nViewMode != 2) {
-    for (CChildFrame* child : frame->Children()) child->SetViewMode(options.m_nViewMode);
+  for (CChildFrame* child : frame->Children()) {
+    if (options.m_nViewMode != 2) child->SetViewMode(options.m_nViewMode);
+    if (options.m_bRank) child->Commands().Run(kIdRank);
   }
   frame->show();
   frame->UpdateClock();
@@ -79,9 +84,12 @@ std::unique_ptr<CMainFrame> StartApplication(const SStartOptions& options) {
 int RunApplication(int argc, char** argv) {
   QApplication app(argc, argv);
   ConfigureApplication(app);
-  CQtPrompter prompter;
-  CPrompterScope scope(prompter);
   SStartOptions options = ParseCommandLine(app.arguments());
+  // A picture is taken without a user: messages go to standard error.
+  CQtPrompter desktop;
+  CStderrPrompter headless;
+  CPrompterScope scope(options.m_strScreenshot.empty() ? static_cast<CPrompter&>(desktop)
+                                                       : static_cast<CPrompter&>(headless));
   std::unique_ptr<CMainFrame> frame = StartApplication(options);
   if (!frame) return 1;
   if (!options.m_strScreenshot.empty()) {

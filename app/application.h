@@ -19,10 +19,12 @@ struct SStartOptions {
   std::string m_strScreenshot;
   // The view mode the first window shows (1 dialog box, 2 list-tree).
   int m_nViewMode = 2;
+  // Runs the Rank command on every model opened.
+  bool m_bRank = false;
 };
 
-// The command line: model files to open, "--no-splash", "--view-mode N" and
-// "--screenshot FILE".
+// The command line: model files to open, "--no-splash", "--view-mode N",
+// "--rank" and "--screenshot FILE".
 SStartOptions ParseCommandLine(const QStringList& arguments);
 
 // The process-wide settings made right after the application object exists:

@@ -35,8 +35,11 @@ void Cell(QPainter& p, const SRect& r, const QColor& fill, const QColor& textCol
   p.setPen(textColour);
   const QRect inner = rect.adjusted(2, 0, -1, 0);
   if (align & Qt::AlignHCenter) {
-    // Numbers are shown whole, even when a wide one reaches the border.
-    p.drawText(inner, static_cast<int>(align | Qt::AlignVCenter | Qt::TextDontClip), text);
+    // Numbers are shown whole: one too wide for its cell starts at the
+    // cell's left and runs on to the right.
+    Qt::Alignment a = align;
+    if (p.fontMetrics().horizontalAdvance(text) > inner.width()) a = Qt::AlignLeft;
+    p.drawText(inner, static_cast<int>(a | Qt::AlignVCenter | Qt::TextDontClip), text);
   } else {
     p.drawText(inner, static_cast<int>(align | Qt::AlignVCenter),
                p.fontMetrics().elidedText(text, Qt::ElideRight, inner.width()));
