@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -123,6 +124,13 @@ int main(int argc, char** argv) {
   frame.OnCommand(zev::kIdRank);
   QApplication::processEvents();
   std::printf("Rank (with the views refreshed): %.3f s  [%s]\n", Seconds(t), user.m_strLast.c_str());
+  int best = 0;
+  for (int pos = 0; pos < doc.AlternativeCount(); ++pos) {
+    if (doc.Alternative(pos).m_nRanking < doc.Alternative(best).m_nRanking) best = pos;
+  }
+  std::printf("  ranked first: %s with utility %s; the last alternative ranks %d\n",
+              doc.Alternative(best).m_strName.c_str(), doc.Alternative(best).UtilityText().c_str(),
+              doc.Alternative(doc.AlternativeCount() - 1).m_nRanking);
 
   t.restart();
   child->ListView()->scrollToBottom();
@@ -136,13 +144,15 @@ int main(int argc, char** argv) {
   zev::CMADMView* view = child->BoxView();
   t.restart();
   const int paints = 20;
+  int drawn = 0;
   QScrollBar* bar = view->verticalScrollBar();
   for (int i = 0; i < paints; ++i) {
     bar->setValue(bar->maximum() * i / (paints - 1));
     view->viewport()->repaint();
+    drawn = std::max(drawn, view->PaintedAlternatives());
   }
-  std::printf("box diagram: one scroll and paint: %.4f s (%d alternative boxes drawn)\n",
-              Seconds(t) / paints, view->PaintedAlternatives());
+  std::printf("box diagram: one scroll and paint: %.4f s (at most %d alternative boxes drawn)\n",
+              Seconds(t) / paints, drawn);
 
   t.restart();
   child->Commands().SelectAlternative(n / 2);
