@@ -1,6 +1,7 @@
 // The commands end to end: shortcuts, the toolbar, tool windows and their rule.
 
 #include <QLabel>
+#include <set>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -343,6 +344,30 @@ class CCommandsTest : public QObject {
     QCOMPARE(user.LastText(), QString("No description for the alternative is provided."));
     for (CResultsWindow* window : windows) window->close();
     QVERIFY(user.Unexpected().isEmpty());
+  }
+
+  void exactlyTheCommandsOfMissingSubsystemsAreUnavailable() {
+    auto frame = StartForTest();
+    CModelCommands& commands = frame->ActiveChild()->Commands();
+    std::set<int> missing;
+    for (const SCommandInfo& c : CommandTable()) {
+      if (!IsFrameCommand(c.m_nId) && c.m_nId != kIdFilePrint && c.m_nId != kIdFilePrintPreview &&
+          !commands.IsAvailable(c.m_nId)) {
+        missing.insert(c.m_nId);
+      }
+    }
+    const std::set<int> expected = {
+        kIdEditUndo, kIdChangeRules,  // never enabled
+        kIdDefineGrades, kIdUtilitySelectMethods, kIdUtilityDirect, kIdUtilityVisualScoring,
+        kIdWeightSelectMethods, kIdWeightVisualScoring, kIdWeightPairwise,
+        kIdAddAttributesFromFile, kIdAddAlternativesFromFile, kIdAddDataFromFile,
+        kIdDataInputMethod, kIdInputAlternative, kIdReadTextFile,
+        kIdCreateGroupAssessment, kIdOverview, kIdVisualComparison,
+        kIdReportTextFileType, kIdReportAlternative, kIdReportAttribute, kIdReportSummary,
+        kIdGraphRanking, kIdGraphBeliefAttAtAlt, kIdGraphBeliefAlternatives,
+        kIdGraphUtilityAttAtAlt, kIdGraphUtilityAlternatives,
+        kIdChangeWeight, kIdChangeInputData, kIdTradeOff};
+    QCOMPARE(missing, expected);
   }
 
   void theDefineAttributeCommandRunsItsDialog() {
