@@ -15,11 +15,11 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
   auto* icon = new QLabel(this);
   icon->setPixmap(AppIcon().pixmap(64, 64));
   auto* text = new QLabel(this);
-  text->setText(
-      "<b>ZEV Version " ZEV_VERSION_TEXT "</b><br>"
-      "Tarsel for Multiple Criteria Assessment<br><br>"
-      "Multiple-criteria assessment with the evidential reasoning approach.<br><br>"
-      "Copyright (C) 2026 The ZEV project team");
+  text->setText("<b>ZEV Version " ZEV_VERSION_TEXT
+                "</b><br>"
+                "Tarsel for Multiple Criteria Assessment<br><br>"
+                "Multiple-criteria assessment with the evidential reasoning approach.<br><br>"
+                "Copyright (C) 2026 The ZEV project team");
   text->setTextFormat(Qt::RichText);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

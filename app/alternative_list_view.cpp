@@ -47,8 +47,7 @@ void CAlternativeListView::ShowCurrent() {
 
 void CAlternativeListView::OnDocumentChanged(CMADMDoc&, const SDocChange&) { ShowCurrent(); }
 
-void CAlternativeListView::currentChanged(const QModelIndex& current,
-                                          const QModelIndex& previous) {
+void CAlternativeListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
   QTreeView::currentChanged(current, previous);
   if (m_bSyncing || !current.isValid()) return;
   if (current.row() != m_commands.Doc().CurrentPosition() ||

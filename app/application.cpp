@@ -24,8 +24,7 @@ SStartOptions ParseCommandLine(const QStringList& arguments) {
   parser.setApplicationDescription("ZEV - Tarsel for Multiple Criteria Assessment");
   QCommandLineOption noSplash("no-splash", "Start without the splash screen.");
   parser.addOption(noSplash);
-  QCommandLineOption screenshot("screenshot", "Save a picture of the main window and end.",
-                                "file");
+  QCommandLineOption screenshot("screenshot", "Save a picture of the main window and end.", "file");
   parser.addOption(screenshot);
   QCommandLineOption viewMode("view-mode", "1 for the box diagram, 2 for the list and tree.",
                               "mode");

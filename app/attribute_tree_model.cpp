@@ -38,7 +38,8 @@ void CAttributeTreeModel::Rebuild() {
     std::vector<int> ordered;
     std::vector<bool> taken(static_cast<size_t>(n), false);
     auto isChild = [&](int i) {
-      return i >= 1 && i < n && m_doc.Attribute(i).m_nFather == f && !reached[static_cast<size_t>(i)];
+      return i >= 1 && i < n && m_doc.Attribute(i).m_nFather == f &&
+             !reached[static_cast<size_t>(i)];
     };
     for (int c : children) {
       if (isChild(m_doc.Attribute(c).m_nPrevSibling)) continue;

@@ -25,9 +25,8 @@ CAttributeTreeView::CAttributeTreeView(CModelCommands& commands, QWidget* parent
     : QTreeView(parent), m_commands(commands) {
   setObjectName("attributeTree");
   m_pModel = new CAttributeTreeModel(commands.Doc(), this);
-  m_pModel->SetRenamer([this](int i, const QString& name) {
-    return m_commands.RenameAttribute(i, FromQt(name));
-  });
+  m_pModel->SetRenamer(
+      [this](int i, const QString& name) { return m_commands.RenameAttribute(i, FromQt(name)); });
   setModel(m_pModel);
   header()->hide();
   setRootIsDecorated(true);

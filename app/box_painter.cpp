@@ -95,8 +95,8 @@ int PaintDiagram(QPainter& p, const CMADMDoc& doc, const QRect& clip) {
          ToQt(a.m_strName.View()), Qt::AlignLeft);
     Cell(p, box::LeftCell(x, y), Qt::white, Qt::black, QString::fromStdString(a.RankingText()),
          Qt::AlignHCenter);
-    Cell(p, box::UtilityCell(x, y), Qt::white, Qt::black,
-         QString::fromStdString(a.UtilityText()), Qt::AlignHCenter);
+    Cell(p, box::UtilityCell(x, y), Qt::white, Qt::black, QString::fromStdString(a.UtilityText()),
+         Qt::AlignHCenter);
   }
   p.restore();
   return nPainted;

@@ -65,9 +65,12 @@ void CChildFrame::SetActiveView(EViewKind view) {
 }
 
 void CChildFrame::OnFocusChanged(QWidget*, QWidget* now) {
-  if (Contains(m_pList, now)) SetActiveView(EViewKind::List);
-  else if (Contains(m_pTree, now)) SetActiveView(EViewKind::Tree);
-  else if (Contains(m_pBox, now)) SetActiveView(EViewKind::DialogBox);
+  if (Contains(m_pList, now))
+    SetActiveView(EViewKind::List);
+  else if (Contains(m_pTree, now))
+    SetActiveView(EViewKind::Tree);
+  else if (Contains(m_pBox, now))
+    SetActiveView(EViewKind::DialogBox);
 }
 
 void CChildFrame::SetViewMode(int nMode) {
@@ -85,8 +88,10 @@ void CChildFrame::SetViewMode(int nMode) {
     fresh = m_pTree;
   }
   m_pSplitter->replaceWidget(1, fresh);
-  if (old == m_pTree) m_pTree = nullptr;
-  else m_pBox = nullptr;
+  if (old == m_pTree)
+    m_pTree = nullptr;
+  else
+    m_pBox = nullptr;
   // Gone at once: it must not outlive a model closed right after the change.
   delete old;
   m_nViewMode = nMode;

@@ -66,7 +66,8 @@ CConvertGradesDialog::CConvertGradesDialog(CConvertGradesPresenter& p, QWidget* 
     auto* definition = new QPushButton("?", this);
     definition->setAutoDefault(false);
     definition->setToolTip("The definition of this father grade");
-    connect(definition, &QPushButton::clicked, this, [this, r] { m_p.ShowFatherGradeDefinition(r); });
+    connect(definition, &QPushButton::clicked, this,
+            [this, r] { m_p.ShowFatherGradeDefinition(r); });
     grid->addWidget(definition, r + 1, 2);
     connect(m_pDegree[r], &QComboBox::editTextChanged, this,
             [this, r](const QString& t) { m_p.m_strDegree[r] = FromQt(t); });
@@ -79,7 +80,8 @@ CConvertGradesDialog::CConvertGradesDialog(CConvertGradesPresenter& p, QWidget* 
           [this] { m_p.ShowFatherDescription(); });
   connect(Button("Child &Grade Definition", this, side), &QPushButton::clicked, this,
           [this] { m_p.ShowChildGradeDefinition(); });
-  connect(Button("&Comments", this, side), &QPushButton::clicked, this, [this] { m_p.EditComment(); });
+  connect(Button("&Comments", this, side), &QPushButton::clicked, this,
+          [this] { m_p.EditComment(); });
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   m_pOk = buttons->button(QDialogButtonBox::Ok);
@@ -90,7 +92,8 @@ CConvertGradesDialog::CConvertGradesDialog(CConvertGradesPresenter& p, QWidget* 
   layout->addLayout(names);
   layout->addLayout(grid);
   if (p.PageCount() > 1) {
-    layout->addWidget(new QLabel(QString("Page %1 of %2").arg(p.Page() + 1).arg(p.PageCount()), this));
+    layout->addWidget(
+        new QLabel(QString("Page %1 of %2").arg(p.Page() + 1).arg(p.PageCount()), this));
   }
   layout->addLayout(side);
   layout->addWidget(buttons);
@@ -148,7 +151,8 @@ CConvertValuesDialog::CConvertValuesDialog(CConvertValuesPresenter& p, QWidget* 
   layout->addLayout(names);
   layout->addLayout(grid);
   if (p.PageCount() > 1) {
-    layout->addWidget(new QLabel(QString("Page %1 of %2").arg(p.Page() + 1).arg(p.PageCount()), this));
+    layout->addWidget(
+        new QLabel(QString("Page %1 of %2").arg(p.Page() + 1).arg(p.PageCount()), this));
   }
   layout->addWidget(new QLabel("Comments:", this));
   layout->addWidget(m_pComments);

@@ -14,8 +14,10 @@ std::map<std::string, DialogView>& Views() {
 }  // namespace
 
 void RegisterDialogView(const std::string& kind, DialogView view) {
-  if (view) Views()[kind] = std::move(view);
-  else Views().erase(kind);
+  if (view)
+    Views()[kind] = std::move(view);
+  else
+    Views().erase(kind);
 }
 
 bool HasDialogView(const std::string& kind) { return Views().count(kind) != 0; }

@@ -152,12 +152,13 @@ CQualitativeEntryDialog::CQualitativeEntryDialog(CQualitativeEntryPage& p, QWidg
   m_pDefinition = new QPlainTextEdit(body);
   m_pDefinition->setReadOnly(true);
   m_pDefinition->setMaximumHeight(80);
-  grid->addWidget(new QLabel("Definition of the selected grade:", body), kEntryPageRows + 1, 0, 1, 3);
+  grid->addWidget(new QLabel("Definition of the selected grade:", body), kEntryPageRows + 1, 0, 1,
+                  3);
   grid->addWidget(m_pDefinition, kEntryPageRows + 2, 0, 1, 3);
   if (m_p.PageCount() > 1) {
-    grid->addWidget(new QLabel(QString("Page %1 of %2").arg(m_p.PageIndex() + 1).arg(m_p.PageCount()),
-                               body),
-                    kEntryPageRows + 3, 0, 1, 3);
+    grid->addWidget(
+        new QLabel(QString("Page %1 of %2").arg(m_p.PageIndex() + 1).arg(m_p.PageCount()), body),
+        kEntryPageRows + 3, 0, 1, 3);
   }
   ShowRows();
   Assemble(body, true);

@@ -89,7 +89,8 @@ QIcon AttributeIcon(std::uint16_t nType, bool bHasChildren) {
       // Grades: rising bars.
       p.setBrush(kInk);
       p.setPen(Qt::NoPen);
-      for (int k = 0; k < 4; ++k) p.drawRect(QRectF(3.5 + 2.5 * k, 10.5 - 1.5 * k, 1.6, 1 + 1.5 * k));
+      for (int k = 0; k < 4; ++k)
+        p.drawRect(QRectF(3.5 + 2.5 * k, 10.5 - 1.5 * k, 1.6, 1 + 1.5 * k));
     }
   });
 }

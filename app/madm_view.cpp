@@ -114,8 +114,8 @@ void CMADMView::LoadFields(bool bForce) {
   const int k = m_doc.CurrentAttribute();
   const int row = m_doc.FocusRow() == kWeightRow ? kWeightRow : kNameRow;
   const CAttribute& a = m_doc.Attribute(k);
-  QString stored = row == kWeightRow ? QString::fromStdString(a.WeightText())
-                                     : ToQt(a.m_strName.View());
+  QString stored =
+      row == kWeightRow ? QString::fromStdString(a.WeightText()) : ToQt(a.m_strName.View());
   if (bForce || k != m_nFieldAttribute || row != m_nFieldRow || stored != m_strAttributeLoaded) {
     m_nFieldAttribute = k;
     m_nFieldRow = row;
@@ -180,10 +180,14 @@ void CMADMView::EnsureBoxVisible(int x, int y) {
   QScrollBar* h = horizontalScrollBar();
   QScrollBar* v = verticalScrollBar();
   const QSize page = viewport()->size();
-  if (left < h->value()) h->setValue(left);
-  else if (right > h->value() + page.width()) h->setValue(right - page.width());
-  if (top < v->value()) v->setValue(top);
-  else if (bottom > v->value() + page.height()) v->setValue(bottom - page.height());
+  if (left < h->value())
+    h->setValue(left);
+  else if (right > h->value() + page.width())
+    h->setValue(right - page.width());
+  if (top < v->value())
+    v->setValue(top);
+  else if (bottom > v->value() + page.height())
+    v->setValue(bottom - page.height());
 }
 
 void CMADMView::FocusAttributeField() {
@@ -235,8 +239,10 @@ void CMADMView::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   QPoint p = ToUnits(event->position().toPoint());
   SBoxHit hit = HitTest(m_doc, p.x(), p.y());
-  if (hit.m_kind == SBoxHit::Attribute) m_commands.DoubleClickAttributeBox(hit.m_nIndex);
-  else if (hit.m_kind == SBoxHit::Alternative) m_commands.DoubleClickAlternativeBox(hit.m_nIndex);
+  if (hit.m_kind == SBoxHit::Attribute)
+    m_commands.DoubleClickAttributeBox(hit.m_nIndex);
+  else if (hit.m_kind == SBoxHit::Alternative)
+    m_commands.DoubleClickAlternativeBox(hit.m_nIndex);
 }
 
 bool CMADMView::ScrollKey(QKeyEvent* e, bool bKeypadDigits) {
@@ -244,11 +250,16 @@ bool CMADMView::ScrollKey(QKeyEvent* e, bool bKeypadDigits) {
   auto is = [&](Qt::Key key, Qt::Key digit) {
     return e->key() == key || (bKeypadDigits && IsKeypadDigit(e, digit));
   };
-  if (is(Qt::Key_PageUp, Qt::Key_9)) v->triggerAction(QAbstractSlider::SliderPageStepSub);
-  else if (is(Qt::Key_PageDown, Qt::Key_3)) v->triggerAction(QAbstractSlider::SliderPageStepAdd);
-  else if (is(Qt::Key_Home, Qt::Key_7)) v->triggerAction(QAbstractSlider::SliderToMinimum);
-  else if (is(Qt::Key_End, Qt::Key_1)) v->triggerAction(QAbstractSlider::SliderToMaximum);
-  else return false;
+  if (is(Qt::Key_PageUp, Qt::Key_9))
+    v->triggerAction(QAbstractSlider::SliderPageStepSub);
+  else if (is(Qt::Key_PageDown, Qt::Key_3))
+    v->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  else if (is(Qt::Key_Home, Qt::Key_7))
+    v->triggerAction(QAbstractSlider::SliderToMinimum);
+  else if (is(Qt::Key_End, Qt::Key_1))
+    v->triggerAction(QAbstractSlider::SliderToMaximum);
+  else
+    return false;
   return true;
 }
 
@@ -344,8 +355,10 @@ bool CMADMView::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonDblClick: {
       auto* mouse = static_cast<QMouseEvent*>(event);
       if (mouse->button() != Qt::LeftButton) break;
-      if (bAttributeField) m_commands.DoubleClickAttributeBox(m_doc.CurrentAttribute());
-      else m_commands.DoubleClickAlternativeBox(m_doc.CurrentPosition());
+      if (bAttributeField)
+        m_commands.DoubleClickAttributeBox(m_doc.CurrentAttribute());
+      else
+        m_commands.DoubleClickAlternativeBox(m_doc.CurrentPosition());
       return true;
     }
     default:

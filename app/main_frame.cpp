@@ -120,8 +120,8 @@ void CMainFrame::BuildActions() {
     action->setToolTip(QString::fromUtf8(c.m_pszTooltip));
     action->setData(c.m_nId);
     action->setIconVisibleInMenu(false);
-    QString shortcut = QString::fromUtf8(MenuShortcut(c).data(),
-                                         static_cast<qsizetype>(MenuShortcut(c).size()));
+    QString shortcut =
+        QString::fromUtf8(MenuShortcut(c).data(), static_cast<qsizetype>(MenuShortcut(c).size()));
     if (c.m_bBindsShortcut && !shortcut.isEmpty()) action->setShortcut(QKeySequence(shortcut));
     QIcon icon = CommandIcon(c.m_nId);
     if (!icon.isNull()) action->setIcon(icon);
@@ -179,8 +179,10 @@ void CMainFrame::BuildToolBar() {
   m_pToolBar->setFloatable(true);
   m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
   for (int id : ToolbarCommands()) {
-    if (id == 0) m_pToolBar->addSeparator();
-    else m_pToolBar->addAction(m_actions[id]);
+    if (id == 0)
+      m_pToolBar->addSeparator();
+    else
+      m_pToolBar->addAction(m_actions[id]);
   }
   connect(m_pToolBar, &QToolBar::visibilityChanged, this,
           [this](bool bVisible) { m_actions[kIdViewToolbar]->setChecked(bVisible); });
@@ -240,8 +242,10 @@ void CMainFrame::SaveSettings() const {
   settings.beginGroup(kRecentGroup);
   for (int i = 1; i <= CRecentFileList::kSize; ++i) {
     QString key = QString("File%1").arg(i);
-    if (i <= m_recent.Count()) settings.setValue(key, PathToQt(m_recent.Paths()[i - 1]));
-    else settings.remove(key);
+    if (i <= m_recent.Count())
+      settings.setValue(key, PathToQt(m_recent.Paths()[i - 1]));
+    else
+      settings.remove(key);
   }
   settings.endGroup();
 }
@@ -475,7 +479,8 @@ CChildFrame* CMainFrame::AddFrame(CModelDocument& document) {
     }
   }
   connect(frame, &CChildFrame::ActiveViewChanged, this, &CMainFrame::UpdateCommandUI);
-  sub->resize(std::max(420, m_pMdiArea->width() * 3 / 4), std::max(300, m_pMdiArea->height() * 3 / 4));
+  sub->resize(std::max(420, m_pMdiArea->width() * 3 / 4),
+              std::max(300, m_pMdiArea->height() * 3 / 4));
   sub->show();
   m_pMdiArea->setActiveSubWindow(sub);
   frame->setFocus(Qt::OtherFocusReason);
@@ -496,7 +501,8 @@ CChildFrame* CMainFrame::OpenDocument(const std::string& path) {
     if (!d->PathName().empty() && d->PathName() == path) {
       std::vector<CChildFrame*> frames = FramesOf(*d);
       if (!frames.empty()) {
-        m_pMdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(frames.front()->parentWidget()));
+        m_pMdiArea->setActiveSubWindow(
+            qobject_cast<QMdiSubWindow*>(frames.front()->parentWidget()));
         return frames.front();
       }
     }
@@ -599,9 +605,12 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     // The window closes after its model is asked whether to save; the work
     // is done once the close event is over, never inside it.
     event->ignore();
-    QMetaObject::invokeMethod(this, [this, sub] {
-      if (m_pMdiArea->subWindowList().contains(sub)) RequestCloseFrame(sub);
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this, sub] {
+          if (m_pMdiArea->subWindowList().contains(sub)) RequestCloseFrame(sub);
+        },
+        Qt::QueuedConnection);
     return true;
   }
   return QMainWindow::eventFilter(watched, event);

@@ -216,8 +216,7 @@ void CDefineAttributeDialog::Act(EDialogAction action) {
 
 // ---------------------------------------------------------------------------
 
-CDefineAlternativeDialog::CDefineAlternativeDialog(CDefineAlternativePresenter& p,
-                                                   QWidget* parent)
+CDefineAlternativeDialog::CDefineAlternativeDialog(CDefineAlternativePresenter& p, QWidget* parent)
     : QDialog(parent), m_p(p) {
   setWindowTitle(ToQt(p.Title()));
   setObjectName("defineAlternativeDialog");

@@ -85,8 +85,8 @@ QWidget* CQtPrompter::Owner() {
 }
 
 EAnswer CQtPrompter::Show(const SMessage& message) {
-  QMessageBox box(IconOf(message.m_icon), kBoxTitle, ToQt(message.m_strText),
-                  QMessageBox::NoButton, Owner());
+  QMessageBox box(IconOf(message.m_icon), kBoxTitle, ToQt(message.m_strText), QMessageBox::NoButton,
+                  Owner());
   std::vector<QPushButton*> buttons;
   switch (message.m_buttons) {
     case EButtons::Ok:

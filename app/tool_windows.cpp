@@ -45,8 +45,10 @@ void CToolWindow::done(int result) {
 }
 
 void CToolWindow::BringToFront() {
-  if (isMinimized()) showNormal();
-  else show();
+  if (isMinimized())
+    showNormal();
+  else
+    show();
   raise();
   activateWindow();
 }
@@ -155,8 +157,10 @@ void CRenameGradeWindow::Change() {
   bool bChanged = m_presenter.Change();
   m_bChecking = false;
   if (!bChanged) {
-    if (m_presenter.FocusField() == CRenameGradePresenter::kFieldTo) m_pTo->setFocus();
-    else m_pFrom->setFocus();
+    if (m_presenter.FocusField() == CRenameGradePresenter::kFieldTo)
+      m_pTo->setFocus();
+    else
+      m_pFrom->setFocus();
   }
 }
 
@@ -237,9 +241,9 @@ CModelBuilderWindow::CModelBuilderWindow(CModelCommands& commands, QWidget* pare
   const char* labels[] = {"&Define", "D&elete", "Insert/&Add", "&Input", "&Weight", "&Utility"};
   using Button = void (CModelBuilderWindow::*)();
   const Button actions[] = {
-      &CModelBuilderWindow::DefineButton, &CModelBuilderWindow::DeleteButton,
+      &CModelBuilderWindow::DefineButton,    &CModelBuilderWindow::DeleteButton,
       &CModelBuilderWindow::InsertAddButton, &CModelBuilderWindow::InputButton,
-      &CModelBuilderWindow::WeightButton, &CModelBuilderWindow::UtilityButton};
+      &CModelBuilderWindow::WeightButton,    &CModelBuilderWindow::UtilityButton};
   auto* buttons = new QHBoxLayout;
   for (int i = 0; i < 6; ++i) {
     m_pButtons[i] = new QPushButton(labels[i], this);

@@ -18,7 +18,7 @@ constexpr unsigned kAll = kHandledByDialogBoxView | kHandledByListView | kHandle
 
 constexpr bool kSep = true;
 constexpr bool kNoSep = false;
-constexpr bool kBare = true;   // also in the menu without a model
+constexpr bool kBare = true;    // also in the menu without a model
 constexpr bool kModel = false;  // only with a model open
 
 constexpr const char* kFile = "&File";
@@ -291,13 +291,18 @@ constexpr std::array kTable = {
 // clang-format on
 
 constexpr std::array kToolbar = {
-    static_cast<int>(kIdFileNew),  static_cast<int>(kIdFileOpen),   static_cast<int>(kIdFileSave),
+    static_cast<int>(kIdFileNew),
+    static_cast<int>(kIdFileOpen),
+    static_cast<int>(kIdFileSave),
     0,
-    static_cast<int>(kIdEditCut),  static_cast<int>(kIdEditCopy),   static_cast<int>(kIdEditPaste),
+    static_cast<int>(kIdEditCut),
+    static_cast<int>(kIdEditCopy),
+    static_cast<int>(kIdEditPaste),
     0,
     static_cast<int>(kIdFilePrint),
     0,
-    static_cast<int>(kIdViewSwitch), static_cast<int>(kIdRank),
+    static_cast<int>(kIdViewSwitch),
+    static_cast<int>(kIdRank),
     0,
     static_cast<int>(kIdAppAbout),
 };

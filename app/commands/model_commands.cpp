@@ -1,20 +1,19 @@
 #include "app/commands/model_commands.h"
 
 #include "app/commands/box_geometry.h"
-
 #include "elicitation/assessment_entry.h"
+#include "elicitation/certain_value_presenter.h"
 #include "elicitation/convert_grades_presenter.h"
 #include "elicitation/convert_values_presenter.h"
-#include "elicitation/define_attribute_follow_up.h"
-#include "engine/evaluate_commands.h"
-#include "elicitation/certain_value_presenter.h"
 #include "elicitation/define_alternative_presenter.h"
+#include "elicitation/define_attribute_follow_up.h"
 #include "elicitation/define_attribute_presenter.h"
 #include "elicitation/grade_text_presenter.h"
 #include "elicitation/possible_value_count_presenter.h"
 #include "elicitation/qualitative_entry_presenter.h"
 #include "elicitation/text_presenter.h"
 #include "elicitation/uncertain_entry_presenter.h"
+#include "engine/evaluate_commands.h"
 #include "model/format.h"
 #include "model/prompter.h"
 
@@ -42,8 +41,10 @@ CModelCommands::CModelCommands(CMADMDoc& doc, CModelessRegistry& registry)
 
 void CModelCommands::SetHandler(int id, std::function<void()> handler,
                                 std::vector<std::string> dialogKinds) {
-  if (handler) m_handlers[id] = {std::move(handler), std::move(dialogKinds)};
-  else m_handlers.erase(id);
+  if (handler)
+    m_handlers[id] = {std::move(handler), std::move(dialogKinds)};
+  else
+    m_handlers.erase(id);
 }
 
 void CModelCommands::InstallHandlers() {
@@ -80,10 +81,12 @@ void CModelCommands::InstallHandlers() {
 
   // Assessment entry and the displays at the selection.
   const std::vector<std::string> entryKinds = {
-      CQualitativeEntryPage::kKind, CCertainValueEntry::kKind, CPossibleValueCount::kKind,
-      CUncertainEntryPage::kKind, CGradeTextPresenter::kKind, CTextPresenter::kKind};
-  SetHandler(kIdInputAttAtAlt, [&d] { AssessSelection(d, EAssessCommand::AttAtAlt); }, entryKinds);
-  SetHandler(kIdModifyAssessment, [&d] { AssessSelection(d, EAssessCommand::Modify); }, entryKinds);
+      CQualitativeEntryPage::kKind, CCertainValueEntry::kKind,  CPossibleValueCount::kKind,
+      CUncertainEntryPage::kKind,   CGradeTextPresenter::kKind, CTextPresenter::kKind};
+  SetHandler(
+      kIdInputAttAtAlt, [&d] { AssessSelection(d, EAssessCommand::AttAtAlt); }, entryKinds);
+  SetHandler(
+      kIdModifyAssessment, [&d] { AssessSelection(d, EAssessCommand::Modify); }, entryKinds);
   SetHandler(kIdShowBeliefDegree, [&d] { ShowBeliefDegree(d); },
              {CQualitativeEntryPage::kKind, CGradeTextPresenter::kKind});
   SetHandler(kIdShowAssessmentValue, [&d] { ShowAssessmentValue(d); },
@@ -237,8 +240,10 @@ void CModelCommands::ShowUtilityInterval() {
 
 void CModelCommands::CutSelection() {
   m_doc.CopySelection();
-  if (m_doc.IsAttributeSelected()) m_doc.DeleteAttributeCommand();
-  else m_doc.DeleteAlternativeCommand();
+  if (m_doc.IsAttributeSelected())
+    m_doc.DeleteAttributeCommand();
+  else
+    m_doc.DeleteAlternativeCommand();
 }
 
 // ---------------------------------------------------------------------------

@@ -99,16 +99,15 @@ class CModelCommands {
   void RightClickAlternative(int pos);
 
   // The keys of the current attribute's field in the dialog-box view.
-  void TabKey();       // to the first child
-  void BackTabKey();   // to the father
-  void DownKey();      // name row, weight row, next attribute
-  void UpKey();        // weight row, name row, earlier attribute
+  void TabKey();      // to the first child
+  void BackTabKey();  // to the father
+  void DownKey();     // name row, weight row, next attribute
+  void UpKey();       // weight row, name row, earlier attribute
 
   // Registers the implementation of a command (used as subsystems arrive and
   // by tests); replaces an earlier one. `dialogKinds` names the modal dialogs
   // it runs: the command is available only while each has a view.
-  void SetHandler(int id, std::function<void()> handler,
-                  std::vector<std::string> dialogKinds = {});
+  void SetHandler(int id, std::function<void()> handler, std::vector<std::string> dialogKinds = {});
   // Says whether a modal dialog kind has a view (the desktop registers its
   // views one by one); without a check every kind counts as having one.
   void SetDialogCheck(std::function<bool(const std::string& kind)> check) {

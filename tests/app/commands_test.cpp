@@ -1,13 +1,13 @@
 // The commands end to end: shortcuts, the toolbar, tool windows and their rule.
 
 #include <QLabel>
-#include <set>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
+#include <set>
 
 #include "app/alternative_list_view.h"
 #include "app/attribute_tree_view.h"
@@ -110,8 +110,9 @@ class CCommandsTest : public QObject {
     QTest::keyClick(child->ListView(), Qt::Key_X, Qt::ControlModifier);
     QCOMPARE(doc.AlternativeCount(), 1);
     QVERIFY(doc.HasClipboardAlternative());
-    QCOMPARE(user.LastText(), QString("Deleting <Alternative 2> will eliminate all its information.\n\n"
-                                      "Do you really want to delete it?"));
+    QCOMPARE(user.LastText(),
+             QString("Deleting <Alternative 2> will eliminate all its information.\n\n"
+                     "Do you really want to delete it?"));
     QVERIFY(user.Unexpected().isEmpty());
   }
 
@@ -142,8 +143,8 @@ class CCommandsTest : public QObject {
     }
     QCOMPARE(tips, (QStringList{"New model", "Open model", "Save model", "Cut", "Copy", "Paste",
                                 "Print", "Switch views", "Rank alternatives", "About"}));
-    auto* button = qobject_cast<QToolButton*>(
-        frame->ToolBar()->widgetForAction(frame->Action(kIdViewSwitch)));
+    auto* button =
+        qobject_cast<QToolButton*>(frame->ToolBar()->widgetForAction(frame->Action(kIdViewSwitch)));
     QVERIFY(button);
     button->click();
     QCOMPARE(frame->ActiveChild()->ViewMode(), 1);
@@ -356,17 +357,36 @@ class CCommandsTest : public QObject {
         missing.insert(c.m_nId);
       }
     }
-    const std::set<int> expected = {
-        kIdEditUndo, kIdChangeRules,  // never enabled
-        kIdDefineGrades, kIdUtilitySelectMethods, kIdUtilityDirect, kIdUtilityVisualScoring,
-        kIdWeightSelectMethods, kIdWeightVisualScoring, kIdWeightPairwise,
-        kIdAddAttributesFromFile, kIdAddAlternativesFromFile, kIdAddDataFromFile,
-        kIdDataInputMethod, kIdInputAlternative, kIdReadTextFile,
-        kIdCreateGroupAssessment, kIdOverview, kIdVisualComparison,
-        kIdReportTextFileType, kIdReportAlternative, kIdReportAttribute, kIdReportSummary,
-        kIdGraphRanking, kIdGraphBeliefAttAtAlt, kIdGraphBeliefAlternatives,
-        kIdGraphUtilityAttAtAlt, kIdGraphUtilityAlternatives,
-        kIdChangeWeight, kIdChangeInputData, kIdTradeOff};
+    const std::set<int> expected = {kIdEditUndo,
+                                    kIdChangeRules,  // never enabled
+                                    kIdDefineGrades,
+                                    kIdUtilitySelectMethods,
+                                    kIdUtilityDirect,
+                                    kIdUtilityVisualScoring,
+                                    kIdWeightSelectMethods,
+                                    kIdWeightVisualScoring,
+                                    kIdWeightPairwise,
+                                    kIdAddAttributesFromFile,
+                                    kIdAddAlternativesFromFile,
+                                    kIdAddDataFromFile,
+                                    kIdDataInputMethod,
+                                    kIdInputAlternative,
+                                    kIdReadTextFile,
+                                    kIdCreateGroupAssessment,
+                                    kIdOverview,
+                                    kIdVisualComparison,
+                                    kIdReportTextFileType,
+                                    kIdReportAlternative,
+                                    kIdReportAttribute,
+                                    kIdReportSummary,
+                                    kIdGraphRanking,
+                                    kIdGraphBeliefAttAtAlt,
+                                    kIdGraphBeliefAlternatives,
+                                    kIdGraphUtilityAttAtAlt,
+                                    kIdGraphUtilityAlternatives,
+                                    kIdChangeWeight,
+                                    kIdChangeInputData,
+                                    kIdTradeOff};
     QCOMPARE(missing, expected);
   }
 

@@ -1,6 +1,8 @@
 // The assessment entry dialogs as views of their presenters, and the entry
 // commands through them.
 
+#include "app/entry_dialogs.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -13,7 +15,6 @@
 #include "app/commands/command_table.h"
 #include "app/conversion_dialogs.h"
 #include "app/dialog_views.h"
-#include "app/entry_dialogs.h"
 #include "tests/app/support/app_fixture.h"
 #include "tests/app/support/gui_user.h"
 #include "tests/elicitation/assessment_fixtures.h"
@@ -213,8 +214,9 @@ class CEntryDialogsTest : public QObject {
     dialog.Value(1)->setFocus();
     dialog.Value(1)->setText("50");
     dialog.Value(2)->setFocus();
-    QCOMPARE(user.LastText(),
-             QString("A feasible child attribute value must\nbe between its best and worst values."));
+    QCOMPARE(
+        user.LastText(),
+        QString("A feasible child attribute value must\nbe between its best and worst values."));
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dialog.Value(1)));
     // OK moves it to the bound silently.
     user.Clear();

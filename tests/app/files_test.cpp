@@ -20,9 +20,7 @@ namespace zev::test {
 
 namespace {
 
-std::string Example() {
-  return PathFromQt(qEnvironmentVariable("ZEV_EXAMPLES") + "/laptop.zev");
-}
+std::string Example() { return PathFromQt(qEnvironmentVariable("ZEV_EXAMPLES") + "/laptop.zev"); }
 
 }  // namespace
 
@@ -77,7 +75,8 @@ class CFilesTest : public QObject {
     QCOMPARE(doc.CurrentPosition(), 0);
     QVERIFY(!doc.IsModified());
     QCOMPARE(reopened->ListView()->model()->rowCount(), 2);
-    QCOMPARE(reopened->TreeView()->model()->rowCount(reopened->TreeView()->model()->index(0, 0)), 2);
+    QCOMPARE(reopened->TreeView()->model()->rowCount(reopened->TreeView()->model()->index(0, 0)),
+             2);
     // Opening the same file again only brings its window forward.
     QCOMPARE(frame->OpenDocument(path), reopened);
     QCOMPARE(frame->DocumentCount(), 1);
@@ -123,7 +122,8 @@ class CFilesTest : public QObject {
     QCOMPARE(user.FileChoices().size(), size_t(1));
     const SFileChoice& choice = user.FileChoices()[0];
     QVERIFY(!choice.m_bSave);
-    QCOMPARE(choice.m_strFilter, std::string("ZEV Model Files (*.zev)|*.zev|All Files (*.*)|*.*||"));
+    QCOMPARE(choice.m_strFilter,
+             std::string("ZEV Model Files (*.zev)|*.zev|All Files (*.*)|*.*||"));
     QCOMPARE(frame->DocumentCount(), 2);
     QCOMPARE(frame->ActiveChild()->Document().Title(), std::string("laptop.zev"));
     QVERIFY(frame->ActiveChild()->Document().Doc().AlternativeCount() > 1);

@@ -123,7 +123,8 @@ int main(int argc, char** argv) {
   t.restart();
   frame.OnCommand(zev::kIdRank);
   QApplication::processEvents();
-  std::printf("Rank (with the views refreshed): %.3f s  [%s]\n", Seconds(t), user.m_strLast.c_str());
+  std::printf("Rank (with the views refreshed): %.3f s  [%s]\n", Seconds(t),
+              user.m_strLast.c_str());
   int best = 0;
   for (int pos = 0; pos < doc.AlternativeCount(); ++pos) {
     if (doc.Alternative(pos).m_nRanking < doc.Alternative(best).m_nRanking) best = pos;

@@ -2,14 +2,14 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
-#include <QSplitter>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
 #include <QSettings>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -110,14 +110,16 @@ class CStartupTest : public QObject {
     }
     QCOMPARE(visibleMenus, (QStringList{"&File", "&View", "&Help"}));
     QStringList items;
-    for (QMenu* menu : {frame->TopMenu("&File"), frame->TopMenu("&View"), frame->TopMenu("&Help")}) {
+    for (QMenu* menu :
+         {frame->TopMenu("&File"), frame->TopMenu("&View"), frame->TopMenu("&Help")}) {
       for (QAction* a : menu->actions()) {
         if (a->isVisible() && !a->isSeparator()) items << a->text();
       }
     }
-    QCOMPARE(items.join(","), QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "P&rint Setup...",
-                                 "Recent File", "E&xit", "&Toolbar", "&Status Bar",
-                                 "&Help Topics", "&About ZEV..."}).join(","));
+    QCOMPARE(items.join(","),
+             QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "P&rint Setup...", "Recent File",
+                          "E&xit", "&Toolbar", "&Status Bar", "&Help Topics", "&About ZEV..."})
+                 .join(","));
     QCOMPARE(frame->windowTitle(), QString("ZEV - Tarsel for Multiple Criteria Assessment"));
     // The recent-file entry stands for an empty list.
     QVERIFY(!Enabled(*frame, kIdFileMru1));
@@ -142,8 +144,8 @@ class CStartupTest : public QObject {
     user.Answer(EAnswer::Cancel);
     Trigger(*frame, kIdFileClose);
     QCOMPARE(frame->DocumentCount(), 1);
-    QCOMPARE(user.LastText(), QString("Save changes to ") +
-                                  QString::fromStdString(child->Document().Title()) + "?");
+    QCOMPARE(user.LastText(),
+             QString("Save changes to ") + QString::fromStdString(child->Document().Title()) + "?");
     user.Answer(EAnswer::No);
     Trigger(*frame, kIdFileClose);
     QCOMPARE(frame->DocumentCount(), 0);

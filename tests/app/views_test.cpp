@@ -200,7 +200,9 @@ class CViewsTest : public QObject {
     CAttributeTreeView* tree = child->TreeView();
     CMADMDoc& doc = child->Document().Doc();
     doc.SetModifiedFlag(false);
-    auto centre = [tree](int i) { return tree->visualRect(tree->TreeModel()->IndexOf(i)).center(); };
+    auto centre = [tree](int i) {
+      return tree->visualRect(tree->TreeModel()->IndexOf(i)).center();
+    };
 
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, centre(3));
     QCOMPARE(doc.CurrentAttribute(), 3);
@@ -270,7 +272,8 @@ class CViewsTest : public QObject {
     CMADMDoc& doc = child->Document().Doc();
     const CAttribute& c = doc.Attribute(5);
     // The value cell, clear of the edit field over the name cell.
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, BoxCentre(view, c.m_nX + 20, c.m_nY + 10));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      BoxCentre(view, c.m_nX + 20, c.m_nY + 10));
     QCOMPARE(doc.CurrentAttribute(), 5);
     QVERIFY(doc.IsAttributeSelected());
     QCOMPARE(view->AttributeField()->text(), QString("C"));
@@ -290,7 +293,8 @@ class CViewsTest : public QObject {
     QCOMPARE(view->AlternativeField()->text(), QString("Car"));
     // A double-click on an attribute box in its name row defines it.
     user.OnDialog<CDefineAttributePresenter>([](CDefineAttributePresenter&) { return false; });
-    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, BoxCentre(view, c.m_nX + 20, c.m_nY + 10));
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {},
+                       BoxCentre(view, c.m_nX + 20, c.m_nY + 10));
     QCOMPARE(user.Dialogs().back(), std::string(CDefineAttributePresenter::kKind));
     QVERIFY(user.Unexpected().isEmpty());
   }

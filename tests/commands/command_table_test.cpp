@@ -1,10 +1,10 @@
+#include "app/commands/command_table.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 #include <vector>
-
-#include "app/commands/command_table.h"
 
 namespace zev {
 namespace {
@@ -42,20 +42,28 @@ TEST(CommandTable, TextsCarryTheirMnemonicsAndShortcuts) {
     int id;
     const char* text;
   };
-  for (SExpected e : {SExpected{kIdFileNew, "&New\tCtrl+N"}, {kIdFileOpen, "&Open...\tCtrl+O"},
-                      {kIdFileClose, "&Close"}, {kIdFileSave, "&Save\tCtrl+S"},
-                      {kIdFileSaveAs, "Save &As..."}, {kIdFilePrint, "&Print...\tCtrl+P"},
+  for (SExpected e : {SExpected{kIdFileNew, "&New\tCtrl+N"},
+                      {kIdFileOpen, "&Open...\tCtrl+O"},
+                      {kIdFileClose, "&Close"},
+                      {kIdFileSave, "&Save\tCtrl+S"},
+                      {kIdFileSaveAs, "Save &As..."},
+                      {kIdFilePrint, "&Print...\tCtrl+P"},
                       {kIdFilePrintPreview, "Print Pre&view"},
-                      {kIdFilePrintSetup, "P&rint Setup..."}, {kIdEditUndo, "&Undo\tCtrl+Z"},
-                      {kIdEditCut, "Cu&t\tCtrl+X"}, {kIdEditCopy, "&Copy\tCtrl+C"},
-                      {kIdEditPaste, "&Paste\tCtrl+V"}, {kIdViewSwitch, "&Switch Views"},
+                      {kIdFilePrintSetup, "P&rint Setup..."},
+                      {kIdEditUndo, "&Undo\tCtrl+Z"},
+                      {kIdEditCut, "Cu&t\tCtrl+X"},
+                      {kIdEditCopy, "&Copy\tCtrl+C"},
+                      {kIdEditPaste, "&Paste\tCtrl+V"},
+                      {kIdViewSwitch, "&Switch Views"},
                       {kIdInsertAbove, "Insert &Above\tCtrl+A"},
                       {kIdInsertBelow, "Insert &Below\tCtrl+B"},
                       {kIdInsertLeft, "Insert &Left\tCtrl+L"},
                       {kIdInsertRight, "Insert &Right\tCtrl+R"},
                       {kIdDefineGrades, "Define &Grades\tCtrl+G"},
-                      {kIdNewAlternative, "&New\tCtrl+W"}, {kIdInputAttAtAlt, "Att at A&lt"},
-                      {kIdTradeOff, "Trade-Off Analysis"}, {kIdAppAbout, "&About ZEV..."}}) {
+                      {kIdNewAlternative, "&New\tCtrl+W"},
+                      {kIdInputAttAtAlt, "Att at A&lt"},
+                      {kIdTradeOff, "Trade-Off Analysis"},
+                      {kIdAppAbout, "&About ZEV..."}}) {
     const SCommandInfo* c = FindCommand(e.id);
     ASSERT_NE(c, nullptr) << e.id;
     EXPECT_STREQ(c->m_pszText, e.text);
@@ -80,8 +88,8 @@ TEST(CommandTable, TheMenuWithoutAModelHasExactlyTheFrameworkItems) {
     if (c.m_bWithoutModel) bare.insert(c.m_nId);
   }
   EXPECT_EQ(bare, (std::set<int>{kIdFileNew, kIdFileOpen, kIdFilePrintSetup, kIdFileMru1,
-                                 kIdFileMru2, kIdFileMru3, kIdFileMru4, kIdAppExit,
-                                 kIdViewToolbar, kIdViewStatusBar, kIdHelpFinder, kIdAppAbout}));
+                                 kIdFileMru2, kIdFileMru3, kIdFileMru4, kIdAppExit, kIdViewToolbar,
+                                 kIdViewStatusBar, kIdHelpFinder, kIdAppAbout}));
 }
 
 TEST(CommandTable, EachViewHandlesItsOwnCommands) {

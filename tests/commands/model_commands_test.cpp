@@ -1,7 +1,8 @@
+#include "app/commands/model_commands.h"
+
 #include <gtest/gtest.h>
 
 #include "app/commands/box_geometry.h"
-#include "app/commands/model_commands.h"
 #include "elicitation/define_alternative_presenter.h"
 #include "elicitation/define_attribute_presenter.h"
 #include "tests/support/model_builders.h"
@@ -194,8 +195,10 @@ TEST_F(CommandsTest, EveryKindHasItsOwnAlreadyOpenMessage) {
     CScriptedUser user;
     m_commands.Run(c.id);
     m_commands.Run(c.id);
-    if (c.message) EXPECT_EQ(user.OnlyText(), c.message) << c.id;
-    else EXPECT_EQ(user.Count(), 0u) << c.id;
+    if (c.message)
+      EXPECT_EQ(user.OnlyText(), c.message) << c.id;
+    else
+      EXPECT_EQ(user.Count(), 0u) << c.id;
   }
   // Utility scoring needs a utility-based attribute to be enabled at all.
   m_doc.Attribute(0).m_nConversion = ByUtility;
@@ -521,7 +524,7 @@ TEST(BoxGeometry, ClicksHitTheBoxOfAnAttributeOrAnAlternative) {
   doc.OnNewDocument();
   // The top attribute at (80, 114), the first alternative at (80, 60).
   EXPECT_EQ(HitTest(doc, 80, 114).m_kind, SBoxHit::Attribute);
-  EXPECT_EQ(HitTest(doc, 25, 93).m_kind, SBoxHit::Attribute);   // top-left corner
+  EXPECT_EQ(HitTest(doc, 25, 93).m_kind, SBoxHit::Attribute);    // top-left corner
   EXPECT_EQ(HitTest(doc, 135, 135).m_kind, SBoxHit::Attribute);  // bottom-right corner
   EXPECT_EQ(HitTest(doc, 136, 114).m_kind, SBoxHit::None);
   SBoxHit alt = HitTest(doc, 80, 60);

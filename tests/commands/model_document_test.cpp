@@ -1,9 +1,10 @@
+#include "app/commands/model_document.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdio>
 
-#include "app/commands/model_document.h"
 #include "app/commands/model_files.h"
 #include "tests/support/scripted_user.h"
 

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "app/commands/recent_files.h"
+
+#include <gtest/gtest.h>
 
 namespace zev {
 namespace {
