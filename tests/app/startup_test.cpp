@@ -29,6 +29,9 @@ class CStartupTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Every test starts without recent files, whatever an earlier run left.
+  void init() { QSettings("Local AppWizard-Generated Applications", "ZEV").clear(); }
+
   void startsWithOneNewModelInTheListTreeView() {
     CGuiUser user;
     auto frame = StartForTest();
