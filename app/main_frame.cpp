@@ -666,7 +666,7 @@ void CMainFrame::UpdateRecentMenu() {
   for (int i = 0; i < CRecentFileList::kSize; ++i) {
     QAction* action = m_actions[kIdFileMru1 + i];
     if (i < m_recent.Count()) {
-      action->setText(ToQt(m_recent.MenuText(i)));
+      action->setText(PathToQt(m_recent.MenuText(i)));
       action->setStatusTip(PathToQt(m_recent.Paths()[static_cast<size_t>(i)]));
     } else {
       action->setText(i == 0 ? "Recent File" : QString());

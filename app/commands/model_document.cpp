@@ -4,6 +4,7 @@
 #include "app/commands/recent_files.h"
 #include "engine/conversion.h"
 #include "model/format.h"
+#include "model/text.h"
 #include "model/prompter.h"
 
 namespace zev {
@@ -22,7 +23,8 @@ CModelDocument::~CModelDocument() {
 }
 
 std::string CModelDocument::Title() const {
-  if (!m_strPath.empty()) return FileNameOf(m_strPath);
+  // The file system names files in UTF-8; the title is a text of the program.
+  if (!m_strPath.empty()) return Utf8ToCp1252(FileNameOf(m_strPath));
   return "ZEV" + FormatInt(m_nUntitled);
 }
 

@@ -25,7 +25,8 @@ class CModelDocument {
 
   const std::string& PathName() const { return m_strPath; }
   void SetPathName(std::string path) { m_strPath = std::move(path); }
-  // The file's name, or "ZEV" and the number for a model without a file.
+  // The file's name (in code page 1252, like every text shown), or "ZEV"
+  // and the number for a model without a file.
   std::string Title() const;
 
   // A new model: the top attribute and one alternative, not modified.

@@ -24,7 +24,7 @@ class CRecentFileList {
   bool Empty() const { return m_paths.empty(); }
 
   // The menu text of an entry: its number as mnemonic and the file's name
-  // ("&1 model.zev").
+  // ("&1 model.zev"), in the paths' own encoding (UTF-8).
   std::string MenuText(int index) const;
 
  private:

@@ -201,6 +201,30 @@ class CFilesTest : public QObject {
     QVERIFY(user.Unexpected().isEmpty());
   }
 
+  void aFileNameOutsideAsciiIsShownAsItIs() {
+    CGuiUser user;
+    QTemporaryDir dir;
+    const std::string path =
+        PathFromQt(dir.filePath(QString::fromUtf8("Caf\xC3\xA9 \xE2\x82\xAC.zev")));
+    auto frame = StartForTest();
+    user.ChooseFile(path);
+    Trigger(*frame, kIdFileSaveAs);
+    QCOMPARE(frame->ActiveChild()->parentWidget()->windowTitle(),
+             QString::fromUtf8("Caf\xC3\xA9 \xE2\x82\xAC.zev[*]"));
+    QCOMPARE(frame->Action(kIdFileMru1)->text(),
+             QString::fromUtf8("&1 Caf\xC3\xA9 \xE2\x82\xAC.zev"));
+    frame->ActiveChild()->Document().Doc().SetModifiedFlag(true);
+    user.Answer(EAnswer::Cancel);
+    Trigger(*frame, kIdFileClose);
+    QCOMPARE(user.LastText(), QString::fromUtf8("Save changes to Caf\xC3\xA9 \xE2\x82\xAC.zev?"));
+    user.Answer(EAnswer::No);
+    Trigger(*frame, kIdFileClose);
+    QCOMPARE(frame->DocumentCount(), 0);
+    QVERIFY(frame->OpenDocument(path));
+    QCOMPARE(frame->ActiveChild()->Document().Title(), std::string("Caf\xE9 \x80.zev"));
+    QVERIFY(user.Unexpected().isEmpty());
+  }
+
   void saveAsLeavesTheOldFileAndTakesTheNewName() {
     CGuiUser user;
     QTemporaryDir dir;

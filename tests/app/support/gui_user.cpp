@@ -1,5 +1,7 @@
 #include "tests/app/support/gui_user.h"
 
+#include "app/qt_text.h"
+
 namespace zev::test {
 
 CGuiUser::CGuiUser() : m_pPrevious(SetPrompter(this)) {}
@@ -23,12 +25,12 @@ CGuiUser& CGuiUser::ChooseFile(std::string path) {
 
 QStringList CGuiUser::Texts() const {
   QStringList texts;
-  for (const SMessage& m : m_messages) texts << QString::fromStdString(m.m_strText);
+  for (const SMessage& m : m_messages) texts << ToQt(m.m_strText);
   return texts;
 }
 
 QString CGuiUser::LastText() const {
-  return m_messages.empty() ? QString() : QString::fromStdString(m_messages.back().m_strText);
+  return m_messages.empty() ? QString() : ToQt(m_messages.back().m_strText);
 }
 
 QStringList CGuiUser::Unexpected() const {
@@ -48,7 +50,7 @@ EAnswer CGuiUser::Show(const SMessage& message) {
   m_messages.push_back(message);
   if (message.m_buttons == EButtons::Ok) return EAnswer::Ok;
   if (m_answers.empty()) {
-    m_unexpected << "unanswered question: " + QString::fromStdString(message.m_strText);
+    m_unexpected << "unanswered question: " + ToQt(message.m_strText);
     return DefaultAnswer(message);
   }
   EAnswer answer = m_answers.front();

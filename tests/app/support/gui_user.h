@@ -35,6 +35,7 @@ class CGuiUser : public CPrompter {
   CGuiUser& ChooseFile(std::string path);
 
   const std::vector<SMessage>& Messages() const { return m_messages; }
+  // The texts as the user reads them (converted from code page 1252).
   QStringList Texts() const;
   QString LastText() const;
   const std::vector<std::string>& Dialogs() const { return m_dialogs; }
