@@ -8,6 +8,10 @@ namespace zev::cli {
 
 EAnswer CCliPrompter::Show(const SMessage& message) {
   if (message.m_icon == EIcon::Warning || message.m_icon == EIcon::Error) ++m_nWarnings;
+  if (!message.m_strTitle.empty()) {
+    const std::string title = Cp1252ToUtf8(message.m_strTitle) + ":\n";
+    std::fwrite(title.data(), 1, title.size(), stderr);
+  }
   const std::string text = Cp1252ToUtf8(message.m_strText);
   std::fwrite(text.data(), 1, text.size(), stderr);
   std::fputc('\n', stderr);

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "cli/cli_prompter.h"
+#include "cli/data_commands.h"
 #include "cli/model_output.h"
 #include "engine/conversion.h"
 #include "engine/evaluate_commands.h"
@@ -152,6 +153,9 @@ int main(int argc, char** argv) {
   cmdSave->add_option("MODEL", model, "Model file to read")->required();
   cmdSave->add_option("OUT", out, "Model file to write")->required();
 
+  zev::cli::CImportCommand cmdImport(app);
+  zev::cli::CReportCommand cmdReport(app);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -165,5 +169,7 @@ int main(int argc, char** argv) {
   if (cmdRank->parsed()) return RunRank(model, bJson, out);
   if (cmdAssess->parsed()) return RunAssess(model, attribute, bJson, out);
   if (cmdSave->parsed()) return RunSave(model, out);
+  if (cmdImport.Parsed()) return cmdImport.Run();
+  if (cmdReport.Parsed()) return cmdReport.Run();
   return kUsage;
 }

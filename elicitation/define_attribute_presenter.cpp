@@ -73,26 +73,20 @@ void CDefineAttributePresenter::Describe() {
                                           "Describe the following Attribute", m_strDescription);
 }
 
+EDialogAction CDefineAttributePresenter::ChooseBasis(bool bUtility, const char* question) {
+  m_bUtilityBasis = bUtility;
+  if (ThePrompter().AskYesNo(question, EIcon::Question) != EAnswer::Yes) return EDialogAction::Stay;
+  if (Ok() != EDialogAction::CloseOk) return EDialogAction::Stay;
+  m_bOpenConversion = true;
+  return EDialogAction::CloseOk;
+}
+
 EDialogAction CDefineAttributePresenter::ClickRule() {
-  m_bUtilityBasis = false;
-  if (ThePrompter().AskYesNo("Do you want to change grade convertion rules?", EIcon::Question) ==
-      EAnswer::Yes) {
-    if (Ok() != EDialogAction::CloseOk) return EDialogAction::Stay;
-    m_bOpenConversion = true;
-    return EDialogAction::CloseOk;
-  }
-  return EDialogAction::Stay;
+  return ChooseBasis(false, "Do you want to change grade convertion rules?");
 }
 
 EDialogAction CDefineAttributePresenter::ClickUtility() {
-  m_bUtilityBasis = true;
-  if (ThePrompter().AskYesNo("Do you want to estimate attribute utilities?", EIcon::Question) ==
-      EAnswer::Yes) {
-    if (Ok() != EDialogAction::CloseOk) return EDialogAction::Stay;
-    m_bOpenConversion = true;
-    return EDialogAction::CloseOk;
-  }
-  return EDialogAction::Stay;
+  return ChooseBasis(true, "Do you want to estimate attribute utilities?");
 }
 
 EDialogAction CDefineAttributePresenter::DefineGradesNow(bool bYes) {

@@ -66,6 +66,8 @@ class CDefineAttributePresenter : public CDialogPresenter {
 
  private:
   bool CheckGrades(const std::string& text, bool bWhileTyping);
+  // Picks the basis, asks the question and, on Yes, closes to follow up.
+  EDialogAction ChooseBasis(bool bUtility, const char* question);
 
   int m_nIndex;
   int m_nFather;

@@ -357,15 +357,21 @@ static const char* const kNotLeftOfTop =
     "You have to insert a new attribute\n"
     "on the right side of the top attribute";
 
-void CMADMDoc::InsertAttributeAbove() {
-  const int s = m_nCurrentAttribute;
-  if (!CheckInsertLimit()) return;
+int CMADMDoc::StartInsertBeside(int s) {
+  if (!CheckInsertLimit()) return -1;
   if (s == 0) {
     ThePrompter().Warning(kNotLeftOfTop);
-    return;
+    return -1;
   }
   const int n = ++m_nLastAttribute;
   InitNewAttribute(n);
+  return n;
+}
+
+void CMADMDoc::InsertAttributeAbove() {
+  const int s = m_nCurrentAttribute;
+  const int n = StartInsertBeside(s);
+  if (n < 0) return;
   CAttribute& S = m_attributes[s];
   CAttribute& N = m_attributes[n];
   N.m_nFather = S.m_nFather;
@@ -391,13 +397,8 @@ void CMADMDoc::InsertAttributeAbove() {
 
 void CMADMDoc::InsertAttributeBelow() {
   const int s = m_nCurrentAttribute;
-  if (!CheckInsertLimit()) return;
-  if (s == 0) {
-    ThePrompter().Warning(kNotLeftOfTop);
-    return;
-  }
-  const int n = ++m_nLastAttribute;
-  InitNewAttribute(n);
+  const int n = StartInsertBeside(s);
+  if (n < 0) return;
   CAttribute& S = m_attributes[s];
   CAttribute& N = m_attributes[n];
   N.m_nFather = S.m_nFather;
@@ -421,13 +422,8 @@ void CMADMDoc::InsertAttributeBelow() {
 
 void CMADMDoc::InsertAttributeLeft() {
   const int s = m_nCurrentAttribute;
-  if (!CheckInsertLimit()) return;
-  if (s == 0) {
-    ThePrompter().Warning(kNotLeftOfTop);
-    return;
-  }
-  const int n = ++m_nLastAttribute;
-  InitNewAttribute(n);
+  const int n = StartInsertBeside(s);
+  if (n < 0) return;
   CAttribute& S = m_attributes[s];
   CAttribute& N = m_attributes[n];
   N.m_nFather = S.m_nFather;

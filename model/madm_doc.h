@@ -167,6 +167,8 @@ class CMADMDoc {
   void RederiveRules(int n);
   void FinishInsert(int n);
   bool CheckInsertLimit();
+  // The checks and the new slot of an insertion beside s; -1 when refused.
+  int StartInsertBeside(int s);
   void MoveAllAttributesY(int dy);
 
   SExtent m_sizeExtent;

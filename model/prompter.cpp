@@ -18,6 +18,10 @@ void CPrompter::Warning(std::string_view text) {
   Show({std::string(text), EIcon::Warning, EButtons::Ok, 0});
 }
 
+void CPrompter::Warning(std::string_view text, std::string_view title) {
+  Show({std::string(text), EIcon::Warning, EButtons::Ok, 0, std::string(title)});
+}
+
 void CPrompter::Information(std::string_view text) {
   Show({std::string(text), EIcon::Information, EButtons::Ok, 0});
 }
@@ -53,6 +57,10 @@ EAnswer DefaultAnswer(const SMessage& message) {
 }
 
 EAnswer CStderrPrompter::Show(const SMessage& message) {
+  if (!message.m_strTitle.empty()) {
+    std::fwrite(message.m_strTitle.data(), 1, message.m_strTitle.size(), stderr);
+    std::fputs(":\n", stderr);
+  }
   std::fwrite(message.m_strText.data(), 1, message.m_strText.size(), stderr);
   std::fputc('\n', stderr);
   std::fflush(stderr);

@@ -19,6 +19,8 @@ struct SMessage {
   EIcon m_icon = EIcon::None;
   EButtons m_buttons = EButtons::Ok;
   int m_nDefaultButton = 0;  // 0 = first button, 1 = second, 2 = third
+  // The caption of the box; empty for the application's own name.
+  std::string m_strTitle = {};
 };
 
 // What a dialog does after a user action.
@@ -70,6 +72,8 @@ class CPrompter {
   virtual void OpenWithDesktop(const std::string& path) = 0;
 
   void Warning(std::string_view text);
+  // A warning under its own caption (the heading that names the error).
+  void Warning(std::string_view text, std::string_view title);
   void Information(std::string_view text);
   void Error(std::string_view text);
   // A message box without an icon.

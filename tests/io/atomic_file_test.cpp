@@ -30,7 +30,8 @@ class AtomicFileTest : public ::testing::Test {
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
   size_t EntryCount() {
-    return static_cast<size_t>(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()));
+    return static_cast<size_t>(
+        std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()));
   }
   fs::path m_dir;
 };
