@@ -2,6 +2,7 @@
 #include "app/dialog_views.h"
 #include "app/entry_dialogs.h"
 #include "app/model_dialogs.h"
+#include "app/report_dialogs.h"
 
 namespace zev {
 
@@ -18,6 +19,10 @@ void RegisterStandardDialogViews() {
   RegisterDialog<CPossibleValueCount, CPossibleValueCountDialog>();
   RegisterDialog<CUncertainEntryPage, CUncertainEntryDialog>();
   RegisterDialog<CGradeTextPresenter, CGradeTextDialog>();
+  // Files of data and reports.
+  RegisterDialog<CReadDataPresenter, CReadDataDialog>();
+  RegisterDialog<CReportTypePresenter, CReportTypeDialog>();
+  RegisterDialog<CReportOptionsPresenter, CReportOptionsDialog>();
 }
 
 }  // namespace zev

@@ -11,9 +11,12 @@
 #include "elicitation/grade_text_presenter.h"
 #include "elicitation/possible_value_count_presenter.h"
 #include "elicitation/qualitative_entry_presenter.h"
+#include "elicitation/read_data_presenter.h"
 #include "elicitation/text_presenter.h"
 #include "elicitation/uncertain_entry_presenter.h"
 #include "engine/evaluate_commands.h"
+#include "io/report_commands.h"
+#include "io/report_options.h"
 #include "model/format.h"
 #include "model/prompter.h"
 
@@ -91,6 +94,15 @@ void CModelCommands::InstallHandlers() {
              {CQualitativeEntryPage::kKind, CGradeTextPresenter::kKind});
   SetHandler(kIdShowAssessmentValue, [&d] { ShowAssessmentValue(d); },
              {CCertainValueEntry::kKind, CUncertainEntryPage::kKind, CTextPresenter::kKind});
+
+  // Text data and reports.
+  SetHandler(kIdReadTextFile, [&d] { RunReadDataCommand(d); }, {CReadDataPresenter::kKind});
+  SetHandler(kIdReportTextFileType, [&d] { ChooseReportType(d); },
+             {CReportTypePresenter::kKind, CReportOptionsPresenter::kKind});
+  SetHandler(kIdReportAlternative, [&d] { AlternativeReportCommand(d); },
+             {CReportOptionsPresenter::kKind});
+  SetHandler(kIdReportAttribute, [&d] { AttributeReportCommand(d); });
+  SetHandler(kIdReportSummary, [&d] { SummaryReportCommand(d); });
 
   for (int id : {kIdInsertAttribute, kIdOverview, kIdModelBuilder, kIdVisualComparison,
                  kIdUtilityVisualScoring, kIdChangeGradeName, kIdChangeWeight, kIdChangeInputData,

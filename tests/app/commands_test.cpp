@@ -1,9 +1,11 @@
 // The commands end to end: shortcuts, the toolbar, tool windows and their rule.
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
@@ -13,9 +15,12 @@
 #include "app/attribute_tree_view.h"
 #include "app/commands/command_table.h"
 #include "app/madm_view.h"
+#include "app/qt_text.h"
 #include "app/results_window.h"
 #include "app/tool_windows.h"
 #include "elicitation/define_attribute_presenter.h"
+#include "io/report_commands.h"
+#include "io/report_options.h"
 #include "tests/app/support/app_fixture.h"
 #include "tests/app/support/gui_user.h"
 #include "tests/support/model_builders.h"
@@ -371,14 +376,9 @@ class CCommandsTest : public QObject {
                                     kIdAddDataFromFile,
                                     kIdDataInputMethod,
                                     kIdInputAlternative,
-                                    kIdReadTextFile,
                                     kIdCreateGroupAssessment,
                                     kIdOverview,
                                     kIdVisualComparison,
-                                    kIdReportTextFileType,
-                                    kIdReportAlternative,
-                                    kIdReportAttribute,
-                                    kIdReportSummary,
                                     kIdGraphRanking,
                                     kIdGraphBeliefAttAtAlt,
                                     kIdGraphBeliefAlternatives,
@@ -388,6 +388,30 @@ class CCommandsTest : public QObject {
                                     kIdChangeInputData,
                                     kIdTradeOff};
     QCOMPARE(missing, expected);
+  }
+
+  void reportsAreWrittenThroughTheirDialogs() {
+    CGuiUser user;
+    QTemporaryDir dir;
+    auto frame = StartForTest();
+    QVERIFY(frame->OpenDocument(PathFromQt(qEnvironmentVariable("ZEV_EXAMPLES") + "/laptop.zev")));
+    Focus(frame->ActiveChild()->TreeView());
+    // The chooser's first choice leads to the alternative report's options.
+    user.OnDialog<CReportTypePresenter>([](CReportTypePresenter& p) {
+      p.Choose(0);
+      return p.Select() == EDialogAction::CloseOk;
+    });
+    user.OnDialog<CReportOptionsPresenter>(
+        [](CReportOptionsPresenter& p) { return p.StartSaving() == EDialogAction::CloseOk; });
+    const std::string path = PathFromQt(dir.filePath("alternative"));
+    user.ChooseFile(path);
+    Trigger(*frame, kIdReportTextFileType);
+    QVERIFY(QFile::exists(PathToQt(path + ".txt")));
+    // The attribute report asks only for its file.
+    user.ChooseFile(PathFromQt(dir.filePath("attribute.txt")));
+    Trigger(*frame, kIdReportAttribute);
+    QVERIFY(QFile::exists(dir.filePath("attribute.txt")));
+    QVERIFY(user.Unexpected().isEmpty());
   }
 
   void theDefineAttributeCommandRunsItsDialog() {

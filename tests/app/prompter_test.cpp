@@ -12,6 +12,7 @@
 #include "app/model_dialogs.h"
 #include "app/qt_prompter.h"
 #include "app/qt_text.h"
+#include "app/report_dialogs.h"
 #include "tests/app/support/app_fixture.h"
 #include "tests/app/support/gui_user.h"
 
@@ -163,6 +164,40 @@ class CPrompterTest : public QObject {
     secondDialog.GradesField()->selectAll();
     QTest::keyClicks(secondDialog.GradesField(), "25");
     QVERIFY(user.LastText().startsWith("The maximum number of evaluation grades\n"));
+    QVERIFY(user.Unexpected().isEmpty());
+  }
+
+  void theReportWindowsShowTheirPresenters() {
+    CReportTypePresenter type;
+    CReportTypeDialog typeDialog(type);
+    QVERIFY(typeDialog.Choice(0)->isChecked());
+    QVERIFY(!typeDialog.Choice(2)->isEnabled());
+    typeDialog.Choice(1)->click();
+    QCOMPARE(type.Choice(), 1);
+
+    CReportOptionsPresenter options;
+    CReportOptionsDialog optionsDialog(options);
+    QVERIFY(optionsDialog.Content(0)->isChecked());
+    QVERIFY(optionsDialog.Item(0)->isEnabled());
+    optionsDialog.Item(0)->click();
+    QVERIFY(options.m_options.Item(0));
+    optionsDialog.Content(1)->click();
+    QCOMPARE(options.m_options.m_nContent, 1);
+    QVERIFY(!optionsDialog.Item(0)->isEnabled());
+    QVERIFY(!optionsDialog.Item(0)->isChecked());
+    optionsDialog.reject();  // closing is "Stop Saving"
+    QVERIFY(!options.m_options.m_bAccepted);
+
+    CGuiUser user;
+    CReadDataPresenter read;
+    CReadDataDialog readDialog(read);
+    QCOMPARE(readDialog.FileName()->text(), QString("*.txt"));
+    user.ChooseFile("/tmp/data.txt");
+    for (QPushButton* b : readDialog.findChildren<QPushButton*>()) {
+      if (b->text() == CReadDataPresenter::kBrowseLabel) b->click();
+    }
+    QCOMPARE(readDialog.FileName()->text(), QString("/tmp/data.txt"));
+    QCOMPARE(read.m_strFileName, std::string("/tmp/data.txt"));
     QVERIFY(user.Unexpected().isEmpty());
   }
 
