@@ -390,6 +390,33 @@ class CCommandsTest : public QObject {
     QCOMPARE(missing, expected);
   }
 
+  void aChangedRangeIsFollowedUpAfterTheDefinition() {
+    CGuiUser user;
+    auto frame = StartForTest();
+    CChildFrame* child = frame->ActiveChild();
+    CMADMDoc& doc = child->Document().Doc();
+    test::BuildHierarchy(doc, {"Price:"});
+    child->Commands().SelectAttribute(1);
+    Focus(child->TreeView());
+    user.OnDialog<CDefineAttributePresenter>([](CDefineAttributePresenter& p) {
+      p.ChooseQuantitative();
+      p.m_strBest = "100";
+      return p.Ok() == EDialogAction::CloseOk;
+    });
+    user.Answer(EAnswer::No);  // the default association of values
+    Trigger(*frame, kIdDefineAttribute);
+    QVERIFY(user.LastText().startsWith(
+        "You have modified the best and/or the worst value for the following attribute:\n<Price>."));
+    QCOMPARE(doc.Attribute(1).m_nType, Quantitative);
+    QCOMPARE(doc.Attribute(1).m_dBest, 100.0);
+    QCOMPARE(doc.Attribute(1).GradeValue(4), 100.0);
+    QVERIFY(!doc.Attribute(1).m_bRangeChanged);
+    // Convert Values is now enabled, Convert Grades not.
+    QVERIFY(Enabled(*frame, kIdConvertValues));
+    QVERIFY(!Enabled(*frame, kIdConvertGrades));
+    QVERIFY(user.Unexpected().isEmpty());
+  }
+
   void reportsAreWrittenThroughTheirDialogs() {
     CGuiUser user;
     QTemporaryDir dir;
