@@ -132,6 +132,8 @@ void CAttributeTreeModel::OnDocumentChanged(CMADMDoc&, const SDocChange& change)
     case EDocChange::Selection:
     case EDocChange::Alternatives:
     case EDocChange::Assessment:
+    case EDocChange::Results:
+      // Nothing the tree shows: it keeps its items and what is expanded.
       return;
     case EDocChange::Attribute:
       if (change.m_nAttribute >= 0 && change.m_nAttribute < static_cast<int>(m_rows.size())) {

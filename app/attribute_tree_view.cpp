@@ -34,6 +34,9 @@ CAttributeTreeView::CAttributeTreeView(CModelCommands& commands, QWidget* parent
   setExpandsOnDoubleClick(false);
   setUniformRowHeights(true);
   ApplyModelListStyle(this);
+  // A rebuilt tree opens fully; otherwise what the user folded stays folded.
+  connect(m_pModel, &QAbstractItemModel::modelReset, this, [this] { expandAll(); });
+  expandAll();
   commands.Doc().Subscribe(this);
   ShowCurrent();
 }
@@ -42,7 +45,6 @@ CAttributeTreeView::~CAttributeTreeView() { m_commands.Doc().Unsubscribe(this); 
 
 void CAttributeTreeView::ShowCurrent() {
   m_bSyncing = true;
-  expandAll();
   QModelIndex index = m_pModel->IndexOf(m_commands.Doc().CurrentAttribute());
   if (index.isValid() && index != currentIndex()) {
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
