@@ -21,7 +21,7 @@ namespace zev {
 namespace {
 
 QLabel* Bold(const std::string& text, QWidget* parent) {
-  auto* label = new QLabel(ToQt(text), parent);
+  auto* label = PlainLabel(ToQt(text), parent);
   QFont font = label->font();
   font.setBold(true);
   label->setFont(font);
@@ -61,7 +61,7 @@ CConvertGradesDialog::CConvertGradesDialog(CConvertGradesPresenter& p, QWidget* 
       continue;
     }
     m_pDegree[r]->setEditText(ToQt(p.m_strDegree[r]));
-    grid->addWidget(new QLabel(ToQt(p.FatherGradeName(r)), this), r + 1, 0);
+    grid->addWidget(PlainLabel(ToQt(p.FatherGradeName(r)), this), r + 1, 0);
     grid->addWidget(m_pDegree[r], r + 1, 1);
     auto* definition = new QPushButton("?", this);
     definition->setAutoDefault(false);
@@ -116,11 +116,11 @@ CConvertValuesDialog::CConvertValuesDialog(CConvertValuesPresenter& p, QWidget* 
   setWindowTitle(ToQt(p.Title()));
   auto* names = new QFormLayout;
   names->addRow("Child attribute:", Bold(p.ChildName(), this));
-  names->addRow("", new QLabel(ToQt(p.ChildDescription()), this));
+  names->addRow("", PlainLabel(ToQt(p.ChildDescription()), this));
   names->addRow("Father attribute:", Bold(p.FatherName(), this));
-  names->addRow("", new QLabel(ToQt(p.FatherDescription()), this));
-  names->addRow("Best value:", new QLabel(ToQt(p.BestText()), this));
-  names->addRow("Worst value:", new QLabel(ToQt(p.WorstText()), this));
+  names->addRow("", PlainLabel(ToQt(p.FatherDescription()), this));
+  names->addRow("Best value:", PlainLabel(ToQt(p.BestText()), this));
+  names->addRow("Worst value:", PlainLabel(ToQt(p.WorstText()), this));
 
   auto* grid = new QGridLayout;
   grid->addWidget(new QLabel("Father grade", this), 0, 0);
@@ -132,7 +132,7 @@ CConvertValuesDialog::CConvertValuesDialog(CConvertValuesPresenter& p, QWidget* 
       continue;
     }
     m_pValue[r]->setText(ToQt(p.m_strValue[r]));
-    grid->addWidget(new QLabel(ToQt(p.FatherGradeName(r)), this), r + 1, 0);
+    grid->addWidget(PlainLabel(ToQt(p.FatherGradeName(r)), this), r + 1, 0);
     grid->addWidget(m_pValue[r], r + 1, 1);
   }
   m_pComments = new QPlainTextEdit(ToQt(p.m_strComments), this);

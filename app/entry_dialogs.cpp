@@ -22,7 +22,7 @@ namespace zev {
 namespace {
 
 QLabel* Bold(const std::string& text, QWidget* parent) {
-  auto* label = new QLabel(ToQt(text), parent);
+  auto* label = PlainLabel(ToQt(text), parent);
   QFont font = label->font();
   font.setBold(true);
   label->setFont(font);
@@ -208,9 +208,9 @@ CCertainValueDialog::CCertainValueDialog(CCertainValueEntry& p, QWidget* parent)
   setObjectName("certainValueDialog");
   auto* body = new QWidget(this);
   auto* form = new QFormLayout(body);
-  form->addRow("Best value:", new QLabel(ToQt(p.BestText()), body));
-  form->addRow("Worst value:", new QLabel(ToQt(p.WorstText()), body));
-  form->addRow("Unit:", new QLabel(ToQt(p.Unit()), body));
+  form->addRow("Best value:", PlainLabel(ToQt(p.BestText()), body));
+  form->addRow("Worst value:", PlainLabel(ToQt(p.WorstText()), body));
+  form->addRow("Unit:", PlainLabel(ToQt(p.Unit()), body));
   m_pValue = new QLineEdit(ToQt(p.ValueText()), body);
   m_pValue->setObjectName("value");
   form->addRow(CCertainValueEntry::kValueLabel, m_pValue);
@@ -239,8 +239,8 @@ CPossibleValueCountDialog::CPossibleValueCountDialog(CPossibleValueCount& p, QWi
   }
   m_pNumber->setEditText(ToQt(p.NumberText()));
   form->addRow("Number of possible values:", m_pNumber);
-  form->addRow("Minimum:", new QLabel(ToQt(CPossibleValueCount::MinimumText()), body));
-  form->addRow("Maximum:", new QLabel(ToQt(CPossibleValueCount::MaximumText()), body));
+  form->addRow("Minimum:", PlainLabel(ToQt(CPossibleValueCount::MinimumText()), body));
+  form->addRow("Maximum:", PlainLabel(ToQt(CPossibleValueCount::MaximumText()), body));
   AddField(CPossibleValueCount::kFieldNumber, m_pNumber);
   connect(m_pNumber, &QComboBox::editTextChanged, this,
           [this](const QString& t) { m_p.SetNumberText(FromQt(t)); });
@@ -259,9 +259,9 @@ CUncertainEntryDialog::CUncertainEntryDialog(CUncertainEntryPage& p, QWidget* pa
   auto* body = new QWidget(this);
   auto* layout = new QVBoxLayout(body);
   auto* range = new QFormLayout;
-  range->addRow("Best value:", new QLabel(ToQt(p.BestText()), body));
-  range->addRow("Worst value:", new QLabel(ToQt(p.WorstText()), body));
-  range->addRow("Unit:", new QLabel(ToQt(p.Unit()), body));
+  range->addRow("Best value:", PlainLabel(ToQt(p.BestText()), body));
+  range->addRow("Worst value:", PlainLabel(ToQt(p.WorstText()), body));
+  range->addRow("Unit:", PlainLabel(ToQt(p.Unit()), body));
   layout->addLayout(range);
   auto* grid = new QGridLayout;
   grid->addWidget(new QLabel("Possible value", body), 0, 0);

@@ -18,6 +18,12 @@
 
 namespace zev {
 
+QLabel* PlainLabel(const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
 void ApplyDialogAction(QDialog& dialog, EDialogAction action, QWidget* focus) {
   switch (action) {
     case EDialogAction::CloseOk:

@@ -18,6 +18,9 @@ class QWidget;
 
 namespace zev {
 
+// A label that shows a text of the model as it is (never as markup).
+QLabel* PlainLabel(const QString& text, QWidget* parent);
+
 // Closes a dialog the way a presenter's action says; after a refusal the
 // focus goes to the widget of the presenter's focus field.
 void ApplyDialogAction(QDialog& dialog, EDialogAction action, QWidget* focus);

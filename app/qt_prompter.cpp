@@ -87,6 +87,9 @@ QWidget* CQtPrompter::Owner() {
 EAnswer CQtPrompter::Show(const SMessage& message) {
   QMessageBox box(IconOf(message.m_icon), kBoxTitle, ToQt(message.m_strText), QMessageBox::NoButton,
                   Owner());
+  // Messages quote names in angle brackets ("Deleting <Car A> ..."), which
+  // must not be taken for markup.
+  box.setTextFormat(Qt::PlainText);
   std::vector<QPushButton*> buttons;
   switch (message.m_buttons) {
     case EButtons::Ok:

@@ -19,6 +19,7 @@
 #include "app/attribute_tree_model.h"
 #include "app/attribute_tree_view.h"
 #include "app/icons.h"
+#include "app/model_dialogs.h"
 #include "app/qt_text.h"
 
 namespace zev {
@@ -60,6 +61,7 @@ CInsertionWindow::CInsertionWindow(CModelCommands& commands, QWidget* parent)
   setObjectName("insertionWindow");
   setWindowTitle(kTitle);
   m_pName = new QLabel(this);
+  m_pName->setTextFormat(Qt::PlainText);
   m_pName->setObjectName("attributeName");
   QFont bold = m_pName->font();
   bold.setBold(true);

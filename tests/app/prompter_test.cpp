@@ -27,6 +27,7 @@ struct SBoxSeen {
   QMessageBox::Icon m_icon = QMessageBox::NoIcon;
   QString m_default;
   int m_nButtons = 0;
+  Qt::TextFormat m_format = Qt::AutoText;
 };
 
 void AnswerNextBox(QMessageBox::StandardButton press, SBoxSeen* seen) {
@@ -37,6 +38,7 @@ void AnswerNextBox(QMessageBox::StandardButton press, SBoxSeen* seen) {
     seen->m_icon = box->icon();
     seen->m_default = box->defaultButton() ? box->defaultButton()->text() : QString();
     seen->m_nButtons = static_cast<int>(box->buttons().size());
+    seen->m_format = box->textFormat();
     box->button(press)->click();
   });
 }
@@ -81,6 +83,11 @@ class CPrompterTest : public QObject {
     prompter.Warning("Price \xA3");
     QCOMPARE(seen.m_text, QString::fromUtf8("Price \xC2\xA3"));
     QCOMPARE(seen.m_nButtons, 1);
+
+    // Names in angle brackets are shown as text.
+    AnswerNextBox(QMessageBox::Ok, &seen);
+    prompter.Information("Replace <A> by <B> ?");
+    QCOMPARE(seen.m_format, Qt::PlainText);
   }
 
   void anUnregisteredDialogKindIsAnErrorAndCountsAsCancelled() {
