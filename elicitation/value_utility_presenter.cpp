@@ -49,7 +49,9 @@ CValueUtilityPresenter::CValueUtilityPresenter(const CAttribute& a)
       m_strUnit(a.m_strUnit.Str()),
       m_dBest(a.m_dBest),
       m_dWorst(a.m_dWorst),
-      m_nNumber(a.m_nGrades == 3 ? 3 : a.m_nGrades == 9 ? 9 : 5) {
+      m_nNumber(a.m_nGrades == 3   ? 3
+                : a.m_nGrades == 9 ? 9
+                                   : 5) {
   // The rows show the first stored values and utilities, including those
   // beyond the grade count when the table shows more rows than grades.
   for (int row = 0; row < kMaxRows; ++row) {
@@ -119,7 +121,8 @@ EDialogAction CValueUtilityPresenter::Ok() {
     for (int j = 1; j < m_nNumber; ++j) {
       if (utility[j - 1] - utility[j] < kTolerance) continue;
       std::string text = "Irrational assignment! ";
-      text += bLarger ? "Since the best value is larger than " : "Since the best value is smaller than ";
+      text += bLarger ? "Since the best value is larger than "
+                      : "Since the best value is smaller than ";
       text += "the worst value, a large utility should be assigned ";
       text += bLarger ? "a larger value. However, the utility "
                       : "a smaller value. However, the utility ";

@@ -15,10 +15,8 @@ struct SDialogView {
   DialogViewFactory m_create;
 };
 
-// Every modal dialog view of this library, by its presenter's DialogKind().
+// The modal dialog views of this library, by their presenter's DialogKind(),
+// for the application's registry of dialog views.
 const std::vector<SDialogView>& DialogViews();
-
-// The view for the presenter's kind, or nullptr when there is none.
-QDialog* CreateDialogView(CDialogPresenter& presenter, QWidget* parent);
 
 }  // namespace zev

@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "app/dialogs/focus_guard.h"
-#include "app/dialogs/qt_text.h"
+#include "app/qt_text.h"
 
 namespace zev {
 

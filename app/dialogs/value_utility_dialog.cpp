@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/dialogs/qt_text.h"
+#include "app/qt_text.h"
 #include "model/format.h"
 
 namespace zev {

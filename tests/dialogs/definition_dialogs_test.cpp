@@ -1,5 +1,5 @@
-// The definition dialogs of attributes and alternatives, and the text
-// windows, driven with keys and clicks.
+// The definition of an attribute with the grade table it opens, and the
+// text windows, driven with keys and clicks.
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,7 +7,6 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "elicitation/define_alternative_presenter.h"
 #include "elicitation/define_attribute_presenter.h"
 #include "elicitation/grade_table_presenter.h"
 #include "elicitation/text_presenter.h"
@@ -49,7 +48,7 @@ class DefinitionDialogsTest : public QObject {
       Retype("5000");
       Accelerator('w');
       Retype("20000");
-      Accelerator('t');
+      Accelerator('i');
       QCOMPARE(Child<QLineEdit>(&d, "unit")->text(), QString::fromUtf8("\xC2\xA3"));
       Retype(QString::fromUtf8("\xE2\x82\xAC"));  // the euro sign has a code page 1252 form
       Accelerator('u');
@@ -119,30 +118,13 @@ class DefinitionDialogsTest : public QObject {
     QVERIFY(m_doc->Attribute(price).m_bOpenConversion);
   }
 
-  void theTopHasNoAdvancedBoxAndAFatherNoQuantitativeChoice() {
-    CQtScriptedUser user;
-    Select("Cost");
-    user.OnDialog(CDefineAttributePresenter::kKind, [](QDialog& d) {
-      QVERIFY(!Child<QWidget>(&d, "quantitative")->isEnabled());
-      QVERIFY(Child<QRadioButton>(&d, "qualitative")->isChecked());
-      Press(Qt::Key_Escape);
-    });
-    QVERIFY(!RunDefineAttributeDialog(*m_doc, nullptr));
-    m_doc->SelectAttribute(0);
-    user.OnDialog(CDefineAttributePresenter::kKind, [](QDialog& d) {
-      QVERIFY(!Child<QWidget>(&d, "advanced")->isVisible());
-      Click(&d, "cancel");
-    });
-    QVERIFY(!RunDefineAttributeDialog(*m_doc, nullptr));
-    QCOMPARE(user.Problems(), QStringList());
-  }
-
   void theDescriptionIsEditedInItsOwnWindow() {
     CQtScriptedUser user;
     const int price = Select("Price");
-    user.OnDialog(CDefineAttributePresenter::kKind, [](QDialog&) {
+    user.OnDialog(CDefineAttributePresenter::kKind, [](QDialog& d) {
       Accelerator('d');  // Describe
-      Press(Qt::Key_Return);
+      Click(&d, "ok");
+      QVERIFY(!d.isVisible());
     });
     user.OnDialog(CTextPresenter::kKind, [](QDialog& d) {
       QCOMPARE(d.windowTitle(), QString("ZEV Dialog: Attribute Description"));
@@ -175,25 +157,6 @@ class DefinitionDialogsTest : public QObject {
     });
     QCOMPARE(CTextPresenter::Edit("Title", "Prompt", "abc"), std::string("abc"));
     QCOMPARE(user.Problems(), QStringList());
-  }
-
-  void anEmptyAlternativeNameIsRefusedWithTheFocusBack() {
-    CQtScriptedUser user;
-    user.OnDialog(CDefineAlternativePresenter::kKind, [&user](QDialog& d) {
-      QCOMPARE(d.windowTitle(), QString("ZEV Dialog: Define An Alternative"));
-      QCOMPARE(FocusedName(), QString("name"));
-      Press(Qt::Key_Delete);
-      Press(Qt::Key_Return);
-      QCOMPARE(user.LastText(), QString("The alternative name must not be empty."));
-      QVERIFY(d.isVisible());
-      QCOMPARE(FocusedName(), QString("name"));
-      Type("Hatchback");
-      Press(Qt::Key_Return);
-      QVERIFY(!d.isVisible());
-    });
-    QVERIFY(RunDefineAlternativeDialog(*m_doc));
-    QCOMPARE(user.Problems(), QStringList());
-    QCOMPARE(m_doc->CurrentAlternative().m_strName.Str(), std::string("Hatchback"));
   }
 
  private:

@@ -1,7 +1,8 @@
-// A whole model built from a new one through the dialogs, driven with keys:
-// the hierarchy, types, grades, utilities and rules, two alternatives and an
-// assessment of every kind; then ranked and compared with the same model
-// built through the model's own operations.
+// A whole model built from a new window through the menus and dialogs of the
+// desktop application, driven with keys: the hierarchy, types, grades,
+// utilities and rules, two alternatives and an assessment of every kind;
+// then ranked, saved, read back and compared with the same model built
+// through the model's own operations.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -10,6 +11,9 @@
 #include <QTest>
 #include <cmath>
 
+#include "app/alternative_list_view.h"
+#include "app/attribute_tree_view.h"
+#include "app/commands/command_ids.h"
 #include "elicitation/assessment_entry.h"
 #include "elicitation/certain_value_presenter.h"
 #include "elicitation/convert_grades_presenter.h"
@@ -25,6 +29,7 @@
 #include "engine/evaluate_commands.h"
 #include "io/model_file.h"
 #include "model/format.h"
+#include "tests/app/support/app_fixture.h"
 #include "tests/dialogs/qt_scripted_user.h"
 #include "tests/support/model_builders.h"
 
@@ -62,37 +67,51 @@ class ModelBuildingTest : public QObject {
 
  private slots:
   void aModelBuiltThroughTheDialogsRanksLikeTheSameModelBuiltDirectly() {
-    CMADMDoc gui;
-    gui.OnNewDocument();
-    AttachEngine(gui);
+    std::unique_ptr<CMainFrame> frame = StartForTest();
+    QVERIFY(frame);
+    m_pFrame = frame.get();
+    m_pChild = frame->ActiveChild();
+    QVERIFY(m_pChild);
+    CMADMDoc& gui = m_pChild->Document().Doc();
     BuildThroughTheDialogs(gui);
     QCOMPARE(m_user.Problems(), QStringList());
 
-    // Saved and read back, the model holds the results of its ranking.
+    // Saved with File, Save As, and read back: the file holds the results
+    // of the ranking.
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const std::string path = folder.filePath("laptop.zev").toStdString();
-    SFileError error;
-    QVERIFY2(SaveModelFile(path, gui, error), error.Message().c_str());
+    m_user.ChooseFile(path);
+    Trigger(*frame, kIdFileSaveAs);
+    QVERIFY(!gui.IsModified());
     CMADMDoc saved;
+    SFileError error;
     QVERIFY2(LoadModelFile(path, saved, error), error.Message().c_str());
 
     CMADMDoc api;
     BuildDirectly(api);
     CompareModels(saved, api);
     CompareResults(saved, api);
+    QCOMPARE(m_user.Problems(), QStringList());
+    frame->CloseAllDocuments();
   }
 
  private:
-  // --- the commands, as the menus run them ------------------------------
+  // --- the commands, from the menus and their shortcuts -------------------
 
-  SAttributeDialogOpeners Openers() {
-    SAttributeDialogOpeners openers;
-    openers.m_assignUtilitiesDirectly = [](CMADMDoc& doc) { DirectAssignmentCommand(doc); };
-    openers.m_defineGrades = [](CMADMDoc& doc) { DefineGradesFromDefinition(doc); };
-    return openers;
+  QWidget* Tree() { return m_pChild->TreeView(); }
+  QWidget* List() { return m_pChild->ListView(); }
+  // A command's shortcut typed in the view that handles it.
+  void Shortcut(QWidget* view, Qt::Key key) {
+    Focus(view);
+    m_pFrame->UpdateCommandUI();
+    QTest::keyClick(view, key, Qt::ControlModifier);
   }
-  void DefineAttribute(CMADMDoc& doc) { RunDefineAttributeCommand(doc, Openers()); }
+  void Menu(QWidget* view, int id) {
+    Focus(view);
+    Trigger(*m_pFrame, id);
+  }
+  void DefineAttribute() { Menu(Tree(), kIdDefineAttribute); }
 
   // --- dialog scripts ----------------------------------------------------
 
@@ -109,7 +128,7 @@ class ModelBuildingTest : public QObject {
         Retype(def.m_pszBest);
         Accelerator('w');
         Retype(def.m_pszWorst);
-        Accelerator('t');
+        Accelerator('i');
         Retype(def.m_pszUnit);
         if (def.m_kind == EKind::Uncertain) Accelerator('u');
       } else if (def.m_nGrades != 5) {
@@ -118,7 +137,7 @@ class ModelBuildingTest : public QObject {
       }
       if (def.m_bUtilityBasis) {
         Accelerator('a');
-        Accelerator('i');  // Utility: "Do you want to estimate attribute utilities?" No
+        Accelerator('t');  // Utility: "Do you want to estimate attribute utilities?" No
         QVERIFY(d.isVisible());
       }
       Press(Qt::Key_Return);
@@ -163,6 +182,7 @@ class ModelBuildingTest : public QObject {
       for (int j = 0; j < 5; ++j) {
         QCOMPARE(FocusedName(), QString("degree%1").arg(j));
         Retype(Text((*row)[j]));
+        Press(Qt::Key_Tab);  // to the button of the father grade's definition
         Press(Qt::Key_Tab);
       }
       Press(Qt::Key_Return);
@@ -188,88 +208,91 @@ class ModelBuildingTest : public QObject {
 
   // --- the model through the dialogs -------------------------------------
 
-  void Select(CMADMDoc& doc, const char* name) { doc.SelectAttribute(FindAttribute(doc, name)); }
+  void Select(CMADMDoc& doc, const char* name) {
+    m_pChild->Commands().SelectAttribute(FindAttribute(doc, name));
+  }
 
   void BuildThroughTheDialogs(CMADMDoc& doc) {
     CQtScriptedUser& user = m_user;
 
     // The top's grades and utilities: the top always converts by utility.
-    doc.SelectAttribute(0);
+    m_pChild->Commands().SelectAttribute(0);
     ExpectGradePage({kTopGrades, kTopGrades + 5}, {"0", "0.3", "0.55", "0.8", "1"});
-    DefineGradesCommand(doc);
+    Shortcut(Tree(), Qt::Key_G);  // Define Grades
 
-    doc.InsertAttributeRight();
+    Shortcut(Tree(), Qt::Key_R);
     ExpectDefinition({"Performance"});
-    DefineAttribute(doc);
+    DefineAttribute();
 
-    doc.InsertAttributeRight();
+    Shortcut(Tree(), Qt::Key_R);
     user.Answer(EAnswer::No);   // estimate attribute utilities?
     user.Answer(EAnswer::Yes);  // the range changed: associate by hand
     ExpectDefinition({"Processor speed", EKind::Quantitative, 5, "12000", "4000", "points", true});
     ExpectValueTable("0.6");
-    DefineAttribute(doc);
+    DefineAttribute();
 
-    doc.InsertAttributeBelow();
+    Shortcut(Tree(), Qt::Key_B);
     user.Answer(EAnswer::No);  // accept the default association
     ExpectDefinition({"Memory", EKind::Quantitative, 5, "32", "8", "GB"});
-    DefineAttribute(doc);
+    DefineAttribute();
 
     Select(doc, "Performance");
-    doc.InsertAttributeBelow();
+    Shortcut(Tree(), Qt::Key_B);
     user.Answer(EAnswer::No);
     user.Answer(EAnswer::Yes);
     ExpectDefinition({"Battery life", EKind::Uncertain, 5, "15", "5", "hours", true});
     ExpectValueTable("0.7");
-    DefineAttribute(doc);
+    DefineAttribute();
 
-    doc.InsertAttributeBelow();
+    Shortcut(Tree(), Qt::Key_B);
     user.Answer(EAnswer::No);  // estimate attribute utilities?
     user.Answer(EAnswer::No);  // the grades changed: accept the default conversion
     ExpectDefinition({"Build quality", EKind::Qualitative, 10, nullptr, nullptr, nullptr, true});
     ExpectGradePage({kBuildGrades, kBuildGrades + 9});
     ExpectGradePage({kBuildGrades[9]});
-    DefineAttribute(doc);
+    DefineAttribute();
 
-    doc.InsertAttributeBelow();
+    Shortcut(Tree(), Qt::Key_B);
     user.Answer(EAnswer::Yes);  // the grades changed: convert by hand
     ExpectDefinition({"Warranty", EKind::Qualitative, 3});
     ExpectGradePage({kWarrantyGrades, kWarrantyGrades + 3});
     for (const auto& row : kWarrantyRules) ExpectConversionRow(row);
-    DefineAttribute(doc);
+    DefineAttribute();
 
     ExpectAlternativeName("Kestrel 14");
-    RunDefineAlternativeDialog(doc);
-    doc.AddAlternativeCommand();
+    Menu(List(), kIdDefineAlternative);
+    Shortcut(List(), Qt::Key_W);  // a new alternative
     ExpectAlternativeName("Wisp Air");
-    RunDefineAlternativeDialog(doc);
+    Menu(List(), kIdDefineAlternative);
 
     AssessKestrel(doc);
     AssessWispAir(doc);
 
-    RankAlternatives(doc);
+    Shortcut(Tree(), Qt::Key_K);  // Rank
     QCOMPARE(user.LastText(), QString(" All alternatives have been assessed on all attributes."));
   }
 
   void AssessKestrel(CMADMDoc& doc) {
     CQtScriptedUser& user = m_user;
-    doc.SelectAlternative(0);
+    m_pChild->Commands().SelectAlternative(0);
 
     Select(doc, "Processor speed");
     user.OnDialog(CCertainValueEntry::kKind, [&user](QDialog& d) {
       Retype("13000");
       Press(Qt::Key_Tab);  // leaving the value for a button checks it
-      QCOMPARE(user.LastText(),
-               QString("An assessment value must be between\nthe best and worst attribute values."));
+      QCOMPARE(
+          user.LastText(),
+          QString("An assessment value must be between\nthe best and worst attribute values."));
       QCOMPARE(FocusedName(), QString("value"));
       Retype("9800");
       Press(Qt::Key_Return);
       QVERIFY(!d.isVisible());
     });
-    AssessSelection(doc, EAssessCommand::AttAtAlt);
+    Menu(Tree(), kIdInputAttAtAlt);
 
     Select(doc, "Memory");
     ExpectCertainValue("16");
-    AssessSelection(doc, EAssessCommand::AttAtAlt);
+    Menu(Tree(), kIdInputAttAtAlt);
 
     Select(doc, "Battery life");
     user.OnDialog(CPossibleValueCount::kKind, [](QDialog& d) {
@@ -285,7 +308,7 @@ class ModelBuildingTest : public QObject {
       Press(Qt::Key_Return);
       QVERIFY(!d.isVisible());
     });
-    AssessSelection(doc, EAssessCommand::AttAtAlt);
+    Menu(Tree(), kIdInputAttAtAlt);
 
     // Ten grades over two pages: a refused degree on the first, and the
     // second cancelled.
@@ -295,7 +318,8 @@ class ModelBuildingTest : public QObject {
       Press(Qt::Key_Tab);
       Retype("1.2");
       Press(Qt::Key_Return);
-      QCOMPARE(user.LastText(), QString("A degree is a positive real number\nbetween zero and one."));
+      QCOMPARE(user.LastText(),
+               QString("A degree is a positive real number\nbetween zero and one."));
       QCOMPARE(FocusedName(), QString("degree6"));
       Retype("0.8");
       Press(Qt::Key_Return);
@@ -306,7 +330,7 @@ class ModelBuildingTest : public QObject {
       Press(Qt::Key_Escape);
       QVERIFY(!d.isVisible());
     });
-    AssessSelection(doc, EAssessCommand::AttAtAlt);
+    Menu(Tree(), kIdInputAttAtAlt);
     QVERIFY(doc.CurrentAlternative().m_bInputCancelled);
 
     Select(doc, "Warranty");
@@ -315,18 +339,18 @@ class ModelBuildingTest : public QObject {
       Click(&d, "ok");
       QVERIFY(!d.isVisible());
     });
-    AssessSelection(doc, EAssessCommand::AttAtAlt);
+    Menu(Tree(), kIdInputAttAtAlt);
   }
 
   void AssessWispAir(CMADMDoc& doc) {
     CQtScriptedUser& user = m_user;
-    doc.SelectAlternative(1);
+    m_pChild->Commands().SelectAlternative(1);
     Select(doc, "Processor speed");
     ExpectCertainValue("6200");
-    AssessSelection(doc, EAssessCommand::AttAtAlt);
+    Menu(Tree(), kIdInputAttAtAlt);
     Select(doc, "Memory");
     ExpectCertainValue("8");
-    AssessSelection(doc, EAssessCommand::AttAtAlt);
+    Menu(Tree(), kIdInputAttAtAlt);
     Select(doc, "Build quality");
     user.OnDialog(CQualitativeEntryPage::kKind, [](QDialog& d) {
       Click(&d, "tick3");
@@ -335,13 +359,13 @@ class ModelBuildingTest : public QObject {
       Click(&d, "ok");
     });
     user.OnDialog(CQualitativeEntryPage::kKind, [](QDialog& d) { Click(&d, "ok"); });
-    AssessSelection(doc, EAssessCommand::AttAtAlt);
+    Menu(Tree(), kIdInputAttAtAlt);
   }
 
   // --- the same model through the model's operations ---------------------
 
   static int Define(CMADMDoc& doc, const char* name, std::uint16_t type, double best, double worst,
-                   const char* unit, std::uint16_t basis) {
+                    const char* unit, std::uint16_t basis) {
     const int k = doc.CurrentAttribute();
     CAttribute& a = doc.Attribute(k);
     a.SetName(name);
@@ -373,7 +397,8 @@ class ModelBuildingTest : public QObject {
     doc.InsertAttributeRight();
     const double speedValues[] = {4000, 8000, 12000};
     const double speedUtilities[] = {0, 0.6, 1};
-    const int speed = Define(doc, "Processor speed", Quantitative, 12000, 4000, "points", ByUtility);
+    const int speed =
+        Define(doc, "Processor speed", Quantitative, 12000, 4000, "points", ByUtility);
     SetGrades(doc.Attribute(speed), 3, nullptr, speedUtilities, speedValues);
     doc.InsertAttributeBelow();
     const int memory = Define(doc, "Memory", Quantitative, 32, 8, "GB", ByRule);
@@ -398,7 +423,8 @@ class ModelBuildingTest : public QObject {
     const int warranty = Define(doc, "Warranty", Qualitative, 1, 0, "\xA3", ByRule);
     SetGrades(doc.Attribute(warranty), 3, kWarrantyGrades, nullptr, nullptr);
     for (int i = 0; i < 3; ++i) {
-      for (int j = 0; j < 5; ++j) doc.Attribute(warranty).SetConversionEntry(i, j, kWarrantyRules[i][j]);
+      for (int j = 0; j < 5; ++j)
+        doc.Attribute(warranty).SetConversionEntry(i, j, kWarrantyRules[i][j]);
     }
     PropagateRules(doc, 0);
 
@@ -489,6 +515,8 @@ class ModelBuildingTest : public QObject {
   }
 
   CQtScriptedUser m_user;
+  CMainFrame* m_pFrame = nullptr;
+  CChildFrame* m_pChild = nullptr;
 };
 
 }  // namespace zev::test

@@ -3,17 +3,21 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
 
-#include "app/dialogs/dialog_views.h"
-#include "app/dialogs/qt_text.h"
+#include "app/dialog_views.h"
+#include "app/qt_text.h"
 
 namespace zev::test {
 
-CQtScriptedUser::CQtScriptedUser() : m_pPrevious(SetPrompter(this)) {}
+CQtScriptedUser::CQtScriptedUser() : m_pPrevious(SetPrompter(this)) {
+  // The views the application registers, this library's among them.
+  RegisterStandardDialogViews();
+}
 
 CQtScriptedUser::~CQtScriptedUser() { SetPrompter(m_pPrevious); }
 
@@ -72,8 +76,8 @@ EAnswer CQtScriptedUser::Show(const SMessage& message) {
 bool CQtScriptedUser::RunModal(CDialogPresenter& presenter) {
   m_dialogs.push_back(presenter.DialogKind());
   if (m_scripts.empty()) {
-    m_problems << QString("unexpected dialog %1: %2")
-                      .arg(presenter.DialogKind(), ToQt(presenter.Title()));
+    m_problems
+        << QString("unexpected dialog %1: %2").arg(presenter.DialogKind(), ToQt(presenter.Title()));
     return false;
   }
   auto [kind, script] = std::move(m_scripts.front());
@@ -194,8 +198,22 @@ void Retype(const QString& text) {
 
 void Click(QWidget* window, const char* name) {
   QWidget* w = window->findChild<QWidget*>(name);
+  // OK and Cancel of a standard button box carry no names of their own.
+  if (!w && (qstrcmp(name, "ok") == 0 || qstrcmp(name, "cancel") == 0)) {
+    for (auto* box : window->findChildren<QDialogButtonBox*>()) {
+      w = box->button(qstrcmp(name, "ok") == 0 ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
+      if (w) break;
+    }
+  }
   if (!w) {
     FailMissingChild(name);
+    return;
+  }
+  // A check box or radio button takes a click on its indicator, which the
+  // middle of a widget stretched by its layout may miss.
+  if (auto* b = qobject_cast<QAbstractButton*>(w);
+      b && b->isCheckable() && !qobject_cast<QPushButton*>(w)) {
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(6, w->height() / 2));
     return;
   }
   QTest::mouseClick(w, Qt::LeftButton);

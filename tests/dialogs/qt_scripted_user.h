@@ -71,7 +71,8 @@ void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void Accelerator(char letter);
 // Selects the whole text of the focused field and types over it.
 void Retype(const QString& text);
-// A mouse click on a child of the window, found by object name.
+// A mouse click on a child of the window, found by object name ("ok" and
+// "cancel" also find the buttons of a standard button box).
 void Click(QWidget* window, const char* name);
 
 void FailMissingChild(const QString& name);

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/dialogs/dialog_views.h"
+#include "app/dialog_views.h"
 #include "elicitation/convert_grades_presenter.h"
 #include "elicitation/define_attribute_presenter.h"
 #include "elicitation/qualitative_entry_presenter.h"
@@ -77,6 +77,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const QString folder = QString::fromLocal8Bit(argv[1]);
+  RegisterStandardDialogViews();
   CMADMDoc doc;
   BuildModel(doc);
   bool ok = true;

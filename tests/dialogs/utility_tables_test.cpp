@@ -41,7 +41,8 @@ class UtilityTablesTest : public QObject {
       QCOMPARE(Child<QComboBox>(&d, "utility0")->itemText(1), QString("1"));
       Retype("1.5");
       Press(Qt::Key_Tab);
-      QCOMPARE(user.LastText(), QString("A utility is a positive real\nnumber between zero and one."));
+      QCOMPARE(user.LastText(),
+               QString("A utility is a positive real\nnumber between zero and one."));
       QCOMPARE(FocusedName(), QString("utility0"));
       Retype("0.1");
       Press(Qt::Key_Tab);

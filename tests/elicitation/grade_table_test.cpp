@@ -1,8 +1,6 @@
-#include "elicitation/grade_table_presenter.h"
-
 #include <gtest/gtest.h>
 
-#include "elicitation/insert_attributes_presenter.h"
+#include "elicitation/grade_table_presenter.h"
 #include "tests/support/model_builders.h"
 #include "tests/support/scripted_user.h"
 
@@ -213,25 +211,6 @@ TEST_F(GradeTableTest, ACancelledGradeTableChangesNothing) {
   EXPECT_FALSE(doc.IsModified());
   EXPECT_EQ(Comfort().GradeName(0), "Worst");
   EXPECT_EQ(Comfort().GradeUtility(2), 0.7) << "nothing was propagated";
-}
-
-TEST_F(GradeTableTest, TheInsertionWindowInsertsAtTheCurrentAttribute) {
-  CInsertAttributesPresenter p(doc);
-  EXPECT_EQ(p.CurrentAttributeName(), "Comfort");
-  const int before = doc.LastAttribute();
-  p.m_nChoice = CInsertAttributesPresenter::Right;
-  p.Insert();
-  ASSERT_EQ(doc.LastAttribute(), before + 1);
-  EXPECT_EQ(doc.Attribute(doc.LastAttribute()).m_nFather, comfort);
-  EXPECT_EQ(p.CurrentAttributeName(), doc.Attribute(doc.LastAttribute()).m_strName.Str());
-  EXPECT_TRUE(test::TreeIsConsistent(doc));
-
-  doc.SelectAttribute(0);
-  p.m_nChoice = CInsertAttributesPresenter::Above;
-  p.Insert();
-  EXPECT_EQ(user.OnlyText(),
-            "You have to insert a new attribute\non the right side of the top attribute");
-  EXPECT_EQ(doc.LastAttribute(), before + 1);
 }
 
 }  // namespace

@@ -1,9 +1,8 @@
-#include "elicitation/value_utility_presenter.h"
-
 #include <gtest/gtest.h>
 
 #include "elicitation/grade_table_presenter.h"
 #include "elicitation/text_presenter.h"
+#include "elicitation/value_utility_presenter.h"
 #include "tests/support/model_builders.h"
 #include "tests/support/scripted_user.h"
 
