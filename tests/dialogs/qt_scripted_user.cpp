@@ -14,105 +14,46 @@
 
 namespace zev::test {
 
-CQtScriptedUser::CQtScriptedUser() : m_pPrevious(SetPrompter(this)) {
+CQtScriptedUser::CQtScriptedUser() {
   // The views the application registers, this library's among them.
   RegisterStandardDialogViews();
 }
 
-CQtScriptedUser::~CQtScriptedUser() { SetPrompter(m_pPrevious); }
-
-CQtScriptedUser& CQtScriptedUser::Answer(EAnswer answer) {
-  m_answers.push_back(answer);
-  return *this;
-}
-
-CQtScriptedUser& CQtScriptedUser::OnDialog(std::string kind, ViewScript script) {
-  m_scripts.emplace_back(std::move(kind), std::move(script));
-  return *this;
-}
-
-CQtScriptedUser& CQtScriptedUser::ChooseFile(std::string path) {
-  m_paths.push_back(std::move(path));
-  return *this;
-}
-
 QStringList CQtScriptedUser::Texts() const {
   QStringList texts;
-  for (const SMessage& m : m_messages) texts << ToQt(m.m_strText);
+  for (const SMessage& m : Messages()) texts << ToQt(m.m_strText);
   return texts;
 }
 
 QString CQtScriptedUser::LastText() const {
-  return m_messages.empty() ? QString() : ToQt(m_messages.back().m_strText);
-}
-
-void CQtScriptedUser::Clear() {
-  m_messages.clear();
-  m_dialogs.clear();
+  return Messages().empty() ? QString() : ToQt(Messages().back().m_strText);
 }
 
 QStringList CQtScriptedUser::Problems() const {
-  QStringList problems = m_problems;
-  if (!m_answers.empty()) problems << QString("%1 answers never asked for").arg(m_answers.size());
-  for (const auto& [kind, script] : m_scripts) {
-    problems << QString("dialog %1 never shown").arg(QString::fromStdString(kind));
-  }
-  if (!m_paths.empty()) problems << "file choices never shown";
+  QStringList problems;
+  for (const std::string& left : LeftOvers()) problems << ToQt(left);
   return problems;
 }
 
-EAnswer CQtScriptedUser::Show(const SMessage& message) {
-  m_messages.push_back(message);
-  if (message.m_buttons == EButtons::Ok) return EAnswer::Ok;
-  if (m_answers.empty()) {
-    m_problems << "unanswered question: " + ToQt(message.m_strText);
-    return DefaultAnswer(message);
-  }
-  EAnswer answer = m_answers.front();
-  m_answers.pop_front();
-  return answer;
-}
-
 bool CQtScriptedUser::RunModal(CDialogPresenter& presenter) {
-  m_dialogs.push_back(presenter.DialogKind());
-  if (m_scripts.empty()) {
-    m_problems
-        << QString("unexpected dialog %1: %2").arg(presenter.DialogKind(), ToQt(presenter.Title()));
-    return false;
-  }
-  auto [kind, script] = std::move(m_scripts.front());
-  m_scripts.pop_front();
-  if (kind != presenter.DialogKind()) {
-    m_problems << QString("expected dialog %1, got %2")
-                      .arg(QString::fromStdString(kind), presenter.DialogKind());
-    return false;
-  }
+  ViewScript script;
+  if (!TakeScript(m_scripts, presenter, script)) return false;
   QWidget* parent = QApplication::activeWindow();
   std::unique_ptr<QDialog> view(CreateDialogView(presenter, parent));
   if (!view) {
-    m_problems << QString("no view for dialog %1").arg(presenter.DialogKind());
+    Problem(std::string("no view for dialog ") + presenter.DialogKind());
     return false;
   }
   Activate(view.get());
   script(*view);
   if (view->isVisible()) {
-    m_problems << QString("dialog %1 was left open").arg(presenter.DialogKind());
+    Problem(std::string("dialog ") + presenter.DialogKind() + " was left open");
     view->done(QDialog::Rejected);
   }
   const bool bConfirmed = view->result() == QDialog::Accepted;
   view.reset();
   if (parent) Activate(parent);
   return bConfirmed;
-}
-
-bool CQtScriptedUser::ChooseFile(SFileChoice& choice) {
-  if (m_paths.empty()) {
-    m_problems << "unexpected file chooser: " + ToQt(choice.m_strTitle);
-    return false;
-  }
-  choice.m_strPath = m_paths.front();
-  m_paths.pop_front();
-  return !choice.m_strPath.empty();
 }
 
 void Activate(QWidget* window) {

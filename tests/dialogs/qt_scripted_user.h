@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "model/prompter.h"
+#include "tests/support/scripted_prompter.h"
 
 namespace zev::test {
 
@@ -17,44 +17,41 @@ namespace zev::test {
 // without a modal loop and played by a script that drives it with keys and
 // clicks. A script must close its dialog (OK or Cancel); nothing ever waits
 // for a window. Installs itself as the process's prompter for its lifetime.
-class CQtScriptedUser : public CPrompter {
+class CQtScriptedUser : public CScriptedPrompter {
  public:
   using ViewScript = std::function<void(QDialog& view)>;
 
   CQtScriptedUser();
-  ~CQtScriptedUser() override;
-  CQtScriptedUser(const CQtScriptedUser&) = delete;
-  CQtScriptedUser& operator=(const CQtScriptedUser&) = delete;
 
-  CQtScriptedUser& Answer(EAnswer answer);
+  CQtScriptedUser& Answer(EAnswer answer) {
+    QueueAnswer(answer);
+    return *this;
+  }
   // Plays the next modal dialog, which must be of this presenter kind.
-  CQtScriptedUser& OnDialog(std::string kind, ViewScript script);
-  CQtScriptedUser& ChooseFile(std::string path);
+  CQtScriptedUser& OnDialog(std::string kind, ViewScript script) {
+    m_scripts.emplace_back(std::move(kind), std::move(script));
+    return *this;
+  }
+  CQtScriptedUser& ChooseFile(std::string path) {
+    QueueFile(std::move(path));
+    return *this;
+  }
+  using CScriptedPrompter::ChooseFile;
 
-  const std::vector<SMessage>& Messages() const { return m_messages; }
   QStringList Texts() const;
   QString LastText() const;
-  const std::vector<std::string>& Dialogs() const { return m_dialogs; }
-  void Clear();
 
   // What went wrong so far: unexpected dialogs and questions, dialogs a
-  // script left open, and (once checked) answers and scripts never used.
+  // script left open, and answers and scripts never used.
   QStringList Problems() const;
 
-  EAnswer Show(const SMessage& message) override;
   bool RunModal(CDialogPresenter& presenter) override;
-  bool ChooseFile(SFileChoice& choice) override;
-  void OpenWithDesktop(const std::string& path) override { m_opened.push_back(path); }
+
+ protected:
+  std::vector<std::string> UnusedScripts() const override { return KindsOf(m_scripts); }
 
  private:
-  CPrompter* m_pPrevious;
-  std::deque<EAnswer> m_answers;
   std::deque<std::pair<std::string, ViewScript>> m_scripts;
-  std::deque<std::string> m_paths;
-  std::vector<SMessage> m_messages;
-  std::vector<std::string> m_dialogs;
-  std::vector<std::string> m_opened;
-  QStringList m_problems;
 };
 
 // Shows a window and makes it the active one, as a user's click would.
