@@ -19,6 +19,7 @@
 #include "app/results_window.h"
 #include "app/tool_windows.h"
 #include "elicitation/define_attribute_presenter.h"
+#include "elicitation/read_data_presenter.h"
 #include "io/report_commands.h"
 #include "io/report_options.h"
 #include "tests/app/support/app_fixture.h"
@@ -436,6 +437,42 @@ class CCommandsTest : public QObject {
     user.ChooseFile(PathFromQt(dir.filePath("attribute.txt")));
     Trigger(*frame, kIdReportAttribute);
     QVERIFY(QFile::exists(dir.filePath("attribute.txt")));
+    QVERIFY(user.Unexpected().isEmpty());
+  }
+
+  void dataAreReadFromATextFileThroughItsDialog() {
+    CGuiUser user;
+    QTemporaryDir dir;
+    auto frame = StartForTest();
+    CChildFrame* child = frame->ActiveChild();
+    CMADMDoc& doc = child->Document().Doc();
+    test::BuildHierarchy(doc, {"Comfort:"});
+    doc.SetModifiedFlag(false);
+    const QString dataPath = dir.filePath("data.txt");
+    {
+      QFile data(dataPath);
+      QVERIFY(data.open(QIODevice::WriteOnly));
+      data.write("ALTERNATIVE NAME: {First alternative}\n"
+                 "ATTRIBUTE NAME: {Comfort} TYPE: QUALITATIVE NUMBER: 5\n"
+                 "  JUDGEMENT: {Good} 0.6 {Best} 0.3 {Poor} 0 {Average} 0 {Worst} 0\n");
+    }
+    Focus(child->TreeView());
+    // A name that is not there first: the question, then the right name.
+    user.OnDialog<CReadDataPresenter>([&](CReadDataPresenter& p) {
+      p.m_strFileName = PathFromQt(dir.filePath("missing.txt"));
+      return p.Read() == EDialogAction::CloseOk;
+    });
+    user.Answer(EAnswer::Yes);
+    user.OnDialog<CReadDataPresenter>([&](CReadDataPresenter& p) {
+      p.m_strFileName = PathFromQt(dataPath);
+      return p.Read() == EDialogAction::CloseOk;
+    });
+    Trigger(*frame, kIdReadTextFile);
+    QCOMPARE(user.LastText(), QString("The whole data file has been read successfully!"));
+    QVERIFY(user.Texts().at(0).endsWith("> is not found.\nWould you like to enter a new file name?"));
+    QCOMPARE(doc.Alternative(0).Record(1).m_dBelief[3], 0.6);
+    QCOMPARE(doc.Alternative(0).Record(1).m_dBelief[4], 0.3);
+    QVERIFY(!doc.IsModified());
     QVERIFY(user.Unexpected().isEmpty());
   }
 
