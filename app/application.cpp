@@ -1,0 +1,105 @@
+#include "app/application.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QLocale>
+#include <QPixmap>
+#include <clocale>
+
+#include "app/child_frame.h"
+#include "app/commands/command_ids.h"
+#include "app/dialog_views.h"
+#include "app/icons.h"
+#include "app/main_frame.h"
+#include "app/qt_prompter.h"
+#include "app/qt_text.h"
+#include "app/splash_screen.h"
+
+static void InitZevResources() { Q_INIT_RESOURCE(zev); }
+
+namespace zev {
+
+SStartOptions ParseCommandLine(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription("ZEV - Tarsel for Multiple Criteria Assessment");
+  QCommandLineOption noSplash("no-splash", "Start without the splash screen.");
+  parser.addOption(noSplash);
+  QCommandLineOption screenshot("screenshot", "Save a picture of the main window and end.", "file");
+  parser.addOption(screenshot);
+  QCommandLineOption viewMode("view-mode", "1 for the box diagram, 2 for the list and tree.",
+                              "mode");
+  parser.addOption(viewMode);
+  QCommandLineOption rank("rank", "Rank the alternatives of every model opened.");
+  parser.addOption(rank);
+  parser.addPositionalArgument("file", "A model file to open.", "[file...]");
+  parser.parse(arguments);
+  SStartOptions options;
+  options.m_bSplash = !parser.isSet(noSplash);
+  options.m_strScreenshot = PathFromQt(parser.value(screenshot));
+  if (parser.value(viewMode) == "1") options.m_nViewMode = 1;
+  options.m_bRank = parser.isSet(rank);
+  if (!options.m_strScreenshot.empty()) options.m_bSplash = false;
+  for (const QString& f : parser.positionalArguments()) options.m_files.push_back(PathFromQt(f));
+  return options;
+}
+
+void ConfigureApplication(QApplication& app) {
+  InitZevResources();
+  // Every category in the user's locale, then numbers with a decimal point:
+  // the core formats and reads numbers in the C locale anyway.
+  std::setlocale(LC_ALL, "");
+  std::setlocale(LC_NUMERIC, "C");
+  QLocale::setDefault(QLocale::c());
+  QCoreApplication::setOrganizationName("Local AppWizard-Generated Applications");
+  QCoreApplication::setApplicationName("ZEV");
+  QCoreApplication::setApplicationVersion(ZEV_VERSION_TEXT);
+  QGuiApplication::setDesktopFileName("org.example.zev");
+  app.setWindowIcon(AppIcon());
+  RegisterStandardDialogViews();
+}
+
+std::unique_ptr<CMainFrame> StartApplication(const SStartOptions& options) {
+  auto frame = std::make_unique<CMainFrame>();
+  if (options.m_bSplash) {
+    auto* splash = new CSplashScreen;
+    splash->show();
+  }
+  if (options.m_files.empty()) {
+    frame->NewDocument();
+  } else {
+    for (const std::string& path : options.m_files) {
+      if (!frame->OpenDocument(path)) return nullptr;
+    }
+  }
+  for (CChildFrame* child : frame->Children()) {
+    if (options.m_nViewMode != 2) child->SetViewMode(options.m_nViewMode);
+    if (options.m_bRank) child->Commands().Run(kIdRank);
+  }
+  frame->show();
+  frame->UpdateClock();
+  return frame;
+}
+
+int RunApplication(int argc, char** argv) {
+  QApplication app(argc, argv);
+  ConfigureApplication(app);
+  SStartOptions options = ParseCommandLine(app.arguments());
+  // A picture is taken without a user: messages go to standard error.
+  CQtPrompter desktop;
+  CStderrPrompter headless;
+  CPrompterScope scope(options.m_strScreenshot.empty() ? static_cast<CPrompter&>(desktop)
+                                                       : static_cast<CPrompter&>(headless));
+  std::unique_ptr<CMainFrame> frame = StartApplication(options);
+  if (!frame) return 1;
+  if (!options.m_strScreenshot.empty()) {
+    frame->resize(1000, 680);
+    for (CChildFrame* child : frame->Children()) {
+      if (QWidget* sub = child->parentWidget()) sub->showMaximized();
+    }
+    for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();
+    return frame->grab().save(PathToQt(options.m_strScreenshot)) ? 0 : 1;
+  }
+  return app.exec();
+}
+
+}  // namespace zev

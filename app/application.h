@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QStringList>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QApplication;
+
+namespace zev {
+
+class CMainFrame;
+
+// What the command line asks for.
+struct SStartOptions {
+  bool m_bSplash = true;
+  std::vector<std::string> m_files;
+  // Renders the main window into this picture file and ends.
+  std::string m_strScreenshot;
+  // The view mode the first window shows (1 dialog box, 2 list-tree).
+  int m_nViewMode = 2;
+  // Runs the Rank command on every model opened.
+  bool m_bRank = false;
+};
+
+// The command line: model files to open, "--no-splash", "--view-mode N",
+// "--rank" and "--screenshot FILE".
+SStartOptions ParseCommandLine(const QStringList& arguments);
+
+// The process-wide settings made right after the application object exists:
+// numbers in the C ("English") form, the settings key, the resources.
+void ConfigureApplication(QApplication& app);
+
+// Creates the main window, shows the splash screen when allowed, and opens
+// the files named (or a new model when none is named). nullptr when a named
+// file could not be opened: the start ends there.
+std::unique_ptr<CMainFrame> StartApplication(const SStartOptions& options);
+
+// The whole program.
+int RunApplication(int argc, char** argv);
+
+}  // namespace zev

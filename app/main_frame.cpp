@@ -1,0 +1,756 @@
+#include "app/main_frame.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+#include <ctime>
+
+#include "app/about_dialog.h"
+#include "app/child_frame.h"
+#include "app/commands/command_table.h"
+#include "app/commands/model_files.h"
+#include "app/dialog_views.h"
+#include "app/icons.h"
+#include "app/madm_print.h"
+#include "app/madm_view.h"
+#include "app/qt_text.h"
+#include "app/results_window.h"
+#include "app/tool_windows.h"
+
+namespace zev {
+
+namespace {
+
+constexpr const char* kSettingsKey = "Local AppWizard-Generated Applications";
+constexpr const char* kSettingsApplication = "ZEV";
+constexpr const char* kRecentGroup = "Recent File List";
+
+QString LocalTime(const char* format) {
+  std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char buffer[128];
+  size_t n = std::strftime(buffer, sizeof buffer, format, &local);
+  return QString::fromLocal8Bit(buffer, static_cast<qsizetype>(n));
+}
+
+CChildFrame* FrameOf(QMdiSubWindow* sub) {
+  return sub ? qobject_cast<CChildFrame*>(sub->widget()) : nullptr;
+}
+
+}  // namespace
+
+// Tells the main window about every change of a model: its title, its
+// modified mark and the enabled commands follow.
+class CMainFrame::CDocumentWatcher : public CDocObserver {
+ public:
+  CDocumentWatcher(CMainFrame& frame, CModelDocument& document)
+      : m_frame(frame), m_document(document) {
+    m_document.Doc().Subscribe(this);
+  }
+  ~CDocumentWatcher() override { m_document.Doc().Unsubscribe(this); }
+  void OnDocumentChanged(CMADMDoc&, const SDocChange&) override {
+    m_frame.UpdateTitles();
+    m_frame.UpdateCommandUI();
+  }
+  CModelDocument& Document() { return m_document; }
+
+ private:
+  CMainFrame& m_frame;
+  CModelDocument& m_document;
+};
+
+CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
+  setObjectName("mainFrame");
+  setWindowIcon(AppIcon());
+  setAcceptDrops(true);
+  m_pMdiArea = new QMdiArea(this);
+  m_pMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  m_pMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setCentralWidget(m_pMdiArea);
+  connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, [this] {
+    UpdateTitles();
+    UpdateCommandUI();
+  });
+
+  BuildActions();
+  BuildMenus();
+  BuildToolBar();
+  BuildStatusBar();
+  LoadSettings();
+  UpdateTitles();
+  UpdateCommandUI();
+  resize(900, 640);
+}
+
+CMainFrame::~CMainFrame() {
+  // Windows first, then the models they show.
+  for (QMdiSubWindow* sub : m_pMdiArea->subWindowList()) delete sub;
+  m_watchers.clear();
+  m_documents.clear();
+}
+
+// ---------------------------------------------------------------------------
+// Building the window
+
+void CMainFrame::BuildActions() {
+  for (const SCommandInfo& c : CommandTable()) {
+    auto* action = new QAction(this);
+    // The shortcut is shown after the tab exactly as written in the table.
+    action->setText(QString::fromUtf8(c.m_pszText));
+    action->setStatusTip(QString::fromUtf8(c.m_pszPrompt));
+    action->setToolTip(QString::fromUtf8(c.m_pszTooltip));
+    action->setData(c.m_nId);
+    action->setIconVisibleInMenu(false);
+    QString shortcut =
+        QString::fromUtf8(MenuShortcut(c).data(), static_cast<qsizetype>(MenuShortcut(c).size()));
+    if (c.m_bBindsShortcut && !shortcut.isEmpty()) action->setShortcut(QKeySequence(shortcut));
+    QIcon icon = CommandIcon(c.m_nId);
+    if (!icon.isNull()) action->setIcon(icon);
+    const int id = c.m_nId;
+    connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    m_actions[id] = action;
+  }
+  for (int id : {static_cast<int>(kIdViewToolbar), static_cast<int>(kIdViewStatusBar)}) {
+    m_actions[id]->setCheckable(true);
+    m_actions[id]->setChecked(true);
+  }
+}
+
+void CMainFrame::BuildMenus() {
+  for (const SCommandInfo& c : CommandTable()) {
+    QStringList path = QString::fromUtf8(c.m_pszMenuPath).split('|');
+    QString key;
+    QMenu* menu = nullptr;
+    bool bSeparatorPlaced = false;
+    for (int level = 0; level < path.size(); ++level) {
+      key += (level ? "|" : "") + path[level];
+      auto it = m_menus.find(key);
+      if (it != m_menus.end()) {
+        menu = it->second;
+        continue;
+      }
+      QMenu* created = nullptr;
+      if (!menu) {
+        created = menuBar()->addMenu(path[level]);
+        if (!c.m_bWithoutModel && path[level] != "&File" && path[level] != "&View" &&
+            path[level] != "&Help") {
+          m_modelMenus.push_back(created);
+        }
+      } else {
+        // A separator asked for by the first item of a submenu goes before it.
+        if (c.m_bSeparatorBefore && !menu->isEmpty()) menu->addSeparator();
+        bSeparatorPlaced = true;
+        created = menu->addMenu(path[level]);
+      }
+      connect(created, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+      m_menus[key] = created;
+      menu = created;
+    }
+    if (c.m_bSeparatorBefore && !bSeparatorPlaced && !menu->isEmpty()) menu->addSeparator();
+    menu->addAction(m_actions[c.m_nId]);
+  }
+  m_pWindowMenu = m_menus["&Window"];
+  connect(m_pWindowMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateWindowMenu);
+}
+
+void CMainFrame::BuildToolBar() {
+  m_pToolBar = addToolBar("Toolbar");
+  m_pToolBar->setObjectName("toolbar");
+  m_pToolBar->setMovable(true);
+  m_pToolBar->setFloatable(true);
+  m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
+  for (int id : ToolbarCommands()) {
+    if (id == 0)
+      m_pToolBar->addSeparator();
+    else
+      m_pToolBar->addAction(m_actions[id]);
+  }
+  connect(m_pToolBar, &QToolBar::visibilityChanged, this,
+          [this](bool bVisible) { m_actions[kIdViewToolbar]->setChecked(bVisible); });
+}
+
+void CMainFrame::BuildStatusBar() {
+  QStatusBar* bar = statusBar();
+  m_pMessagePane = new QLabel("Ready", bar);
+  m_pMessagePane->setObjectName("messagePane");
+  bar->addWidget(m_pMessagePane, 1);
+  m_pDatePane = new QLabel("Date", bar);
+  m_pDatePane->setObjectName("datePane");
+  m_pTimePane = new QLabel("Time", bar);
+  m_pTimePane->setObjectName("timePane");
+  for (QLabel* pane : {m_pDatePane, m_pTimePane}) {
+    pane->setFrameShape(QFrame::Panel);
+    pane->setFrameShadow(QFrame::Sunken);
+    pane->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    bar->addPermanentWidget(pane);
+  }
+  // A menu prompt takes the whole bar while it is shown.
+  connect(bar, &QStatusBar::messageChanged, this, [this](const QString& message) {
+    m_pDatePane->setVisible(message.isEmpty());
+    m_pTimePane->setVisible(message.isEmpty());
+  });
+  m_pClock = new QTimer(this);
+  m_pClock->setObjectName("clock");
+  m_pClock->setInterval(1000);
+  connect(m_pClock, &QTimer::timeout, this, &CMainFrame::UpdateClock);
+  m_pClock->start();
+}
+
+void CMainFrame::UpdateClock() {
+  m_pDatePane->setText(LocalTime("%x"));
+  m_pTimePane->setText(LocalTime("%X"));
+  m_pDatePane->adjustSize();
+  m_pTimePane->adjustSize();
+}
+
+// ---------------------------------------------------------------------------
+// Settings
+
+void CMainFrame::LoadSettings() {
+  QSettings settings(kSettingsKey, kSettingsApplication);
+  settings.beginGroup(kRecentGroup);
+  std::vector<std::string> paths;
+  for (int i = 1; i <= CRecentFileList::kSize; ++i) {
+    paths.push_back(PathFromQt(settings.value(QString("File%1").arg(i)).toString()));
+  }
+  settings.endGroup();
+  m_recent.Assign(paths);
+  UpdateRecentMenu();
+}
+
+void CMainFrame::SaveSettings() const {
+  QSettings settings(kSettingsKey, kSettingsApplication);
+  settings.beginGroup(kRecentGroup);
+  for (int i = 1; i <= CRecentFileList::kSize; ++i) {
+    QString key = QString("File%1").arg(i);
+    if (i <= m_recent.Count())
+      settings.setValue(key, PathToQt(m_recent.Paths()[i - 1]));
+    else
+      settings.remove(key);
+  }
+  settings.endGroup();
+}
+
+// ---------------------------------------------------------------------------
+// Command state
+
+QAction* CMainFrame::Action(int id) const {
+  auto it = m_actions.find(id);
+  return it == m_actions.end() ? nullptr : it->second;
+}
+
+QMenu* CMainFrame::TopMenu(const QString& title) const {
+  auto it = m_menus.find(title);
+  return it == m_menus.end() ? nullptr : it->second;
+}
+
+CChildFrame* CMainFrame::ActiveChild() const {
+  QMdiSubWindow* sub = m_pMdiArea->activeSubWindow();
+  if (!sub) {
+    // Without an active window (the application is in the background) the
+    // window last active still receives the commands.
+    QList<QMdiSubWindow*> list = m_pMdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = list.rbegin(); it != list.rend(); ++it) {
+      if ((*it)->isVisible()) return FrameOf(*it);
+    }
+    return nullptr;
+  }
+  return FrameOf(sub);
+}
+
+std::vector<CChildFrame*> CMainFrame::Children() const {
+  std::vector<CChildFrame*> frames;
+  for (QMdiSubWindow* sub : m_pMdiArea->subWindowList()) {
+    if (CChildFrame* f = FrameOf(sub)) frames.push_back(f);
+  }
+  return frames;
+}
+
+std::vector<CChildFrame*> CMainFrame::FramesOf(const CModelDocument& document) const {
+  std::vector<CChildFrame*> frames;
+  for (CChildFrame* f : Children()) {
+    if (&f->Document() == &document) frames.push_back(f);
+  }
+  return frames;
+}
+
+bool CMainFrame::IsFrameCommandEnabled(int id) const {
+  CChildFrame* child = ActiveChild();
+  switch (id) {
+    case kIdFileMru1:
+    case kIdFileMru2:
+    case kIdFileMru3:
+    case kIdFileMru4:
+      return id - kIdFileMru1 < m_recent.Count();
+    case kIdFileClose:
+    case kIdFileSave:
+    case kIdFileSaveAs:
+    case kIdWindowNew:
+    case kIdWindowCascade:
+    case kIdWindowTile:
+    case kIdWindowArrange:
+      return child != nullptr;
+    case kIdViewSwitch:
+    case kIdViewDialogBox:
+    case kIdViewListTree:
+      return child && CModelCommands::RuleAllows(id, child->Document().Doc(), child->ViewMode());
+    default:
+      return true;
+  }
+}
+
+void CMainFrame::UpdateCommandUI() {
+  CChildFrame* child = ActiveChild();
+  const bool bModel = child != nullptr;
+  for (QMenu* menu : m_modelMenus) menu->menuAction()->setVisible(bModel);
+  for (const SCommandInfo& c : CommandTable()) {
+    QAction* action = m_actions[c.m_nId];
+    action->setVisible(bModel || c.m_bWithoutModel);
+    bool bEnabled = false;
+    if (IsFrameCommand(c.m_nId)) {
+      bEnabled = IsFrameCommandEnabled(c.m_nId);
+    } else if (child) {
+      if (c.m_nId == kIdFilePrint || c.m_nId == kIdFilePrintPreview) {
+        bEnabled = child->ActiveView() == EViewKind::DialogBox && child->BoxView();
+      } else {
+        bEnabled = child->Commands().IsEnabled(c.m_nId, child->ActiveView(), child->ViewMode());
+      }
+    }
+    action->setEnabled(bEnabled);
+  }
+  // The empty recent-file list shows one disabled entry.
+  for (int i = 0; i < CRecentFileList::kSize; ++i) {
+    m_actions[kIdFileMru1 + i]->setVisible(i == 0 || i < m_recent.Count());
+  }
+  m_actions[kIdViewStatusBar]->setChecked(statusBar()->isVisible() || !isVisible());
+}
+
+// ---------------------------------------------------------------------------
+// Dispatch
+
+void CMainFrame::OnCommand(int id) {
+  QAction* action = Action(id);
+  if (action && !action->isEnabled()) return;
+  if (IsFrameCommand(id)) {
+    OnFrameCommand(id);
+  } else if (CChildFrame* child = ActiveChild()) {
+    if (id == kIdFilePrint || id == kIdFilePrintPreview) {
+      PrintActive(id == kIdFilePrintPreview);
+    } else {
+      child->Commands().Execute(id, child->ActiveView(), child->ViewMode());
+    }
+  }
+  UpdateTitles();
+  UpdateCommandUI();
+}
+
+void CMainFrame::OnFrameCommand(int id) {
+  CChildFrame* child = ActiveChild();
+  switch (id) {
+    case kIdFileNew:
+      NewDocument();
+      break;
+    case kIdFileOpen: {
+      SFileChoice choice;
+      choice.m_bSave = false;
+      choice.m_strTitle = "Open";
+      choice.m_strFilter = ModelFileFilter();
+      choice.m_strDefaultExt = ModelFileExtension();
+      choice.m_bOverwritePrompt = false;
+      if (ThePrompter().ChooseFile(choice)) OpenDocument(choice.m_strPath);
+      break;
+    }
+    case kIdFileClose:
+      if (child) CloseDocument(child->Document());
+      break;
+    case kIdFileSave:
+    case kIdFileSaveAs:
+      if (child) SaveDocument(child->Document(), id == kIdFileSaveAs);
+      break;
+    case kIdFilePrintSetup: {
+      QPageSetupDialog dialog(&Printer(), this);
+      dialog.exec();
+      break;
+    }
+    case kIdFileMru1:
+    case kIdFileMru2:
+    case kIdFileMru3:
+    case kIdFileMru4:
+      OpenRecent(id - kIdFileMru1);
+      break;
+    case kIdAppExit:
+      close();
+      break;
+    case kIdViewToolbar:
+      m_pToolBar->setVisible(!m_pToolBar->isVisible());
+      break;
+    case kIdViewStatusBar:
+      statusBar()->setVisible(!statusBar()->isVisible());
+      m_actions[kIdViewStatusBar]->setChecked(statusBar()->isVisible());
+      break;
+    case kIdViewSwitch:
+      if (child) child->SwitchViews();
+      break;
+    case kIdViewDialogBox:
+      if (child) child->SetViewMode(CChildFrame::kDialogBoxMode);
+      break;
+    case kIdViewListTree:
+      if (child) child->SetViewMode(CChildFrame::kListTreeMode);
+      break;
+    case kIdWindowNew:
+      if (child) AddFrame(child->Document());
+      break;
+    case kIdWindowCascade:
+      m_pMdiArea->cascadeSubWindows();
+      break;
+    case kIdWindowTile:
+      m_pMdiArea->tileSubWindows();
+      break;
+    case kIdWindowArrange:
+      ArrangeIcons();
+      break;
+    case kIdHelpFinder:
+      ShowHelpTopics();
+      break;
+    case kIdAppAbout:
+      ShowAbout();
+      break;
+    default:
+      break;
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Documents and their windows
+
+CModelDocument& CMainFrame::AdoptDocument(std::unique_ptr<CModelDocument> document) {
+  CModelDocument& d = *document;
+  m_documents.push_back(std::move(document));
+  m_watchers.push_back(std::make_unique<CDocumentWatcher>(*this, d));
+  d.Commands().SetHost(this);
+  d.Commands().SetDialogCheck([](const std::string& kind) { return HasDialogView(kind); });
+  InstallToolWindows(d);
+  return d;
+}
+
+void CMainFrame::InstallToolWindows(CModelDocument& document) {
+  CModelDocument* d = &document;
+  d->Registry().SetFactory(EModelessKind::Insertion, [this, d]() -> CModelessWindow* {
+    return new CInsertionWindow(d->Commands(), this);
+  });
+  d->Registry().SetFactory(EModelessKind::GradeNameChange, [this, d]() -> CModelessWindow* {
+    return new CRenameGradeWindow(d->Commands(), this);
+  });
+  d->Registry().SetFactory(EModelessKind::ModelBuilder, [this, d]() -> CModelessWindow* {
+    return new CModelBuilderWindow(d->Commands(), this);
+  });
+}
+
+CChildFrame* CMainFrame::AddFrame(CModelDocument& document) {
+  auto* frame = new CChildFrame(document);
+  QMdiSubWindow* sub = m_pMdiArea->addSubWindow(frame);
+  sub->setAttribute(Qt::WA_DeleteOnClose, false);
+  sub->setWindowIcon(AppIcon());
+  sub->installEventFilter(this);
+  // Ctrl+W belongs to the New Alternative command, not to closing the window.
+  if (QMenu* system = sub->systemMenu()) {
+    for (QAction* a : system->actions()) {
+      QList<QKeySequence> keys = a->shortcuts();
+      if (keys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_W)) > 0) a->setShortcuts(keys);
+    }
+  }
+  connect(frame, &CChildFrame::ActiveViewChanged, this, &CMainFrame::UpdateCommandUI);
+  sub->resize(std::max(420, m_pMdiArea->width() * 3 / 4),
+              std::max(300, m_pMdiArea->height() * 3 / 4));
+  sub->show();
+  m_pMdiArea->setActiveSubWindow(sub);
+  frame->setFocus(Qt::OtherFocusReason);
+  UpdateTitles();
+  UpdateCommandUI();
+  return frame;
+}
+
+CChildFrame* CMainFrame::NewDocument() {
+  auto document = std::make_unique<CModelDocument>(m_nNextUntitled++);
+  document->OnNewDocument();
+  return AddFrame(AdoptDocument(std::move(document)));
+}
+
+CChildFrame* CMainFrame::OpenDocument(const std::string& path) {
+  // A model already open is only brought forward.
+  for (auto& d : m_documents) {
+    if (!d->PathName().empty() && d->PathName() == path) {
+      std::vector<CChildFrame*> frames = FramesOf(*d);
+      if (!frames.empty()) {
+        m_pMdiArea->setActiveSubWindow(
+            qobject_cast<QMdiSubWindow*>(frames.front()->parentWidget()));
+        return frames.front();
+      }
+    }
+  }
+  auto document = std::make_unique<CModelDocument>(0);
+  std::string message;
+  if (!document->OnOpenDocument(path, message)) {
+    ThePrompter().Warning(message);
+    return nullptr;
+  }
+  m_recent.Add(path);
+  SaveSettings();
+  UpdateRecentMenu();
+  return AddFrame(AdoptDocument(std::move(document)));
+}
+
+void CMainFrame::OpenRecent(int index) {
+  if (index < 0 || index >= m_recent.Count()) return;
+  std::string path = m_recent.Paths()[static_cast<size_t>(index)];
+  if (!OpenDocument(path)) {
+    // A file that can no longer be opened leaves the list.
+    m_recent.Remove(index);
+    SaveSettings();
+    UpdateRecentMenu();
+  }
+}
+
+bool CMainFrame::SaveDocument(CModelDocument& document, bool bSaveAs) {
+  bool bSaved = document.DoSave(bSaveAs);
+  if (bSaved) {
+    m_recent.Add(document.PathName());
+    SaveSettings();
+    UpdateRecentMenu();
+  }
+  UpdateTitles();
+  return bSaved;
+}
+
+bool CMainFrame::CloseDocument(CModelDocument& document) {
+  if (!document.SaveModified()) return false;
+  if (!document.PathName().empty()) {
+    m_recent.Add(document.PathName());
+    SaveSettings();
+    UpdateRecentMenu();
+  }
+  for (CChildFrame* frame : FramesOf(document)) {
+    DestroyFrame(qobject_cast<QMdiSubWindow*>(frame->parentWidget()));
+  }
+  ForgetDocument(document);
+  return true;
+}
+
+bool CMainFrame::CloseAllDocuments() {
+  while (!m_documents.empty()) {
+    if (!CloseDocument(*m_documents.back())) return false;
+  }
+  return true;
+}
+
+void CMainFrame::DestroyFrame(QMdiSubWindow* sub) {
+  if (!sub) return;
+  sub->removeEventFilter(this);
+  m_pMdiArea->removeSubWindow(sub);
+  delete sub;
+  UpdateTitles();
+  UpdateCommandUI();
+}
+
+void CMainFrame::ForgetDocument(CModelDocument& document) {
+  for (auto it = m_watchers.begin(); it != m_watchers.end(); ++it) {
+    if (&(*it)->Document() == &document) {
+      m_watchers.erase(it);
+      break;
+    }
+  }
+  for (auto it = m_documents.begin(); it != m_documents.end(); ++it) {
+    if (it->get() == &document) {
+      m_documents.erase(it);
+      break;
+    }
+  }
+  UpdateTitles();
+  UpdateCommandUI();
+}
+
+void CMainFrame::RequestCloseFrame(QMdiSubWindow* sub) {
+  CChildFrame* frame = FrameOf(sub);
+  if (!frame) return;
+  CModelDocument& document = frame->Document();
+  if (FramesOf(document).size() > 1) {
+    DestroyFrame(sub);
+    return;
+  }
+  CloseDocument(document);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+  auto* sub = qobject_cast<QMdiSubWindow*>(watched);
+  if (sub && event->type() == QEvent::Close) {
+    // The window closes after its model is asked whether to save; the work
+    // is done once the close event is over, never inside it.
+    event->ignore();
+    QMetaObject::invokeMethod(
+        this,
+        [this, sub] {
+          if (m_pMdiArea->subWindowList().contains(sub)) RequestCloseFrame(sub);
+        },
+        Qt::QueuedConnection);
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (!CloseAllDocuments()) {
+    event->ignore();
+    return;
+  }
+  SaveSettings();
+  event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+  for (const QUrl& url : event->mimeData()->urls()) {
+    if (url.isLocalFile()) OpenDocument(PathFromQt(url.toLocalFile()));
+  }
+  event->acceptProposedAction();
+}
+
+// ---------------------------------------------------------------------------
+// Titles and dynamic menus
+
+void CMainFrame::UpdateTitles() {
+  std::map<const CModelDocument*, int> seen;
+  for (CChildFrame* frame : Children()) {
+    CModelDocument& d = frame->Document();
+    const size_t count = FramesOf(d).size();
+    int& n = seen[&d];
+    ++n;
+    QString title = ToQt(d.Title());
+    if (count > 1) title += QString(":%1").arg(n);
+    QWidget* sub = frame->parentWidget();
+    sub->setWindowTitle(title + "[*]");
+    sub->setWindowModified(d.Doc().IsModified());
+  }
+  CChildFrame* child = ActiveChild();
+  if (child) {
+    setWindowTitle(QString(kTitle) + " - " + ToQt(child->Document().Title()) + "[*]");
+    setWindowModified(child->Document().Doc().IsModified());
+  } else {
+    setWindowTitle(kTitle);
+    setWindowModified(false);
+  }
+}
+
+void CMainFrame::UpdateRecentMenu() {
+  for (int i = 0; i < CRecentFileList::kSize; ++i) {
+    QAction* action = m_actions[kIdFileMru1 + i];
+    if (i < m_recent.Count()) {
+      action->setText(PathToQt(m_recent.MenuText(i)));
+      action->setStatusTip(PathToQt(m_recent.Paths()[static_cast<size_t>(i)]));
+    } else {
+      action->setText(i == 0 ? "Recent File" : QString());
+    }
+  }
+  UpdateCommandUI();
+}
+
+void CMainFrame::UpdateWindowMenu() {
+  for (QAction* a : m_windowListActions) delete a;
+  m_windowListActions.clear();
+  QList<QMdiSubWindow*> subs = m_pMdiArea->subWindowList();
+  if (subs.isEmpty()) return;
+  m_windowListActions.push_back(m_pWindowMenu->addSeparator());
+  int n = 1;
+  for (QMdiSubWindow* sub : subs) {
+    QString title = sub->windowTitle().replace("[*]", sub->isWindowModified() ? "*" : "");
+    QAction* a = m_pWindowMenu->addAction(QString("&%1 %2").arg(n++).arg(title));
+    a->setCheckable(true);
+    a->setChecked(sub == m_pMdiArea->activeSubWindow());
+    connect(a, &QAction::triggered, this, [this, sub] { m_pMdiArea->setActiveSubWindow(sub); });
+    m_windowListActions.push_back(a);
+  }
+}
+
+void CMainFrame::ArrangeIcons() {
+  // Minimised windows line up along the bottom of the window area.
+  int x = 0;
+  const int bottom = m_pMdiArea->viewport()->height();
+  for (QMdiSubWindow* sub : m_pMdiArea->subWindowList()) {
+    if (!sub->isMinimized()) continue;
+    QSize size = sub->size();
+    if (x + size.width() > m_pMdiArea->viewport()->width()) x = 0;
+    sub->move(x, bottom - size.height());
+    x += size.width();
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Windows of the commands
+
+void CMainFrame::ShowResults(const SAssessmentResults& results) {
+  auto* window = new CResultsWindow(results, this);
+  window->show();
+  window->raise();
+}
+
+void CMainFrame::ShowAbout() {
+  CAboutDialog dialog(this);
+  dialog.exec();
+}
+
+void CMainFrame::ShowHelpTopics() {
+  ThePrompter().Information(
+      "Build the decision model in the attribute tree or the box diagram: "
+      "Modelling > Attribute inserts attributes above, below, left or right of "
+      "the selected one, and Modelling > Alternative adds alternatives.\n\n"
+      "Enter the assessment of the selected alternative on a bottom attribute "
+      "with Input > Type in Data Onscreen > Att at Alt.\n\n"
+      "Analysis > Rank assesses every alternative on every attribute and ranks "
+      "them on the top attribute; View > Switch Views changes between the "
+      "list-tree view and the box diagram.");
+}
+
+QPrinter& CMainFrame::Printer() {
+  if (!m_pPrinter) m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *m_pPrinter;
+}
+
+void CMainFrame::PrintActive(bool bPreview) {
+  CChildFrame* child = ActiveChild();
+  if (!child || !child->BoxView()) return;
+  const CMADMDoc& doc = child->Document().Doc();
+  QPrinter& printer = Printer();
+  printer.setDocName(ToQt(child->Document().Title()));
+  if (bPreview) {
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [&doc](QPrinter* p) { PrintDiagram(*p, doc); });
+    preview.exec();
+  } else {
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted) PrintDiagram(printer, doc);
+  }
+}
+
+}  // namespace zev

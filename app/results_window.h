@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDialog>
+
+#include "app/commands/model_commands.h"
+
+class QLineEdit;
+
+namespace zev {
+
+// "ZEV Dialog: The Assessment Results of An Alternative": a snapshot of one
+// alternative's results on one attribute, modeless and not registered.
+class CResultsWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  CResultsWindow(SAssessmentResults results, QWidget* parent = nullptr);
+  const SAssessmentResults& Results() const { return m_results; }
+
+ private:
+  SAssessmentResults m_results;
+};
+
+}  // namespace zev

@@ -1,0 +1,102 @@
+// Renders a few dialogs offscreen into PNG files for the documentation:
+//   zev_dialog_screenshots <folder>
+#include <QApplication>
+#include <QDir>
+#include <QPainter>
+#include <QPixmap>
+#include <cstdio>
+#include <memory>
+
+#include "app/dialog_views.h"
+#include "elicitation/convert_grades_presenter.h"
+#include "elicitation/define_attribute_presenter.h"
+#include "elicitation/qualitative_entry_presenter.h"
+#include "model/madm_doc.h"
+#include "tests/support/model_builders.h"
+
+namespace {
+
+using namespace zev;
+
+bool Save(CDialogPresenter& presenter, const QString& folder, const QString& file) {
+  std::unique_ptr<QDialog> view(CreateDialogView(presenter, nullptr));
+  if (!view) return false;
+  view->show();
+  view->activateWindow();
+  QApplication::setActiveWindow(view.get());
+  QCoreApplication::processEvents();
+  // The window's own frame is the desktop's; a plain caption stands in for
+  // it so that the title shows.
+  const QPixmap client = view->grab();
+  const int caption = 28;
+  QPixmap shot(client.width(), client.height() + caption);
+  shot.fill(QColor(60, 64, 72));
+  QPainter painter(&shot);
+  painter.setPen(Qt::white);
+  QFont font = view->font();
+  font.setBold(true);
+  painter.setFont(font);
+  painter.drawText(QRect(10, 0, client.width() - 20, caption), Qt::AlignVCenter | Qt::AlignLeft,
+                   view->windowTitle());
+  painter.drawPixmap(0, caption, client);
+  painter.end();
+  const QString path = QDir(folder).filePath(file);
+  if (!shot.save(path)) {
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  std::printf("%s\n", qPrintable(path));
+  return true;
+}
+
+// A car model: comfort judged on five grades, price as a number.
+void BuildModel(CMADMDoc& doc) {
+  doc.OnNewDocument();
+  doc.Attribute(0).SetName("Car");
+  test::BuildHierarchy(doc, {"Quality:", "Comfort:Quality", "Price:"});
+  CAttribute& comfort = doc.Attribute(test::FindAttribute(doc, "Comfort"));
+  const char* const definitions[] = {"Hard seats, no room for the legs",
+                                     "Hard seats with some room", "Adequate for short trips",
+                                     "Comfortable on long trips", "Outstanding on any trip"};
+  for (int k = 0; k < 5; ++k) comfort.SetGradeDefinition(k, definitions[k]);
+  CAttribute& price = doc.Attribute(test::FindAttribute(doc, "Price"));
+  price.m_nType = Quantitative;
+  price.m_dBest = 12000;
+  price.m_dWorst = 30000;
+  price.SetUnit("\x80");
+  doc.CurrentAlternative().SetName("Hatchback");
+  doc.PrepareAlternative(doc.CurrentAlternative());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
+    return 2;
+  }
+  const QString folder = QString::fromLocal8Bit(argv[1]);
+  RegisterStandardDialogViews();
+  CMADMDoc doc;
+  BuildModel(doc);
+  bool ok = true;
+
+  const int comfort = test::FindAttribute(doc, "Comfort");
+  const double degrees[] = {0.0, 0.0, 0.3, 0.7, 0.0};
+  CQualitativeEntryPage entry(doc.CurrentAlternative(), comfort, "Quality", degrees, 0,
+                              "No comments are provided.", "No evidence is provided.");
+  ok = Save(entry, folder, "qualitative-entry.png") && ok;
+
+  CDefineAttributePresenter define(doc.Attribute(test::FindAttribute(doc, "Price")));
+  define.m_bAdvanced = true;
+  ok = Save(define, folder, "define-attribute.png") && ok;
+
+  const int quality = test::FindAttribute(doc, "Quality");
+  const double row[] = {0.0, 0.0, 0.6, 0.4, 0.0};
+  CConvertGradesPresenter convert(doc.Attribute(comfort), doc.Attribute(quality), 2, 0, row,
+                                  "Average seats are mostly average, partly good quality.");
+  ok = Save(convert, folder, "convert-grades.png") && ok;
+
+  return ok ? 0 : 1;
+}
