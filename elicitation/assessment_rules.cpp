@@ -48,4 +48,10 @@ int EntryPageRows(int nEntries, int nPage) {
 
 std::string EntryText(double d) { return Format("%g", d); }
 
+std::string TotalAboveOneMessage(const std::string& name, int nEntries, const char* noun) {
+  return std::string("The total degree must not be larger than one.\n") +
+         "Remember that this attribute as named below\n\n" + name + "\n\n" + "has " +
+         FormatInt(nEntries) + " " + noun + " in total.";
+}
+
 }  // namespace zev

@@ -42,4 +42,9 @@ inline constexpr const char* kNotANumberMessage = "Please enter a number.";
 // real-number text ("%g").
 std::string EntryText(double d);
 
+// The warning after the last page when the degrees of all pages add up to
+// more than one: the attribute's name and its count of entries, named by
+// noun ("evaluation grades", "possible values").
+std::string TotalAboveOneMessage(const std::string& name, int nEntries, const char* noun);
+
 }  // namespace zev

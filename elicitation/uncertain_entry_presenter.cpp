@@ -131,10 +131,7 @@ void RunUncertainEntry(CAlternative& alternative, int nAttribute, const std::str
     double dTotal = 0.0;
     for (int k = 0; k < nValues; ++k) dTotal += degrees[static_cast<size_t>(k)];
     if (dTotal < 1.0 + kEntryTolerance) break;
-    ThePrompter().Warning(std::string("The total degree must not be larger than one.\n") +
-                          "Remember that this attribute as named below\n\n" +
-                          record.m_strName.Str() + "\n\n" + "has " + FormatInt(nValues) +
-                          " possible values in total.");
+    ThePrompter().Warning(TotalAboveOneMessage(record.m_strName.Str(), nValues, "possible values"));
     // Degrees that came in too large (not entered here) and were left alone
     // on every page: showing the same pages again could never end for a
     // user who only cancels, so the record keeps them as they were.

@@ -251,7 +251,8 @@ TEST(UtilityInterval, CompleteIgnoranceSpansTheWholeScale) {
   EXPECT_NEAR(r.m_dAvgUtility, 0.55, 1e-15);
 }
 
-TEST(ValueUtilityInterval, UncertainRemainderSpansBestToWorst) {
+// Record 1 uncertain on 0 .. 100, with utility 0.8 at 50.
+CAlternative UncertainOnKinkedScale() {
   CAlternative alt;
   CAssessment& r = alt.Record(1);
   r.m_nType = QuantitativeUncertain;
@@ -264,6 +265,12 @@ TEST(ValueUtilityInterval, UncertainRemainderSpansBestToWorst) {
   r.SetGradeUtility(0, 0);
   r.SetGradeUtility(1, 0.8);
   r.SetGradeUtility(2, 1);
+  return alt;
+}
+
+TEST(ValueUtilityInterval, UncertainRemainderSpansBestToWorst) {
+  CAlternative alt = UncertainOnKinkedScale();
+  CAssessment& r = alt.Record(1);
   r.m_nPossibleValues = 2;
   r.m_dPossibleValue[0] = 20;
   r.m_dBelief[0] = 0.5;
@@ -282,18 +289,8 @@ TEST(ValueUtilityInterval, UncertainRemainderSpansBestToWorst) {
 }
 
 TEST(ValueUtilityInterval, AverageIsTheUtilityOfTheAverageValue) {
-  CAlternative alt;
+  CAlternative alt = UncertainOnKinkedScale();
   CAssessment& r = alt.Record(1);
-  r.m_nType = QuantitativeUncertain;
-  r.m_dBest = 100;
-  r.m_dWorst = 0;
-  r.m_nGrades = 3;
-  r.SetGradeValue(0, 0);
-  r.SetGradeValue(1, 50);
-  r.SetGradeValue(2, 100);
-  r.SetGradeUtility(0, 0);
-  r.SetGradeUtility(1, 0.8);
-  r.SetGradeUtility(2, 1);
   r.m_nPossibleValues = 1;
   r.m_dPossibleValue[0] = 50;
   r.m_dBelief[0] = 0.5;
