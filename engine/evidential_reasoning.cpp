@@ -1,6 +1,7 @@
 #include "engine/evidential_reasoning.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "engine/pairs.h"
 #include "engine/utility.h"
@@ -36,10 +37,14 @@ CExtended ChildMasses(const double* beta, int n, double w, SChildMasses& child) 
   int g = 0;
   for (; g + 1 < n; g += 2) StorePair(child.m_mass + g, Both(w) * LoadPair(beta + g));
   if (g < n) StorePair(child.m_mass + g, SPair{w * beta[g], 0.0});
+  // Both sums in one pass, each in the order of the grades.
   CExtended degrees = 0.0;
-  for (g = 0; g < n; ++g) degrees += beta[g];
   CExtended total = 0.0;
-  for (g = 0; g < n; ++g) total += child.m_mass[g];
+#pragma GCC unroll 4
+  for (g = 0; g < n; ++g) {
+    degrees += beta[g];
+    total += child.m_mass[g];
+  }
   child.m_dTilde = (1.0 - static_cast<double>(degrees)) * w;
   child.m_dBar = 1.0 - w;
   return total;
@@ -135,10 +140,13 @@ void CombineEvidence(std::span<double> weights, std::span<const double> beliefs,
 namespace {
 
 // Columns j .. j + 2 * nPairs - 1 of beta = d * M, in registers.
-template <int nPairs>
-void MultiplyColumns(const double* d, int n, const double (*matrix)[kMaxGrades], int j,
+// kRows, when not 0, is n known in advance.
+template <int nPairs, int kRows = 0>
+void MultiplyColumns(const double* d, int nRows, const double (*matrix)[kMaxGrades], int j,
                      SGradeRow& beta) {
+  const int n = kRows > 0 ? kRows : nRows;
   SPair sums[nPairs] = {};
+#pragma GCC unroll 4
   for (int t = 0; t < n; ++t) {
     const SPair dt = Both(d[t]);
     for (int p = 0; p < nPairs; ++p) sums[p] += dt * LoadPair(matrix[t] + j + 2 * p);
@@ -160,6 +168,19 @@ void MultiplyByMatrix(const double* d, int n, const double (*matrix)[kMaxGrades]
   for (; nPadded - j >= 6; j += 6) MultiplyColumns<3>(d, n, matrix, j, beta);
   if (nPadded - j == 4) MultiplyColumns<2>(d, n, matrix, j, beta);
   if (nPadded - j == 2) MultiplyColumns<1>(d, n, matrix, j, beta);
+}
+
+// MultiplyByMatrix for a number of columns known in advance (kCols), and of
+// rows when kRows is not 0: the same sums in the same order.
+template <int kCols, int kRows>
+void MultiplyFixed(const double* d, int nRows, const double (*matrix)[kMaxGrades],
+                   SGradeRow& beta) {
+  constexpr int kPadded = 2 * ((kCols + 1) / 2);
+  [&]<int... kGroup>(std::integer_sequence<int, kGroup...>) {
+    (MultiplyColumns<std::min(3, (kPadded - 6 * kGroup) / 2), kRows>(d, nRows, matrix, 6 * kGroup,
+                                                                      beta),
+     ...);
+  }(std::make_integer_sequence<int, (kPadded + 5) / 6>{});
 }
 
 // The grade distribution of a value on the child's value scale: all of p on
@@ -230,15 +251,27 @@ void TransformValues(const CAssessment& child, const SBracketStart* scale, int n
   }
 }
 
-// The row of a child's degrees in its father's nFather grades.
+// The row of a child's degrees in its father's nFather grades; kFather is
+// nFather when known in advance, or 0.
+template <int kFather = 0>
 inline void Transform(const CAssessment& child, const SBracketStart* scale, int nFather,
                       SGradeRow& beta) {
   if (IsQuantitativeType(child.m_nType)) {
     TransformValues(child, scale, nFather, beta);
     return;
   }
-  MultiplyByMatrix(child.m_dBelief, UsedCount(child.m_nGrades), child.Grades().m_dConversion,
-                   nFather, beta);
+  const int n = UsedCount(child.m_nGrades);
+  const double(*matrix)[kMaxGrades] = child.Grades().m_dConversion;
+  if constexpr (kFather > 0) {
+    // Most children are on as many grades as their father.
+    if (n == kFather) {
+      MultiplyFixed<kFather, kFather>(child.m_dBelief, n, matrix, beta);
+    } else {
+      MultiplyFixed<kFather, 0>(child.m_dBelief, n, matrix, beta);
+    }
+  } else {
+    MultiplyByMatrix(child.m_dBelief, n, matrix, nFather, beta);
+  }
 }
 
 }  // namespace
@@ -296,10 +329,14 @@ void BuildChildLists(const CAlternative& alternative, int last, SChildLists& lis
   }
 }
 
-void Aggregate(CAlternative& alternative, int k, const int* children, int nChildren,
-               const SValueScales* scales) {
+// kGrades is the father's number of grades when it is one of the common
+// counts, so that every per-grade loop of the combination has a fixed
+// length, or 0 for any other count (nGrades).
+template <int kGrades>
+void AggregateOn(CAlternative& alternative, int k, const int* children, int nChildren,
+                 const SValueScales* scales, int nGrades) {
   CAssessment& father = alternative.m_assessments[k];
-  const int n = UsedCount(father.m_nGrades);
+  const int n = kGrades > 0 ? kGrades : nGrades;
   double weights[kAttributeSlots];
   for (int row = 0; row < nChildren; ++row)
     weights[row] = alternative.m_assessments[children[row]].m_dWeight;
@@ -309,12 +346,29 @@ void Aggregate(CAlternative& alternative, int k, const int* children, int nChild
       std::span<double>(weights, static_cast<size_t>(nChildren)), n,
       [&](int row) -> const SGradeRow& {
         const int c = children[row];
-        Transform(alternative.m_assessments[c], scales ? scales->Of(c) : nullptr, n, beta);
+        Transform<kGrades>(alternative.m_assessments[c], scales ? scales->Of(c) : nullptr, n,
+                           beta);
         return beta;
       },
       father.m_dBelief, unassigned);
   UtilityInterval(alternative, k);
   father.m_bAssessed = true;
+}
+
+void Aggregate(CAlternative& alternative, int k, const int* children, int nChildren,
+               const SValueScales* scales) {
+  const int n = UsedCount(alternative.m_assessments[k].m_nGrades);
+  // The common grade counts, each with loops of fixed length.
+  switch (n) {
+    case 2: return AggregateOn<2>(alternative, k, children, nChildren, scales, n);
+    case 3: return AggregateOn<3>(alternative, k, children, nChildren, scales, n);
+    case 4: return AggregateOn<4>(alternative, k, children, nChildren, scales, n);
+    case 5: return AggregateOn<5>(alternative, k, children, nChildren, scales, n);
+    case 6: return AggregateOn<6>(alternative, k, children, nChildren, scales, n);
+    case 7: return AggregateOn<7>(alternative, k, children, nChildren, scales, n);
+    case 9: return AggregateOn<9>(alternative, k, children, nChildren, scales, n);
+    default: return AggregateOn<0>(alternative, k, children, nChildren, scales, n);
+  }
 }
 
 // Gathers the list of k into an array and aggregates k when every child is
