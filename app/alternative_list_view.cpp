@@ -9,7 +9,7 @@
 namespace zev {
 
 CAlternativeListView::CAlternativeListView(CModelCommands& commands, QWidget* parent)
-    : QTreeView(parent), m_commands(commands) {
+    : CModelItemView(commands, parent) {
   setObjectName("alternativeList");
   m_pModel = new CAlternativeListModel(commands.Doc(), this);
   m_pModel->SetRenamer([this](int pos, const QString& name) {
@@ -36,13 +36,7 @@ void CAlternativeListView::Refill() {
 void CAlternativeListView::ShowCurrent() {
   const CMADMDoc& doc = m_commands.Doc();
   if (doc.AlternativeCount() == 0) return;
-  m_bSyncing = true;
-  QModelIndex index = m_pModel->index(doc.CurrentPosition());
-  if (index.isValid() && index != currentIndex()) {
-    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-  }
-  if (index.isValid()) scrollTo(index);
-  m_bSyncing = false;
+  ShowQuietly(m_pModel->index(doc.CurrentPosition()));
 }
 
 void CAlternativeListView::OnDocumentChanged(CMADMDoc&, const SDocChange&) { ShowCurrent(); }
@@ -57,15 +51,8 @@ void CAlternativeListView::currentChanged(const QModelIndex& current, const QMod
 }
 
 void CAlternativeListView::mousePressEvent(QMouseEvent* event) {
-  QModelIndex index = indexAt(event->position().toPoint());
-  if (event->button() == Qt::RightButton) {
-    if (index.isValid()) {
-      m_bSyncing = true;
-      selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-      m_bSyncing = false;
-    }
-    return;
-  }
+  if (MarkOnRightPress(event)) return;
+  const QModelIndex index = indexAt(event->position().toPoint());
   QTreeView::mousePressEvent(event);
   if (index.isValid() && event->button() == Qt::LeftButton &&
       !m_commands.Doc().IsAlternativeSelected()) {

@@ -1,14 +1,13 @@
 #pragma once
 
-#include <QTreeView>
-
 #include "app/alternative_list_model.h"
 #include "app/commands/model_commands.h"
+#include "app/model_item_view.h"
 
 namespace zev {
 
 // The list of alternatives beside the tree (a report list with one column).
-class CAlternativeListView : public QTreeView, public CDocObserver {
+class CAlternativeListView : public CModelItemView, public CDocObserver {
   Q_OBJECT
 
  public:
@@ -29,9 +28,7 @@ class CAlternativeListView : public QTreeView, public CDocObserver {
  private:
   void ShowCurrent();
 
-  CModelCommands& m_commands;
   CAlternativeListModel* m_pModel;
-  bool m_bSyncing = false;
 };
 
 }  // namespace zev

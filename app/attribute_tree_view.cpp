@@ -7,22 +7,8 @@
 
 namespace zev {
 
-void ApplyModelListStyle(QAbstractItemView* view) {
-  QFont font("Arial");
-  font.setBold(true);
-  view->setFont(font);
-  view->setIconSize(QSize(16, 16));
-  QPalette palette = view->palette();
-  for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
-    palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
-  }
-  view->setPalette(palette);
-  view->setSelectionMode(QAbstractItemView::SingleSelection);
-  view->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
-}
-
 CAttributeTreeView::CAttributeTreeView(CModelCommands& commands, QWidget* parent)
-    : QTreeView(parent), m_commands(commands) {
+    : CModelItemView(commands, parent) {
   setObjectName("attributeTree");
   m_pModel = new CAttributeTreeModel(commands.Doc(), this);
   m_pModel->SetRenamer(
@@ -44,13 +30,7 @@ CAttributeTreeView::CAttributeTreeView(CModelCommands& commands, QWidget* parent
 CAttributeTreeView::~CAttributeTreeView() { m_commands.Doc().Unsubscribe(this); }
 
 void CAttributeTreeView::ShowCurrent() {
-  m_bSyncing = true;
-  QModelIndex index = m_pModel->IndexOf(m_commands.Doc().CurrentAttribute());
-  if (index.isValid() && index != currentIndex()) {
-    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-  }
-  if (index.isValid()) scrollTo(index);
-  m_bSyncing = false;
+  ShowQuietly(m_pModel->IndexOf(m_commands.Doc().CurrentAttribute()));
 }
 
 void CAttributeTreeView::OnDocumentChanged(CMADMDoc&, const SDocChange&) { ShowCurrent(); }
@@ -65,15 +45,8 @@ void CAttributeTreeView::currentChanged(const QModelIndex& current, const QModel
 }
 
 void CAttributeTreeView::mousePressEvent(QMouseEvent* event) {
-  QModelIndex index = indexAt(event->position().toPoint());
-  if (event->button() == Qt::RightButton) {
-    if (index.isValid()) {
-      m_bSyncing = true;
-      selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-      m_bSyncing = false;
-    }
-    return;
-  }
+  if (MarkOnRightPress(event)) return;
+  const QModelIndex index = indexAt(event->position().toPoint());
   QTreeView::mousePressEvent(event);
   // A click on the item that is already current still selects its box.
   if (index.isValid() && event->button() == Qt::LeftButton &&

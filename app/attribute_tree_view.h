@@ -1,15 +1,14 @@
 #pragma once
 
-#include <QTreeView>
-
 #include "app/attribute_tree_model.h"
 #include "app/commands/model_commands.h"
+#include "app/model_item_view.h"
 
 namespace zev {
 
 // The attribute tree of the list-tree view. Clicks and label edits go to the
 // model's commands; the current item follows the current attribute.
-class CAttributeTreeView : public QTreeView, public CDocObserver {
+class CAttributeTreeView : public CModelItemView, public CDocObserver {
   Q_OBJECT
 
  public:
@@ -28,13 +27,7 @@ class CAttributeTreeView : public QTreeView, public CDocObserver {
  private:
   void ShowCurrent();
 
-  CModelCommands& m_commands;
   CAttributeTreeModel* m_pModel;
-  bool m_bSyncing = false;
 };
-
-// The look shared by the tree and the list: bold "Arial", and a selection
-// that stays visible when the control is not focused.
-void ApplyModelListStyle(QAbstractItemView* view);
 
 }  // namespace zev
