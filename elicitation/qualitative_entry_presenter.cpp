@@ -203,7 +203,8 @@ void RunQualitativeEntry(CAlternative& alternative, int nAttribute, const std::s
     double dTotal = 0.0;
     for (int k = 0; k < nGrades; ++k) dTotal += degrees[static_cast<size_t>(k)];
     if (dTotal < 1.0 + kEntryTolerance) break;
-    ThePrompter().Warning(TotalAboveOneMessage(record.m_strName.Str(), nGrades, "evaluation grades"));
+    ThePrompter().Warning(
+        TotalAboveOneMessage(record.m_strName.Str(), nGrades, "evaluation grades"));
     // Degrees that came in too large (not entered here) and were left alone
     // on every page: showing the same pages again could never end for a
     // user who only cancels, so the record keeps them as they were.

@@ -176,11 +176,12 @@ template <int kCols, int kRows>
 void MultiplyFixed(const double* d, int nRows, const double (*matrix)[kMaxGrades],
                    SGradeRow& beta) {
   constexpr int kPadded = 2 * ((kCols + 1) / 2);
-  [&]<int... kGroup>(std::integer_sequence<int, kGroup...>) {
+  auto groups = [&]<int... kGroup>(std::integer_sequence<int, kGroup...>) {
     (MultiplyColumns<std::min(3, (kPadded - 6 * kGroup) / 2), kRows>(d, nRows, matrix, 6 * kGroup,
-                                                                      beta),
+                                                                     beta),
      ...);
-  }(std::make_integer_sequence<int, (kPadded + 5) / 6>{});
+  };
+  groups(std::make_integer_sequence<int, (kPadded + 5) / 6>{});
 }
 
 // The grade distribution of a value on the child's value scale: all of p on
@@ -346,8 +347,7 @@ void AggregateOn(CAlternative& alternative, int k, const int* children, int nChi
       std::span<double>(weights, static_cast<size_t>(nChildren)), n,
       [&](int row) -> const SGradeRow& {
         const int c = children[row];
-        Transform<kGrades>(alternative.m_assessments[c], scales ? scales->Of(c) : nullptr, n,
-                           beta);
+        Transform<kGrades>(alternative.m_assessments[c], scales ? scales->Of(c) : nullptr, n, beta);
         return beta;
       },
       father.m_dBelief, unassigned);
@@ -360,14 +360,22 @@ void Aggregate(CAlternative& alternative, int k, const int* children, int nChild
   const int n = UsedCount(alternative.m_assessments[k].m_nGrades);
   // The common grade counts, each with loops of fixed length.
   switch (n) {
-    case 2: return AggregateOn<2>(alternative, k, children, nChildren, scales, n);
-    case 3: return AggregateOn<3>(alternative, k, children, nChildren, scales, n);
-    case 4: return AggregateOn<4>(alternative, k, children, nChildren, scales, n);
-    case 5: return AggregateOn<5>(alternative, k, children, nChildren, scales, n);
-    case 6: return AggregateOn<6>(alternative, k, children, nChildren, scales, n);
-    case 7: return AggregateOn<7>(alternative, k, children, nChildren, scales, n);
-    case 9: return AggregateOn<9>(alternative, k, children, nChildren, scales, n);
-    default: return AggregateOn<0>(alternative, k, children, nChildren, scales, n);
+    case 2:
+      return AggregateOn<2>(alternative, k, children, nChildren, scales, n);
+    case 3:
+      return AggregateOn<3>(alternative, k, children, nChildren, scales, n);
+    case 4:
+      return AggregateOn<4>(alternative, k, children, nChildren, scales, n);
+    case 5:
+      return AggregateOn<5>(alternative, k, children, nChildren, scales, n);
+    case 6:
+      return AggregateOn<6>(alternative, k, children, nChildren, scales, n);
+    case 7:
+      return AggregateOn<7>(alternative, k, children, nChildren, scales, n);
+    case 9:
+      return AggregateOn<9>(alternative, k, children, nChildren, scales, n);
+    default:
+      return AggregateOn<0>(alternative, k, children, nChildren, scales, n);
   }
 }
 

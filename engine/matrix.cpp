@@ -39,7 +39,8 @@ void CMatrix::Allocate() {
     m_pData = m_inline;
   } else {
     // A size no address space can hold fails without asking the allocator.
-    constexpr long kMaxElements = std::numeric_limits<long>::max() / static_cast<long>(sizeof(double));
+    constexpr long kMaxElements =
+        std::numeric_limits<long>::max() / static_cast<long>(sizeof(double));
     bool bFailed = static_cast<long>(m_nRows) > kMaxElements / m_nCols;
     if (!bFailed) {
       try {
@@ -54,7 +55,9 @@ void CMatrix::Allocate() {
   std::fill(m_pData, m_pData + n, 0.0);
 }
 
-void CMatrix::Fill(double d) { std::fill(m_pData, m_pData + static_cast<long>(m_nRows) * m_nCols, d); }
+void CMatrix::Fill(double d) {
+  std::fill(m_pData, m_pData + static_cast<long>(m_nRows) * m_nCols, d);
+}
 
 void CMatrix::SubscriptOverflow(int r, int c) {
   InternalError("Subscript overflow - subscripts " + Format("%d, %d", r, c));

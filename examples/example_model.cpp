@@ -1,10 +1,10 @@
 #include "examples/example_model.h"
 
-#include "engine/conversion.h"
-
 #include <initializer_list>
 #include <string>
 #include <vector>
+
+#include "engine/conversion.h"
 
 namespace zev::examples {
 

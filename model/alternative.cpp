@@ -16,8 +16,7 @@ CAssessment& CAssessment::operator=(const CAssessment& other) {
   m_dMinUtility = other.m_dMinUtility;
   m_dValue = other.m_dValue;
   std::copy(std::begin(other.m_dBelief), std::end(other.m_dBelief), m_dBelief);
-  std::copy(std::begin(other.m_dPossibleValue), std::end(other.m_dPossibleValue),
-            m_dPossibleValue);
+  std::copy(std::begin(other.m_dPossibleValue), std::end(other.m_dPossibleValue), m_dPossibleValue);
   m_nPossibleValues = other.m_nPossibleValues;
   m_strEvidence = other.m_strEvidence;
   m_strAssessComment = other.m_strAssessComment;
@@ -64,9 +63,7 @@ void CAssessment::SetPossibleValueList(std::span<const double> in) {
   std::copy(in.begin(), in.begin() + n, m_dPossibleValue);
 }
 
-int CAssessment::BeliefCount() const {
-  return Clamp20(std::max(m_nGrades, m_nPossibleValues));
-}
+int CAssessment::BeliefCount() const { return Clamp20(std::max(m_nGrades, m_nPossibleValues)); }
 
 double CAssessment::UnassignedBelief(int n) const {
   n = Clamp20(n);

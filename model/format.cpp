@@ -1,9 +1,10 @@
 #include "model/format.h"
 
+#include <locale.h>
+
 #include <clocale>
 #include <cstdarg>
 #include <cstdio>
-#include <locale.h>
 
 namespace zev {
 

@@ -131,8 +131,10 @@ void CMADMDoc::PrepareAlternative(CAlternative& alternative) {
       cache.m_dKey = a.m_dWeight;
       cache.m_bReadable = ReadNonNegativeNumber(a.WeightText(), cache.m_dValue);
     }
-    if (cache.m_bReadable) r.m_dWeight = cache.m_dValue;
-    else r.SetWeightText(a.WeightText());
+    if (cache.m_bReadable)
+      r.m_dWeight = cache.m_dValue;
+    else
+      r.SetWeightText(a.WeightText());
 
     r.m_nGrades = a.m_nGrades;
     r.m_strComments = a.m_strComments;
@@ -192,10 +194,10 @@ void CMADMDoc::AddAlternativeCommand() {
 void CMADMDoc::DeleteAlternativeCommand() {
   if (m_alternatives.empty()) return;
   CAlternative& c = CurrentAlternative();
-  EAnswer answer = ThePrompter().AskYesNoCancel(
-      "Deleting <" + c.m_strName + "> will eliminate " + "all its information.\n\n" +
-          "Do you really want to delete it?",
-      EIcon::Question, 1);
+  EAnswer answer = ThePrompter().AskYesNoCancel("Deleting <" + c.m_strName + "> will eliminate " +
+                                                    "all its information.\n\n" +
+                                                    "Do you really want to delete it?",
+                                                EIcon::Question, 1);
   if (answer != EAnswer::Yes) return;
   if (AlternativeCount() == 1) {
     ThePrompter().Warning("There must be at least one alternative.");
@@ -520,7 +522,7 @@ void CMADMDoc::DeleteAttribute() {
     return;
   }
   CAttribute& S = m_attributes[s];
-  int select = S.m_nNextSibling > 0 ? S.m_nNextSibling
+  int select = S.m_nNextSibling > 0   ? S.m_nNextSibling
                : S.m_nPrevSibling > 0 ? S.m_nPrevSibling
                                       : S.m_nFather;
   const bool bHadChildren = S.m_nChildren > 0;
@@ -531,8 +533,10 @@ void CMADMDoc::DeleteAttribute() {
   if (bHadChildren) {
     ShiftSubtreeX(s, -kLevelStep);
   } else if (prev >= 0 || next >= 0) {
-    if (prev >= 0) S.m_nY = m_attributes[prev].m_nY;
-    else S.m_nY = m_attributes[next].m_nY - kSiblingStep;
+    if (prev >= 0)
+      S.m_nY = m_attributes[prev].m_nY;
+    else
+      S.m_nY = m_attributes[next].m_nY - kSiblingStep;
     ShiftFollowing(s, -kSiblingStep);
   }
 
@@ -649,19 +653,21 @@ void CMADMDoc::DeleteAttributeTree(int k) {
 void CMADMDoc::DeleteAttributeCommand() {
   const int s = m_nCurrentAttribute;
   const CAttribute& S = m_attributes[s];
-  EAnswer answer = ThePrompter().AskYesNoCancel(
-      "Deleting <" + S.m_strName + "> will eliminate all its information.\n\n" +
-          "Do you really want to delete it?",
-      EIcon::Question, 1);
+  EAnswer answer = ThePrompter().AskYesNoCancel("Deleting <" + S.m_strName +
+                                                    "> will eliminate all its information.\n\n" +
+                                                    "Do you really want to delete it?",
+                                                EIcon::Question, 1);
   if (answer != EAnswer::Yes) return;
   if (S.m_nChildren > 0) {
-    EAnswer all = ThePrompter().AskYesNo(
-        "< " + S.m_strName + "> has " + FormatInt(S.m_nChildren) +
-            " immediate child attributes. \n\n " +
-            "Do you want to delete all its child attributes as well?",
-        EIcon::Warning, 1);
-    if (all == EAnswer::No) DeleteAttribute();
-    else DeleteAttributeTree(s);
+    EAnswer all =
+        ThePrompter().AskYesNo("< " + S.m_strName + "> has " + FormatInt(S.m_nChildren) +
+                                   " immediate child attributes. \n\n " +
+                                   "Do you want to delete all its child attributes as well?",
+                               EIcon::Warning, 1);
+    if (all == EAnswer::No)
+      DeleteAttribute();
+    else
+      DeleteAttributeTree(s);
     return;
   }
   DeleteAttribute();

@@ -15,14 +15,14 @@ class CMADMDoc;
 // What a change to the document touched, for the views and windows that
 // subscribe to it.
 enum class EDocChange {
-  Model,        // anything may have changed
-  Structure,    // the hierarchy was edited
-  Attribute,    // one attribute's definition (m_nAttribute)
-  Alternatives, // the list of alternatives or one alternative (m_nAlternative)
-  Assessment,   // an input of one alternative on one attribute
-  Results,      // evaluation results and rankings
-  Selection,    // the current attribute or alternative
-  Loaded,       // the whole model was replaced
+  Model,         // anything may have changed
+  Structure,     // the hierarchy was edited
+  Attribute,     // one attribute's definition (m_nAttribute)
+  Alternatives,  // the list of alternatives or one alternative (m_nAlternative)
+  Assessment,    // an input of one alternative on one attribute
+  Results,       // evaluation results and rankings
+  Selection,     // the current attribute or alternative
+  Loaded,        // the whole model was replaced
 };
 
 struct SDocChange {

@@ -29,9 +29,12 @@ bool ReadNonNegativeNumber(std::string_view text, double& dValue) {
       } else if (c == 'e' || c == 'E') {
         ++i;
         if (i < n) {
-          if (text[i] == '+') nExponentSign = 1;
-          else if (text[i] == '-') nExponentSign = -1;
-          else nExponentSign = 0;
+          if (text[i] == '+')
+            nExponentSign = 1;
+          else if (text[i] == '-')
+            nExponentSign = -1;
+          else
+            nExponentSign = 0;
           ++i;
         }
         int nExp = 0;
@@ -51,8 +54,10 @@ bool ReadNonNegativeNumber(std::string_view text, double& dValue) {
   }
 
   double d = dInteger + dFraction / dScale;
-  if (nExponentSign > 0) d *= dExponent;
-  else if (nExponentSign < 0) d /= dExponent;
+  if (nExponentSign > 0)
+    d *= dExponent;
+  else if (nExponentSign < 0)
+    d /= dExponent;
   dValue = d;
   return true;
 }

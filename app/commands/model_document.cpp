@@ -4,8 +4,8 @@
 #include "app/commands/recent_files.h"
 #include "engine/conversion.h"
 #include "model/format.h"
-#include "model/text.h"
 #include "model/prompter.h"
+#include "model/text.h"
 
 namespace zev {
 

@@ -404,8 +404,9 @@ class CCommandsTest : public QObject {
     });
     user.Answer(EAnswer::No);  // the default association of values
     Trigger(*frame, kIdDefineAttribute);
-    QVERIFY(user.LastText().startsWith(
-        "You have modified the best and/or the worst value for the following attribute:\n<Price>."));
+    QVERIFY(
+        user.LastText().startsWith("You have modified the best and/or the worst value for the "
+                                   "following attribute:\n<Price>."));
     QCOMPARE(doc.Attribute(1).m_nType, Quantitative);
     QCOMPARE(doc.Attribute(1).m_dBest, 100.0);
     QCOMPARE(doc.Attribute(1).GradeValue(4), 100.0);
@@ -452,9 +453,10 @@ class CCommandsTest : public QObject {
     {
       QFile data(dataPath);
       QVERIFY(data.open(QIODevice::WriteOnly));
-      data.write("ALTERNATIVE NAME: {First alternative}\n"
-                 "ATTRIBUTE NAME: {Comfort} TYPE: QUALITATIVE NUMBER: 5\n"
-                 "  JUDGEMENT: {Good} 0.6 {Best} 0.3 {Poor} 0 {Average} 0 {Worst} 0\n");
+      data.write(
+          "ALTERNATIVE NAME: {First alternative}\n"
+          "ATTRIBUTE NAME: {Comfort} TYPE: QUALITATIVE NUMBER: 5\n"
+          "  JUDGEMENT: {Good} 0.6 {Best} 0.3 {Poor} 0 {Average} 0 {Worst} 0\n");
     }
     Focus(child->TreeView());
     // A name that is not there first: the question, then the right name.
@@ -469,7 +471,8 @@ class CCommandsTest : public QObject {
     });
     Trigger(*frame, kIdReadTextFile);
     QCOMPARE(user.LastText(), QString("The whole data file has been read successfully!"));
-    QVERIFY(user.Texts().at(0).endsWith("> is not found.\nWould you like to enter a new file name?"));
+    QVERIFY(
+        user.Texts().at(0).endsWith("> is not found.\nWould you like to enter a new file name?"));
     QCOMPARE(doc.Alternative(0).Record(1).m_dBelief[3], 0.6);
     QCOMPARE(doc.Alternative(0).Record(1).m_dBelief[4], 0.3);
     QVERIFY(!doc.IsModified());

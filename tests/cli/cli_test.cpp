@@ -331,7 +331,9 @@ TEST(CliRank, TextsAreUtf8AndAFailedSaveIsRefused) {
   CMADMDoc doc;
   doc.OnNewDocument();
   doc.Alternative(0).SetName("Caf\xE9 \x80 cr\xE8me");
-  doc.Attribute(0).SetName("D\xE9" "cision");
+  doc.Attribute(0).SetName(
+      "D\xE9"
+      "cision");
   SFileError error;
   ASSERT_TRUE(SaveModelFile(dir.Path("accents.zev"), doc, error));
 

@@ -1,8 +1,7 @@
-#include "elicitation/define_attribute_presenter.h"
-
 #include <gtest/gtest.h>
 
 #include "elicitation/define_alternative_presenter.h"
+#include "elicitation/define_attribute_presenter.h"
 #include "elicitation/rename_grade_presenter.h"
 #include "elicitation/text_presenter.h"
 #include "tests/support/model_builders.h"

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "model/alternative.h"
+
+#include <gtest/gtest.h>
 
 namespace zev {
 namespace {

@@ -1,7 +1,8 @@
+#include "model/attribute.h"
+
 #include <gtest/gtest.h>
 
 #include "model/alternative.h"
-#include "model/attribute.h"
 #include "tests/support/scripted_user.h"
 
 namespace zev {
@@ -39,8 +40,8 @@ TEST(CAttribute, FreshSlotHoldsTheDefaults) {
   EXPECT_EQ(a.m_nPrevSibling, -1);
   EXPECT_EQ(a.m_nNextSibling, -1);
   EXPECT_EQ(a.m_nChildren, 0);
-  EXPECT_FALSE(a.m_bKeepLinks || a.m_bGradesChanged || a.m_bRangeChanged ||
-               a.m_bUtilitiesChanged || a.m_bOpenConversion);
+  EXPECT_FALSE(a.m_bKeepLinks || a.m_bGradesChanged || a.m_bRangeChanged || a.m_bUtilitiesChanged ||
+               a.m_bOpenConversion);
 }
 
 TEST(CAttribute, ResetKeepsTheTransientChangeFlags) {

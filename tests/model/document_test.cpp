@@ -283,7 +283,9 @@ TEST_F(DocumentTest, RenameGradeEverywhereCountsAndReports) {
 
 class CRecorder : public CDocObserver {
  public:
-  void OnDocumentChanged(CMADMDoc&, const SDocChange& change) override { m_changes.push_back(change); }
+  void OnDocumentChanged(CMADMDoc&, const SDocChange& change) override {
+    m_changes.push_back(change);
+  }
   std::vector<SDocChange> m_changes;
 };
 

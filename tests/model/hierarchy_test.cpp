@@ -395,15 +395,27 @@ TEST_F(HierarchyTest, RandomEditSequencesKeepTheTreeAndTheRecordsConsistent) {
     unsigned op = rng() % 8;
     user.Clear();
     switch (op) {
-      case 0: doc.InsertAttributeAbove(); break;
-      case 1: doc.InsertAttributeBelow(); break;
-      case 2: doc.InsertAttributeLeft(); break;
+      case 0:
+        doc.InsertAttributeAbove();
+        break;
+      case 1:
+        doc.InsertAttributeBelow();
+        break;
+      case 2:
+        doc.InsertAttributeLeft();
+        break;
       case 3:
-      case 4: doc.InsertAttributeRight(); break;
-      case 5: doc.DeleteAttribute(); break;
+      case 4:
+        doc.InsertAttributeRight();
+        break;
+      case 5:
+        doc.DeleteAttribute();
+        break;
       case 6:
-        if (rng() % 4 == 0) doc.DeleteAttributeTree(current);
-        else doc.DeleteAttribute();
+        if (rng() % 4 == 0)
+          doc.DeleteAttributeTree(current);
+        else
+          doc.DeleteAttribute();
         break;
       default: {
         if (current > 0 && doc.Attribute(current).m_nChildren == 0) {

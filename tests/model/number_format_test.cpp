@@ -19,12 +19,22 @@ struct SCase {
 
 TEST(ReadNonNegativeNumber, AcceptsDigitsPointFractionAndThreeDigitExponent) {
   const SCase cases[] = {
-      {"", true, 0.0},         {"12", true, 12.0},          {"0.25", true, 0.25},
-      {"1.5e+002", true, 150}, {"1.5e-002", true, 0.015},   {"1.5E+002", true, 150},
-      {".5", true, 0.5},       {"7.", true, 7.0},           {".", true, 0.0},
-      {"0.3333", true, 0.3333}, {"1.0000", true, 1.0},      {"007", true, 7.0},
+      {"", true, 0.0},
+      {"12", true, 12.0},
+      {"0.25", true, 0.25},
+      {"1.5e+002", true, 150},
+      {"1.5e-002", true, 0.015},
+      {"1.5E+002", true, 150},
+      {".5", true, 0.5},
+      {"7.", true, 7.0},
+      {".", true, 0.0},
+      {"0.3333", true, 0.3333},
+      {"1.0000", true, 1.0},
+      {"007", true, 7.0},
       // A non-digit in the exponent counts as 0; a missing sign means neither.
-      {"2.5e+0x1", true, 25}, {"2.5e002", true, 2.5},     {"2.5e", true, 2.5},
+      {"2.5e+0x1", true, 25},
+      {"2.5e002", true, 2.5},
+      {"2.5e", true, 2.5},
       // Fraction digits may follow the exponent.
       {"1.5e+0015", true, 15.5},
   };
@@ -36,8 +46,8 @@ TEST(ReadNonNegativeNumber, AcceptsDigitsPointFractionAndThreeDigitExponent) {
 }
 
 TEST(ReadNonNegativeNumber, RefusesSignsBlanksLettersAndBareExponents) {
-  for (const char* text : {"-1", "+1", "1e5", "1.2.3", " 1", "1 ", "1,5", "abc", "0x10", "1.5e+002x",
-                           "1.5f"}) {
+  for (const char* text :
+       {"-1", "+1", "1e5", "1.2.3", " 1", "1 ", "1,5", "abc", "0x10", "1.5e+002x", "1.5f"}) {
     double d = -1.0;
     EXPECT_FALSE(ReadNonNegativeNumber(text, d)) << text;
     EXPECT_EQ(d, 0.0) << text;

@@ -1,7 +1,8 @@
+#include "model/text.h"
+
 #include <gtest/gtest.h>
 
 #include "model/shared.h"
-#include "model/text.h"
 
 namespace zev {
 namespace {
@@ -48,8 +49,8 @@ TEST(CShared, WritingUnsharesOnlyTheWriter) {
 }
 
 TEST(CodePage1252, ConvertsBothWaysIncludingTheHighRange) {
-  EXPECT_EQ(Cp1252ToUtf8("\xA3"), "\xC2\xA3");             // pound sign
-  EXPECT_EQ(Cp1252ToUtf8("\x80"), "\xE2\x82\xAC");         // euro sign
+  EXPECT_EQ(Cp1252ToUtf8("\xA3"), "\xC2\xA3");      // pound sign
+  EXPECT_EQ(Cp1252ToUtf8("\x80"), "\xE2\x82\xAC");  // euro sign
   EXPECT_EQ(Cp1252ToUtf8("Caf\xE9"), "Caf\xC3\xA9");
   EXPECT_EQ(Utf8ToCp1252("\xE2\x82\xAC 5"), "\x80 5");
   EXPECT_EQ(Utf8ToCp1252("\xE2\x80\x9Cq\xE2\x80\x9D"), "\x93q\x94");

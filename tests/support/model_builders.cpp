@@ -14,7 +14,8 @@ namespace zev::test {
   }
   for (int i = 0; i <= last; ++i) {
     const CAttribute& a = doc.Attribute(i);
-    if (a.m_nIndex != i) return ::testing::AssertionFailure() << "slot " << i << " has index " << a.m_nIndex;
+    if (a.m_nIndex != i)
+      return ::testing::AssertionFailure() << "slot " << i << " has index " << a.m_nIndex;
     if (i > 0 && (a.m_nFather < 0 || a.m_nFather > last || a.m_nFather == i)) {
       return ::testing::AssertionFailure() << "slot " << i << " has father " << a.m_nFather;
     }
@@ -62,7 +63,8 @@ namespace zev::test {
       if (k > last || doc.Attribute(k).m_nFather != f) {
         return ::testing::AssertionFailure() << "chain of " << f << " leaves its children at " << k;
       }
-      if (!seen.insert(k).second) return ::testing::AssertionFailure() << "chain of " << f << " loops";
+      if (!seen.insert(k).second)
+        return ::testing::AssertionFailure() << "chain of " << f << " loops";
       if (doc.Attribute(k).m_nPrevSibling != prev) {
         return ::testing::AssertionFailure() << "slot " << k << " has prev "
                                              << doc.Attribute(k).m_nPrevSibling << ", not " << prev;
@@ -82,7 +84,8 @@ std::vector<int> ChildrenInOrder(const CMADMDoc& doc, int father) {
   for (int j = 1; j <= doc.LastAttribute(); ++j) {
     if (doc.Attribute(j).m_nFather == father && doc.Attribute(j).m_nPrevSibling == -1) first = j;
   }
-  for (int k = first; k >= 0 && kids.size() <= kAttributeSlots; k = doc.Attribute(k).m_nNextSibling) {
+  for (int k = first; k >= 0 && kids.size() <= kAttributeSlots;
+       k = doc.Attribute(k).m_nNextSibling) {
     kids.push_back(k);
   }
   return kids;

@@ -13,7 +13,8 @@ void CScriptedPrompter::Clear() {
 
 std::vector<std::string> CScriptedPrompter::LeftOvers() const {
   std::vector<std::string> all = m_problems;
-  if (!m_answers.empty()) all.push_back(std::to_string(m_answers.size()) + " answers never asked for");
+  if (!m_answers.empty())
+    all.push_back(std::to_string(m_answers.size()) + " answers never asked for");
   if (!m_paths.empty()) all.push_back(std::to_string(m_paths.size()) + " file choices never shown");
   for (const std::string& kind : UnusedScripts()) all.push_back("dialog never shown: " + kind);
   return all;

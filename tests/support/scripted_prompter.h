@@ -53,7 +53,8 @@ class CScriptedPrompter : public CPrompter {
                   S& script) {
     RecordDialog(presenter.DialogKind());
     if (queue.empty()) {
-      Problem(std::string("unexpected dialog ") + presenter.DialogKind() + ": " + presenter.Title());
+      Problem(std::string("unexpected dialog ") + presenter.DialogKind() + ": " +
+              presenter.Title());
       return false;
     }
     auto [kind, next] = std::move(queue.front());
