@@ -14,6 +14,7 @@ namespace zev {
 class CGroupNamePresenter : public CDialogPresenter {
  public:
   static constexpr const char* kKind = "GroupName";
+  static constexpr int kWindow = 217;
   static constexpr const char* kTitle = "ZEV Dialog: Choose A Group Alternative Name";
   static constexpr const char* kPrompt = "Type in a name";
   static constexpr const char* kDefaultName = "Group Alternative";

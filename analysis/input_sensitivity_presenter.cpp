@@ -24,6 +24,10 @@ CInputSensitivityPresenter::CInputSensitivityPresenter(CMADMDoc& doc)
   RedrawRight();
 }
 
+std::string CInputSensitivityPresenter::OpeningRefusal(const CMADMDoc& doc) {
+  return doc.Attribute(doc.CurrentAttribute()).m_nChildren > 0 ? kNotBottomWarning : "";
+}
+
 void CInputSensitivityPresenter::DrawInput() {
   m_left = InputGraph(m_doc, m_doc.CurrentPosition(), m_nAttribute);
 }

@@ -10,11 +10,14 @@ namespace zev {
 // stay.
 class CInputSensitivityPresenter : public CSensitivityPresenter {
  public:
+  static constexpr int kWindow = 219;
   static constexpr const char* kTitle =
       "ZEV Dialog: Sensitivity of alternative rankings to input data";
 
   // Opens on the document's current attribute, which must have no children.
   explicit CInputSensitivityPresenter(CMADMDoc& doc);
+  // Why the window cannot open on the current attribute ("" when it can).
+  static std::string OpeningRefusal(const CMADMDoc& doc);
 
   int Attribute() const { return m_nAttribute; }
   // Bar `point` of the input chart dragged to a value.

@@ -118,6 +118,7 @@ ChartContent RankChangeGraph(CMADMDoc& doc, int w, int r, int nScale,
                              std::span<const int> alternatives) {
   ChartContent chart;
   chart.SetTitle("Average scores of alternatives on " + Name(doc, r));
+  chart.m_kind = EChartKind::Curves;
   chart.m_strXTitle = "Weight of " + Name(doc, w);
   chart.m_strYTitle = "Average score";
   const double step = ScaleMax(nScale) / 10.0;

@@ -69,6 +69,11 @@ std::vector<int> CSensitivityPresenter::ShownAlternatives() const {
   return shown;
 }
 
+void CSensitivityPresenter::SetShownAlternatives(const std::vector<int>& positions) {
+  for (int pos = 0; pos < m_doc.AlternativeCount(); ++pos) SetShown(pos, kMemberNotSelected);
+  for (int pos : positions) SetShown(pos, kMemberSelected);
+}
+
 int CSensitivityPresenter::CurrentShown() const {
   const std::vector<int> shown = ShownAlternatives();
   for (int pos : shown) {
@@ -95,6 +100,12 @@ void CSensitivityPresenter::SetRankedOn(int k, bool b) {
   if (k < 0 || k >= kAttributeSlots) return;
   m_rankOn[static_cast<size_t>(k)] = b;
   if (b && !IsRankedOn(m_nRankingAttribute)) m_nRankingAttribute = k;
+}
+
+void CSensitivityPresenter::SetRankingAttributes(const std::vector<int>& attributes) {
+  m_rankOn.assign(kAttributeSlots, false);
+  for (int k : attributes) SetRankedOn(k, true);
+  if (!attributes.empty()) m_nRankingAttribute = attributes.front();
 }
 
 std::vector<int> CSensitivityPresenter::RankingAttributes() const {

@@ -39,6 +39,8 @@ class CSensitivityPresenter {
   // The entry of the list of shown alternatives.
   void DeselectOne();
   std::vector<int> ShownAlternatives() const;
+  // Shows exactly these alternatives (without drawing).
+  void SetShownAlternatives(const std::vector<int>& positions);
   int CurrentShown() const;
   void ChooseShown(int pos) { m_nCurrentShown = pos; }
 
@@ -48,6 +50,9 @@ class CSensitivityPresenter {
   void ClickAttribute(int k);
   bool IsRankedOn(int k) const;
   void SetRankedOn(int k, bool b);
+  // Marks exactly these attributes, the first the ranking attribute
+  // (without drawing).
+  void SetRankingAttributes(const std::vector<int>& attributes);
   // The attributes marked, in index order (the ranking list).
   std::vector<int> RankingAttributes() const;
   // The entry chosen in the ranking list, or -1.

@@ -9,6 +9,7 @@ namespace zev {
 // from the results as they stand (nothing is re-evaluated).
 class CTradeOffPresenter {
  public:
+  static constexpr int kWindow = 221;
   static constexpr const char* kTitle = "ZEV Dialog: Trade-Off Analysis";
   static constexpr const char* kXLabel = "X Axis Attribute:";
   static constexpr const char* kYLabel = "Y Axis Attribute:";

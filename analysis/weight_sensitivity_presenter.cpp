@@ -13,6 +13,10 @@ namespace {
 // What switching Normalise off multiplies by besides the saved sum.
 double InverseScaleTop(int nScale) { return nScale <= 0 ? 1.0 : nScale == 1 ? 0.1 : 0.01; }
 
+const char* const kTopRefusal =
+    "To draw a weight graph, at least\n"
+    "one sub-attribute has to be selected.";
+
 }  // namespace
 
 CWeightSensitivityPresenter::CWeightSensitivityPresenter(CMADMDoc& doc)
@@ -24,6 +28,10 @@ CWeightSensitivityPresenter::CWeightSensitivityPresenter(CMADMDoc& doc)
   }
   DrawWeightGraph();
   ShowGraph(EGraph::Ranking);
+}
+
+std::string CWeightSensitivityPresenter::OpeningRefusal(const CMADMDoc& doc) {
+  return doc.CurrentAttribute() == 0 ? kTopRefusal : "";
 }
 
 void CWeightSensitivityPresenter::DrawWeightGraph() {
@@ -48,9 +56,7 @@ void CWeightSensitivityPresenter::ScaleSiblings(double dFactor) {
 
 void CWeightSensitivityPresenter::PickAttribute(int k) {
   if (k == 0) {
-    ThePrompter().Warning(
-        "To draw a weight graph, at least\n"
-        "one sub-attribute has to be selected.");
+    ThePrompter().Warning(kTopRefusal);
     return;
   }
   // Normalising belongs to the sibling group it was switched on for.

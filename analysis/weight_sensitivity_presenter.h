@@ -14,12 +14,15 @@ namespace zev {
 // the opening weights back.
 class CWeightSensitivityPresenter : public CSensitivityPresenter {
  public:
+  static constexpr int kWindow = 215;
   static constexpr const char* kTitle =
       "ZEV Dialog: Sensitivity of alternative rankings to the changes of attribute weights";
   enum class EGraph { Ranking, Belief, RankChange };
 
   // Opens on the document's current attribute, which must not be the top.
   explicit CWeightSensitivityPresenter(CMADMDoc& doc);
+  // Why the window cannot open on the current attribute ("" when it can).
+  static std::string OpeningRefusal(const CMADMDoc& doc);
 
   int WeightAttribute() const { return m_nWeightAttribute; }
   const SWeightAxis& Axis() const { return m_axis; }

@@ -157,6 +157,8 @@ int main(int argc, char** argv) {
   zev::cli::CImportCommand cmdImport(app);
   zev::cli::CReportCommand cmdReport(app);
   zev::cli::CGroupCommand cmdGroup(app);
+  zev::cli::CSensitivityCommand cmdSensitivity(app);
+  zev::cli::CTradeOffCommand cmdTradeOff(app);
 
   try {
     app.parse(argc, argv);
@@ -174,5 +176,7 @@ int main(int argc, char** argv) {
   if (cmdImport.Parsed()) return cmdImport.Run();
   if (cmdReport.Parsed()) return cmdReport.Run();
   if (cmdGroup.Parsed()) return cmdGroup.Run();
+  if (cmdSensitivity.Parsed()) return cmdSensitivity.Run();
+  if (cmdTradeOff.Parsed()) return cmdTradeOff.Run();
   return kUsage;
 }

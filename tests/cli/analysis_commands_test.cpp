@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "io/model_file.h"
+#include "model/text.h"
 #include "tests/cli/cli_run.h"
 
 namespace zev {
@@ -68,6 +69,107 @@ TEST(CliGroup, RefusalsWriteNothing) {
     EXPECT_NE(run.m_strErr.find(c.m_strErr), std::string::npos) << run.m_strErr;
     EXPECT_TRUE(test::ReadFile(dir.Path("out.zev")).empty());
   }
+}
+
+json OnlyChart(const test::SCliRun& run) {
+  const json out = json::parse(run.m_strOut);
+  EXPECT_EQ(out["charts"].size(), 1u);
+  return out["charts"][0];
+}
+
+TEST(CliSensitivityWeights, RankChangeGraphWithItsLineForTheChosenAlternatives) {
+  auto run = RunCli({"sensitivity", "weights", kExample, "--weight", "Performance", "--alternative",
+                     "@2", "--alternative", "@1", "--graph", "rank-change", "--json"});
+  ASSERT_EQ(run.m_nExit, 0) << run.m_strErr;
+  const json chart = OnlyChart(run);
+  EXPECT_EQ(chart["window"], 215);
+  EXPECT_EQ(chart["title"], "Average scores of alternatives on Laptop for a student");
+  EXPECT_EQ(chart["x_title"], "Weight of Performance");
+  ASSERT_EQ(chart["points"].size(), 11u);
+  EXPECT_EQ(chart["points"][10], "1.00");
+  EXPECT_EQ(chart["series"].size(), 2u);
+  EXPECT_EQ(chart["line"], (json{{"label", "Given weight"}, {"at", 3.5}}));
+}
+
+TEST(CliSensitivityWeights, NormaliseAndSetDragTheWeightBar) {
+  auto run = RunCli({"sensitivity", "weights", kExample, "--weight", "1", "--normalise", "--set",
+                     "0.6", "--graph", "weights", "--json"});
+  ASSERT_EQ(run.m_nExit, 0) << run.m_strErr;
+  const json chart = OnlyChart(run);
+  EXPECT_EQ(chart["title"], "Change Weights for Laptop for a student");
+  // 0.6 among 0.25, 0.25 and 0.15, normalised to sum 1.
+  const std::vector<double> w = chart["series"][0]["values"];
+  ASSERT_EQ(w.size(), 4u);
+  EXPECT_NEAR(w[0], 0.6 / 1.25, 1e-12);
+  EXPECT_NEAR(w[0] + w[1] + w[2] + w[3], 1.0, 1e-12);
+}
+
+TEST(CliSensitivity, Refusals) {
+  struct SCase {
+    std::vector<std::string> m_args;
+    int m_nExit;
+    std::string m_strErr;
+  };
+  const SCase cases[] = {
+      {{"weights", "--weight", "0", "--graph", "weights"},
+       1,
+       "To draw a weight graph, at least\none sub-attribute has to be selected.\n"},
+      {{"weights", "--weight", "1", "--rank-on", "Price", "--graph", "belief"},
+       1,
+       "To draw a belief graph, the selected\nattribute must be a qualitative attribute.\n"},
+      {{"weights", "--weight", "Nothing", "--graph", "weights"}, 2, "no attribute named <Nothing>"},
+      {{"data", "--attribute", "Cost"},
+       1,
+       "To draw a input data graph, at least\none bottom-attribute has to be selected.\n"},
+      {{"data", "--attribute", "Price", "--drag", "1=900"}, 2, "the input chart has bars 0 to 0."},
+      {{"data", "--attribute", "Price", "--drag", "x"}, 2, "--drag takes POINT=VALUE"},
+  };
+  for (const SCase& c : cases) {
+    std::vector<std::string> args = {"sensitivity", c.m_args[0], kExample};
+    args.insert(args.end(), c.m_args.begin() + 1, c.m_args.end());
+    auto run = RunCli(args);
+    EXPECT_EQ(run.m_nExit, c.m_nExit) << run.m_strErr;
+    EXPECT_NE(run.m_strErr.find(c.m_strErr), std::string::npos) << run.m_strErr;
+    EXPECT_EQ(run.m_strOut, "");
+  }
+}
+
+TEST(CliSensitivityData, DragStoresTheInputAndSavesIt) {
+  test::CTempDir dir;
+  auto run =
+      RunCli({"sensitivity", "data", kExample, "--attribute", "Build quality", "--alternative",
+              "@3", "--drag", "0=0.5", "--json", "-o", dir.Path("out.zev")});
+  ASSERT_EQ(run.m_nExit, 0) << run.m_strErr;
+  const json charts = json::parse(run.m_strOut)["charts"];
+  ASSERT_EQ(charts.size(), 2u);
+  EXPECT_EQ(charts[0]["series"][0]["legend"], "Belief");
+  EXPECT_EQ(charts[0]["series"][0]["values"][0], 0.5);
+  EXPECT_EQ(charts[1]["title"], "Score on Laptop for a student");
+  CMADMDoc doc;
+  Loaded(dir.Path("out.zev"), doc);
+  const double* b = doc.Alternative(2).Record(10).m_dBelief;
+  EXPECT_EQ(b[0], 0.5);
+  double sum = 0;
+  for (int j = 0; j < doc.Attribute(10).m_nGrades; ++j) sum += b[j];
+  EXPECT_LE(sum, 1.0 + 1e-8);
+}
+
+TEST(CliTradeOff, PointsAndAxesAsJson) {
+  auto run = RunCli({"tradeoff", kExample, "--x", "Price", "--y", "Build quality", "--json"});
+  ASSERT_EQ(run.m_nExit, 0) << run.m_strErr;
+  const json out = json::parse(run.m_strOut);
+  EXPECT_EQ(out["title"], "Trade-Off Analysis");
+  EXPECT_EQ(out["x_title"], "Price (\u00a3)");
+  EXPECT_EQ(out["y_title"], "Build quality (%)");
+  EXPECT_EQ(out["x_range"], json::array({700.0, 2000.0}));
+  EXPECT_EQ(out["y_range"], json::array({0.0, 100.0}));
+  ASSERT_EQ(out["points"].size(), 7u);
+  CMADMDoc doc;
+  Loaded(kExample, doc);
+  const json& p = out["points"][1];
+  EXPECT_EQ(p["name"], Cp1252ToUtf8(doc.Alternative(1).m_strName.Str()));
+  EXPECT_EQ(p["x"], doc.Alternative(1).Record(8).m_dValue);
+  EXPECT_EQ(p["y"], doc.Alternative(1).Record(10).m_dAvgUtility * 100);
 }
 
 }  // namespace
