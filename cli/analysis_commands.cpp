@@ -9,7 +9,7 @@
 #include "analysis/trade_off_presenter.h"
 #include "analysis/weight_sensitivity_presenter.h"
 #include "cli/chart_output.h"
-#include "cli/cli_common.h"
+#include "cli/cli_model.h"
 #include "cli/cli_prompter.h"
 #include "model/number.h"
 #include "model/text.h"

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "cli/analysis_commands.h"
+#include "cli/chart_commands.h"
 #include "cli/cli_prompter.h"
 #include "cli/data_commands.h"
 #include "cli/model_output.h"
@@ -156,6 +157,8 @@ int main(int argc, char** argv) {
 
   zev::cli::CImportCommand cmdImport(app);
   zev::cli::CReportCommand cmdReport(app);
+  zev::cli::CChartCommand cmdChart(app);
+  zev::cli::CCompareCommand cmdCompare(app);
   zev::cli::CGroupCommand cmdGroup(app);
   zev::cli::CSensitivityCommand cmdSensitivity(app);
   zev::cli::CTradeOffCommand cmdTradeOff(app);
@@ -175,6 +178,8 @@ int main(int argc, char** argv) {
   if (cmdSave->parsed()) return RunSave(model, out);
   if (cmdImport.Parsed()) return cmdImport.Run();
   if (cmdReport.Parsed()) return cmdReport.Run();
+  if (cmdChart.Parsed()) return cmdChart.Run();
+  if (cmdCompare.Parsed()) return cmdCompare.Run();
   if (cmdGroup.Parsed()) return cmdGroup.Run();
   if (cmdSensitivity.Parsed()) return cmdSensitivity.Run();
   if (cmdTradeOff.Parsed()) return cmdTradeOff.Run();

@@ -1,4 +1,4 @@
-#include "cli/cli_common.h"
+#include "cli/cli_model.h"
 
 #include <cstdio>
 
@@ -32,18 +32,23 @@ int UsageError(const std::string& text) {
   return kUsage;
 }
 
-int AttributeArgument(const CMADMDoc& doc, const std::string& nameOrIndex) {
+int FindAttributeIndex(const CMADMDoc& doc, const std::string& nameOrIndex) {
   const std::string name = Utf8ToCp1252(nameOrIndex);
   for (int i = 0; i <= doc.LastAttribute(); ++i) {
     if (doc.Attribute(i).m_strName == name) return i;
   }
   int index = -1;
-  if (ReadInteger(nameOrIndex, index) && index >= 0 && index <= doc.LastAttribute()) {
-    return index;
-  }
-  UsageError("the model has no attribute named <" + nameOrIndex +
-             ">, nor one with that index (0 to " + std::to_string(doc.LastAttribute()) + ").");
+  if (ReadInteger(nameOrIndex, index) && index >= 0 && index <= doc.LastAttribute()) return index;
   return -1;
+}
+
+int AttributeArgument(const CMADMDoc& doc, const std::string& nameOrIndex) {
+  const int i = FindAttributeIndex(doc, nameOrIndex);
+  if (i < 0) {
+    UsageError("the model has no attribute named <" + nameOrIndex +
+               ">, nor one with that index (0 to " + std::to_string(doc.LastAttribute()) + ").");
+  }
+  return i;
 }
 
 int AlternativeArgument(const CMADMDoc& doc, const std::string& nameOrNumber) {
@@ -57,8 +62,8 @@ int AlternativeArgument(const CMADMDoc& doc, const std::string& nameOrNumber) {
       number <= doc.AlternativeCount()) {
     return number - 1;
   }
-  UsageError("the model has no alternative named <" + nameOrNumber + ">, nor is it @1 to @" +
-             std::to_string(doc.AlternativeCount()) + ".");
+  UsageError("the model has no alternative named <" + nameOrNumber +
+             ">, nor one at that number (@1 to @" + std::to_string(doc.AlternativeCount()) + ").");
   return -1;
 }
 
