@@ -215,7 +215,7 @@ SWeightGroup CPairwisePresenter::Result() const {
 }
 
 void PairwiseComparisonCommand(CMADMDoc& doc) {
-  const int father = WeightFatherOrNotice(doc,
+  const int father = WeightFatherOrNotice(doc, doc.CurrentAttribute(),
                                           "This is the top attribute.\n"
                                           "No comparison is needed. ");
   if (father < 0) return;

@@ -44,8 +44,7 @@ void SWeightGroup::Store(CMADMDoc& doc) const {
   for (int k : m_nAttributes) doc.PublishChanges({EDocChange::Attribute, k, -1});
 }
 
-int WeightFatherOrNotice(const CMADMDoc& doc, const char* notice) {
-  const int k = doc.CurrentAttribute();
+int WeightFatherOrNotice(const CMADMDoc& doc, int k, const char* notice) {
   const int father = doc.Attribute(k).m_nFather;
   if (k == 0 || father < 0 || father > doc.LastAttribute()) {
     ThePrompter().Information(notice);

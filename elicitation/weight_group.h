@@ -25,8 +25,8 @@ struct SWeightGroup {
   void Store(CMADMDoc& doc) const;
 };
 
-// The weight dialogs work on the siblings of the current attribute; for the
-// top attribute they show their notice instead and give -1.
-int WeightFatherOrNotice(const CMADMDoc& doc, const char* notice);
+// The weight dialogs work on attribute k and its siblings: their father,
+// or for the top attribute -1 after the dialog's notice.
+int WeightFatherOrNotice(const CMADMDoc& doc, int k, const char* notice);
 
 }  // namespace zev

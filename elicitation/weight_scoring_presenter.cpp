@@ -162,7 +162,7 @@ SWeightGroup CWeightScoringPresenter::Result() const {
 }
 
 void WeightVisualScoringCommand(CMADMDoc& doc) {
-  const int father = WeightFatherOrNotice(doc,
+  const int father = WeightFatherOrNotice(doc, doc.CurrentAttribute(),
                                           "This is the top attribute.\n"
                                           "No weight needs to be assigned. ");
   if (father < 0) return;
