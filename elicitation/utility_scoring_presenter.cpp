@@ -267,13 +267,6 @@ void CUtilityScoringPresenter::Comments() {
   m_doc.PublishChanges({EDocChange::Attribute, m_nAttribute, -1});
 }
 
-const std::vector<std::string>& CUtilityMethodPresenter::ChoiceTexts() {
-  static const std::vector<std::string> texts = {
-      "&Direct Assignment", "&Visual Scoring", "&Probability Assignment", "&Alternative Comparison",
-      "&Reference Assignment"};
-  return texts;
-}
-
 void UtilitySelectMethodsCommand(CMADMDoc& doc, const std::function<void()>& openVisualScoring) {
   const CAttribute& a = doc.CurrentAttributeRef();
   if (a.m_nConversion != ByUtility) {

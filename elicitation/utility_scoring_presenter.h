@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "elicitation/entry_field.h"
+#include "elicitation/method_choice_presenter.h"
 #include "model/madm_doc.h"
 #include "model/prompter.h"
 
@@ -108,31 +109,6 @@ class CUtilityScoringPresenter {
   bool m_bOrderEditing = false;
   bool m_bNumberEditing = false;
   std::string m_strFocus;
-};
-
-// The choice of a method for estimating utilities.
-class CUtilityMethodPresenter : public CDialogPresenter {
- public:
-  static constexpr const char* kKind = "UtilityMethod";
-  enum EChoice {
-    kDirect = 0,
-    kVisualScoring = 1,
-    kProbability = 2,
-    kAlternativeComparison = 3,
-    kReference = 4
-  };
-
-  const char* DialogKind() const override { return kKind; }
-  std::string Title() const override {
-    return "ZEV Dialog: Select a Method for Estimating Utilities";
-  }
-  static const std::vector<std::string>& ChoiceTexts();
-
-  int m_nChoice = kDirect;
-
-  // "&Select".
-  EDialogAction Select() { return EDialogAction::CloseOk; }
-  EDialogAction Cancel() { return EDialogAction::CloseCancel; }
 };
 
 // Estimate Utility, "Select &Methods" on the current attribute: the direct

@@ -171,12 +171,6 @@ void WeightVisualScoringCommand(CMADMDoc& doc) {
   presenter.Result().Store(doc);
 }
 
-const std::vector<std::string>& CWeightMethodPresenter::ChoiceTexts() {
-  static const std::vector<std::string> texts = {"&Visual scoring",
-                                                 "&Pairwise comparisons of attributes"};
-  return texts;
-}
-
 void WeightSelectMethodsCommand(CMADMDoc& doc) {
   CWeightMethodPresenter presenter;
   if (!ThePrompter().RunModal(presenter)) return;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "elicitation/entry_field.h"
+#include "elicitation/method_choice_presenter.h"
 #include "elicitation/weight_group.h"
 #include "model/prompter.h"
 
@@ -85,23 +86,6 @@ class CWeightScoringPresenter : public CDialogPresenter {
 // Estimate Weight, "Visual &Scoring": on the siblings of the current
 // attribute; writes their weights and comments when confirmed.
 void WeightVisualScoringCommand(CMADMDoc& doc);
-
-// The choice of a method for assigning weights.
-class CWeightMethodPresenter : public CDialogPresenter {
- public:
-  static constexpr const char* kKind = "WeightMethod";
-  enum EChoice { kVisualScoring = 0, kPairwise = 1 };
-
-  const char* DialogKind() const override { return kKind; }
-  std::string Title() const override { return "ZEV Dialog: Select a Method for Assigning Weights"; }
-  static const std::vector<std::string>& ChoiceTexts();
-
-  int m_nChoice = kVisualScoring;
-
-  // "&Select".
-  EDialogAction Select() { return EDialogAction::CloseOk; }
-  EDialogAction Cancel() { return EDialogAction::CloseCancel; }
-};
 
 // Estimate Weight, "Select &Methods": the chosen operation, or nothing.
 void WeightSelectMethodsCommand(CMADMDoc& doc);

@@ -263,8 +263,8 @@ TEST_F(UtilityScoringTest, StillValidWhileTheSlotHoldsTheAttribute) {
 }
 
 TEST_F(UtilityScoringTest, SelectMethodsOffersFiveChoices) {
-  EXPECT_EQ(CUtilityMethodPresenter::ChoiceTexts().size(), 5u);
-  EXPECT_EQ(CUtilityMethodPresenter::ChoiceTexts()[4], "&Reference Assignment");
+  EXPECT_EQ(CUtilityMethodPresenter().Choices().size(), 5u);
+  EXPECT_EQ(CUtilityMethodPresenter().Choices()[4], "&Reference Assignment");
   int opened = 0;
   auto open = [&opened] { ++opened; };
 

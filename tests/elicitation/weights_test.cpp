@@ -504,7 +504,7 @@ TEST_F(ScoringTest, ConfirmingWritesTheScoresAndComments) {
 }
 
 TEST_F(ScoringTest, TheMethodChoiceStartsTheChosenOperation) {
-  EXPECT_EQ(CWeightMethodPresenter::ChoiceTexts(),
+  EXPECT_EQ(CWeightMethodPresenter().Choices(),
             (std::vector<std::string>{"&Visual scoring", "&Pairwise comparisons of attributes"}));
   user.OnDialog<CWeightMethodPresenter>([](CWeightMethodPresenter& m) {
     EXPECT_EQ(m.m_nChoice, CWeightMethodPresenter::kVisualScoring);
