@@ -31,9 +31,7 @@ int FindAttributeIndex(const CMADMDoc& doc, const std::string& nameOrIndex) {
     if (doc.Attribute(i).m_strName == name) return i;
   }
   int index = -1;
-  if (ReadInteger(nameOrIndex, index) && index >= 0 && index <= doc.LastAttribute()) {
-    return index;
-  }
+  if (ReadInteger(nameOrIndex, index) && index >= 0 && index <= doc.LastAttribute()) return index;
   return -1;
 }
 

@@ -6,12 +6,14 @@
 
 namespace zev::cli {
 
-// Reads a model and attaches the engine; a damaged or missing file is
-// shown as the desktop shows it.
+// Reads a model for a command, with the engine attached; a damaged or
+// missing file is a warning as the desktop shows it, and false.
 bool LoadModel(const std::string& path, CMADMDoc& doc);
-// Writes a model; a failure is shown as the desktop shows it.
+// Writes a model; a failure is a warning as the desktop shows it, and false.
 bool SaveModel(const std::string& path, CMADMDoc& doc);
-// The attribute named exactly so, else the one with this index; -1 if none.
+
+// The attribute named exactly so, else the one with this index; -1 when
+// there is none.
 int FindAttributeIndex(const CMADMDoc& doc, const std::string& nameOrIndex);
 
 }  // namespace zev::cli

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "cli/cli_model.h"
+#include "cli/chart_commands.h"
 #include "cli/cli_prompter.h"
 #include "cli/data_commands.h"
 #include "cli/model_output.h"
@@ -32,18 +32,30 @@ void Print(const std::string& text) {
   std::fflush(stdout);
 }
 
-using zev::cli::LoadModel;
-using zev::cli::SaveModel;
+// Reads a model; a damaged or missing file is shown as the desktop shows it.
+bool Load(const std::string& path, zev::CMADMDoc& doc) {
+  zev::SFileError error;
+  if (zev::LoadModelFile(path, doc, error)) return true;
+  zev::ThePrompter().Warning(error.Message());
+  return false;
+}
+
+bool Save(const std::string& path, zev::CMADMDoc& doc) {
+  zev::SFileError error;
+  if (zev::SaveModelFile(path, doc, error)) return true;
+  zev::ThePrompter().Warning(error.Message());
+  return false;
+}
 
 int RunNew(const std::string& out) {
   zev::CMADMDoc doc;
   doc.OnNewDocument();
-  return SaveModel(out, doc) ? kOk : kRefused;
+  return Save(out, doc) ? kOk : kRefused;
 }
 
 int RunShow(const std::string& model, bool bJson) {
   zev::CMADMDoc doc;
-  if (!LoadModel(model, doc)) return kRefused;
+  if (!Load(model, doc)) return kRefused;
   Print(bJson ? zev::cli::ShowJson(doc) : zev::cli::ShowText(doc));
   return kOk;
 }
@@ -51,23 +63,36 @@ int RunShow(const std::string& model, bool bJson) {
 // The results of an evaluating command: printed, and saved with -o.
 int Finish(zev::CMADMDoc& doc, int nAttribute, bool bJson, const std::string& out) {
   Print(bJson ? zev::cli::ResultsJson(doc) : zev::cli::RankingTable(doc, nAttribute));
-  if (!out.empty() && !SaveModel(out, doc)) return kRefused;
+  if (!out.empty() && !Save(out, doc)) return kRefused;
   return kOk;
 }
 
 int RunRank(const std::string& model, bool bJson, const std::string& out) {
   zev::CMADMDoc doc;
-  if (!LoadModel(model, doc)) return kRefused;
+  if (!Load(model, doc)) return kRefused;
   zev::AttachEngine(doc);
   zev::RankAlternatives(doc);
   return Finish(doc, 0, bJson, out);
 }
 
+// The attribute named exactly so, else the one with this index.
+int FindAttribute(const zev::CMADMDoc& doc, const std::string& nameOrIndex) {
+  const std::string name = zev::Utf8ToCp1252(nameOrIndex);
+  for (int i = 0; i <= doc.LastAttribute(); ++i) {
+    if (doc.Attribute(i).m_strName == name) return i;
+  }
+  int index = -1;
+  if (zev::ReadInteger(nameOrIndex, index) && index >= 0 && index <= doc.LastAttribute()) {
+    return index;
+  }
+  return -1;
+}
+
 int RunAssess(const std::string& model, const std::string& attribute, bool bJson,
               const std::string& out) {
   zev::CMADMDoc doc;
-  if (!LoadModel(model, doc)) return kRefused;
-  const int k = zev::cli::FindAttributeIndex(doc, attribute);
+  if (!Load(model, doc)) return kRefused;
+  const int k = FindAttribute(doc, attribute);
   if (k < 0) {
     std::fprintf(stderr,
                  "zev-cli: the model has no attribute named <%s>, nor one with that index "
@@ -83,8 +108,8 @@ int RunAssess(const std::string& model, const std::string& attribute, bool bJson
 
 int RunSave(const std::string& model, const std::string& out) {
   zev::CMADMDoc doc;
-  if (!LoadModel(model, doc)) return kRefused;
-  return SaveModel(out, doc) ? kOk : kRefused;
+  if (!Load(model, doc)) return kRefused;
+  return Save(out, doc) ? kOk : kRefused;
 }
 
 }  // namespace
@@ -132,6 +157,8 @@ int main(int argc, char** argv) {
 
   zev::cli::CImportCommand cmdImport(app);
   zev::cli::CReportCommand cmdReport(app);
+  zev::cli::CChartCommand cmdChart(app);
+  zev::cli::CCompareCommand cmdCompare(app);
   zev::cli::CWeightsCommand cmdWeights(app);
 
   try {
@@ -149,6 +176,8 @@ int main(int argc, char** argv) {
   if (cmdSave->parsed()) return RunSave(model, out);
   if (cmdImport.Parsed()) return cmdImport.Run();
   if (cmdReport.Parsed()) return cmdReport.Run();
+  if (cmdChart.Parsed()) return cmdChart.Run();
+  if (cmdCompare.Parsed()) return cmdCompare.Run();
   if (cmdWeights.Parsed()) return cmdWeights.Run();
   return kUsage;
 }
