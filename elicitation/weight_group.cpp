@@ -25,6 +25,7 @@ std::vector<int> ChildrenInSiblingOrder(const CMADMDoc& doc, int father) {
 
 SWeightGroup SWeightGroup::Of(const CMADMDoc& doc, int father) {
   SWeightGroup group;
+  group.m_strFatherName = doc.Attribute(father).m_strName.Str();
   group.m_nAttributes = ChildrenInSiblingOrder(doc, father);
   for (int k : group.m_nAttributes) {
     const CAttribute& a = doc.Attribute(k);

@@ -13,6 +13,7 @@ std::vector<int> ChildrenInSiblingOrder(const CMADMDoc& doc, int father);
 // The children of one father whose weights a comparison or scoring dialog
 // assigns: the dialog works on copies and writes them back when confirmed.
 struct SWeightGroup {
+  std::string m_strFatherName;
   std::vector<int> m_nAttributes;  // slots, in sibling order
   std::vector<std::string> m_strNames;
   std::vector<double> m_dWeights;

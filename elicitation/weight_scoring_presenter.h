@@ -24,6 +24,7 @@ class CWeightScoringPresenter : public CDialogPresenter {
   const char* DialogKind() const override { return kKind; }
   std::string Title() const override { return "ZEV Dialog: Visual Scoring of Weights"; }
 
+  const std::string& FatherName() const { return m_group.m_strFatherName; }
   int Count() const { return m_group.Count(); }
   const std::string& Name(int i) const { return m_group.m_strNames[static_cast<size_t>(i)]; }
   double Score(int i) const { return m_dScores[static_cast<size_t>(i)]; }
