@@ -13,10 +13,6 @@ namespace zev::cli {
 
 namespace {
 
-constexpr int kOk = 0;
-constexpr int kRefused = 1;
-constexpr int kUsage = 2;
-
 std::vector<std::string> SplitOnBlanks(const std::string& text) {
   std::vector<std::string> words;
   std::string word;
@@ -73,14 +69,8 @@ int CWeightsCommand::Run() const {
   WeightMethodFromName(m_strMethod, method);
   CMADMDoc doc;
   if (!LoadModel(m_strModel, doc)) return kRefused;
-  const int k = FindAttributeIndex(doc, m_strAttribute);
-  if (k < 0) {
-    std::fprintf(stderr,
-                 "zev-cli: the model has no attribute named <%s>, nor one with that index "
-                 "(0 to %d).\n",
-                 m_strAttribute.c_str(), doc.LastAttribute());
-    return kUsage;
-  }
+  const int k = AttributeArgument(doc, m_strAttribute);
+  if (k < 0) return kUsage;
   const int father = WeightFatherOrNotice(doc, k,
                                           "This is the top attribute.\n"
                                           "No comparison is needed. ");
@@ -95,11 +85,9 @@ int CWeightsCommand::Run() const {
       names += i == 0 ? "" : i + 1 == n ? " and " : ", ";
       names += "<" + Cp1252ToUtf8(p.ChoiceNames()[static_cast<size_t>(i)]) + ">";
     }
-    std::fprintf(stderr,
-                 "zev-cli: %s are compared, so --pairwise takes %d ratios (the upper triangle, "
-                 "row by row), not %zu.\n",
-                 names.c_str(), n * (n - 1) / 2, ratios.size());
-    return kUsage;
+    return UsageError(
+        names + " are compared, so --pairwise takes " + std::to_string(n * (n - 1) / 2) +
+        " ratios (the upper triangle, row by row), not " + std::to_string(ratios.size()) + ".");
   }
   std::size_t next = 0;
   for (int i = 0; i + 1 < n; ++i) {
