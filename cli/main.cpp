@@ -14,6 +14,7 @@
 #include "cli/cli_prompter.h"
 #include "cli/data_commands.h"
 #include "cli/model_output.h"
+#include "cli/weights_command.h"
 #include "engine/conversion.h"
 #include "engine/evaluate_commands.h"
 #include "io/model_file.h"
@@ -162,6 +163,7 @@ int main(int argc, char** argv) {
   zev::cli::CGroupCommand cmdGroup(app);
   zev::cli::CSensitivityCommand cmdSensitivity(app);
   zev::cli::CTradeOffCommand cmdTradeOff(app);
+  zev::cli::CWeightsCommand cmdWeights(app);
 
   try {
     app.parse(argc, argv);
@@ -183,5 +185,6 @@ int main(int argc, char** argv) {
   if (cmdGroup.Parsed()) return cmdGroup.Run();
   if (cmdSensitivity.Parsed()) return cmdSensitivity.Run();
   if (cmdTradeOff.Parsed()) return cmdTradeOff.Run();
+  if (cmdWeights.Parsed()) return cmdWeights.Run();
   return kUsage;
 }
