@@ -11,6 +11,7 @@
 
 #include "cli/cli_prompter.h"
 #include "cli/data_commands.h"
+#include "cli/merge_command.h"
 #include "cli/model_output.h"
 #include "engine/conversion.h"
 #include "engine/evaluate_commands.h"
@@ -155,6 +156,7 @@ int main(int argc, char** argv) {
 
   zev::cli::CImportCommand cmdImport(app);
   zev::cli::CReportCommand cmdReport(app);
+  zev::cli::CMergeCommand cmdMerge(app);
 
   try {
     app.parse(argc, argv);
@@ -171,5 +173,6 @@ int main(int argc, char** argv) {
   if (cmdSave->parsed()) return RunSave(model, out);
   if (cmdImport.Parsed()) return cmdImport.Run();
   if (cmdReport.Parsed()) return cmdReport.Run();
+  if (cmdMerge.Parsed()) return cmdMerge.Run();
   return kUsage;
 }
