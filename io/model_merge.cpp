@@ -99,6 +99,7 @@ EMergeResult AddData(CMADMDoc& doc, const CMADMDoc& other) {
   for (int pos = 0; pos < doc.AlternativeCount(); ++pos) {
     lastOfName[doc.Alternative(pos).m_strName.Str()] = pos;
   }
+  bool bChanged = false;
   for (int pos = 0; pos < other.AlternativeCount(); ++pos) {
     const CAlternative& from = other.Alternative(pos);
     int target = -1;
@@ -116,8 +117,9 @@ EMergeResult AddData(CMADMDoc& doc, const CMADMDoc& other) {
       lastOfName[doc.Alternative(target).m_strName.Str()] = target;
     }
     TransferRecords(from, doc.Alternative(target), pairs);
+    bChanged = true;
   }
-  doc.PublishChanges({EDocChange::Alternatives, -1, doc.CurrentPosition()});
+  if (bChanged) doc.PublishChanges({EDocChange::Alternatives, -1, doc.CurrentPosition()});
   return EMergeResult::Merged;
 }
 
