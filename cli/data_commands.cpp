@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "cli/cli_common.h"
+#include "cli/cli_model.h"
 #include "io/atomic_file.h"
 #include "io/report_commands.h"
 #include "io/report_options.h"

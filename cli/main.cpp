@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "cli/chart_commands.h"
 #include "cli/cli_prompter.h"
 #include "cli/data_commands.h"
 #include "cli/merge_command.h"
@@ -157,6 +158,8 @@ int main(int argc, char** argv) {
   zev::cli::CImportCommand cmdImport(app);
   zev::cli::CReportCommand cmdReport(app);
   zev::cli::CMergeCommand cmdMerge(app);
+  zev::cli::CChartCommand cmdChart(app);
+  zev::cli::CCompareCommand cmdCompare(app);
 
   try {
     app.parse(argc, argv);
@@ -174,5 +177,7 @@ int main(int argc, char** argv) {
   if (cmdImport.Parsed()) return cmdImport.Run();
   if (cmdReport.Parsed()) return cmdReport.Run();
   if (cmdMerge.Parsed()) return cmdMerge.Run();
+  if (cmdChart.Parsed()) return cmdChart.Run();
+  if (cmdCompare.Parsed()) return cmdCompare.Run();
   return kUsage;
 }

@@ -1,6 +1,6 @@
 #include "cli/merge_command.h"
 
-#include "cli/cli_common.h"
+#include "cli/cli_model.h"
 #include "cli/cli_prompter.h"
 #include "io/model_merge.h"
 #include "model/madm_doc.h"
@@ -36,12 +36,8 @@ int CMergeCommand::Run() const {
   CMADMDoc doc;
   if (!LoadModel(m_strModel, doc)) return kRefused;
   if (!m_strUnder.empty()) {
-    const int s = FindAttributeIndex(doc, m_strUnder);
-    if (s < 0) {
-      return Usage("the model has no attribute named <" + m_strUnder +
-                   ">, nor one with that index (0 to " + std::to_string(doc.LastAttribute()) +
-                   ").");
-    }
+    const int s = LookUpAttribute(doc, m_strUnder);
+    if (s < 0) return kUsage;
     doc.SetCurrentAttribute(s);
   }
   if (MergeModelFile(doc, kind, m_strOther) != EMergeResult::Merged) return kRefused;
