@@ -14,6 +14,7 @@
 #include "cli/data_commands.h"
 #include "cli/merge_command.h"
 #include "cli/model_output.h"
+#include "cli/overview_command.h"
 #include "engine/conversion.h"
 #include "engine/evaluate_commands.h"
 #include "io/model_file.h"
@@ -158,6 +159,7 @@ int main(int argc, char** argv) {
   zev::cli::CImportCommand cmdImport(app);
   zev::cli::CReportCommand cmdReport(app);
   zev::cli::CMergeCommand cmdMerge(app);
+  zev::cli::COverviewCommand cmdOverview(app);
   zev::cli::CChartCommand cmdChart(app);
   zev::cli::CCompareCommand cmdCompare(app);
 
@@ -177,6 +179,7 @@ int main(int argc, char** argv) {
   if (cmdImport.Parsed()) return cmdImport.Run();
   if (cmdReport.Parsed()) return cmdReport.Run();
   if (cmdMerge.Parsed()) return cmdMerge.Run();
+  if (cmdOverview.Parsed()) return cmdOverview.Run();
   if (cmdChart.Parsed()) return cmdChart.Run();
   if (cmdCompare.Parsed()) return cmdCompare.Run();
   return kUsage;
