@@ -49,11 +49,11 @@ int CChartCommand::Run() const {
   CMADMDoc doc;
   if (!LoadModel(m_strModel, doc)) return kRefused;
   int attribute = 0;
-  if (!m_strAttribute.empty() && (attribute = LookUpAttribute(doc, m_strAttribute)) < 0) {
+  if (!m_strAttribute.empty() && (attribute = AttributeArgument(doc, m_strAttribute)) < 0) {
     return kUsage;
   }
   int position = 0;
-  if (!m_strAlternative.empty() && (position = LookUpAlternative(doc, m_strAlternative)) < 0) {
+  if (!m_strAlternative.empty() && (position = AlternativeArgument(doc, m_strAlternative)) < 0) {
     return kUsage;
   }
   doc.SetCurrentAttribute(attribute);
@@ -103,25 +103,25 @@ int CCompareCommand::Run() const {
   if (!m_strDirection.empty() &&
       (bDifference != (m_strDirection == "greater" || m_strDirection == "smaller") ||
        bLevel != (m_strDirection == "better" || m_strDirection == "worse"))) {
-    return Usage(
+    return UsageError(
         "--direction greater or smaller goes with --type 2, better or worse with "
         "--type 3.");
   }
   if (!m_strThreshold.empty() && !bDifference && !bLevel) {
-    return Usage("--threshold goes with --type 2 or 3.");
+    return UsageError("--threshold goes with --type 2 or 3.");
   }
 
   CMADMDoc doc;
   if (!LoadModel(m_strModel, doc)) return kRefused;
   CVisualComparison comparison(doc);
   for (const std::string& name : m_attributes) {
-    const int i = LookUpAttribute(doc, name);
+    const int i = AttributeArgument(doc, name);
     if (i < 0) return kUsage;
     comparison.HighlightAttribute(i);
     comparison.SelectOne();
   }
   for (const std::string& name : m_alternatives) {
-    const int pos = LookUpAlternative(doc, name);
+    const int pos = AlternativeArgument(doc, name);
     if (pos < 0) return kUsage;
     comparison.HighlightAlternative(pos);
     comparison.SelectOne();

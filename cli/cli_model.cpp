@@ -27,7 +27,7 @@ bool SaveModel(const std::string& path, CMADMDoc& doc) {
   return false;
 }
 
-int Usage(const std::string& text) {
+int UsageError(const std::string& text) {
   std::fprintf(stderr, "zev-cli: %s\n", text.c_str());
   return kUsage;
 }
@@ -42,19 +42,16 @@ int FindAttributeIndex(const CMADMDoc& doc, const std::string& nameOrIndex) {
   return -1;
 }
 
-// The attribute by FindAttributeIndex; -1 and a usage message when there is none.
-int LookUpAttribute(const CMADMDoc& doc, const std::string& nameOrIndex) {
+int AttributeArgument(const CMADMDoc& doc, const std::string& nameOrIndex) {
   const int i = FindAttributeIndex(doc, nameOrIndex);
   if (i < 0) {
-    Usage("the model has no attribute named <" + nameOrIndex + ">, nor one with that index (0 to " +
-          std::to_string(doc.LastAttribute()) + ").");
+    UsageError("the model has no attribute named <" + nameOrIndex +
+               ">, nor one with that index (0 to " + std::to_string(doc.LastAttribute()) + ").");
   }
   return i;
 }
 
-// The first alternative named exactly so, else "@N" for the N-th in list
-// order from 1; -1 and a usage message when there is none.
-int LookUpAlternative(const CMADMDoc& doc, const std::string& nameOrNumber) {
+int AlternativeArgument(const CMADMDoc& doc, const std::string& nameOrNumber) {
   const std::string name = Utf8ToCp1252(nameOrNumber);
   for (int pos = 0; pos < doc.AlternativeCount(); ++pos) {
     if (doc.Alternative(pos).m_strName == name) return pos;
@@ -65,8 +62,8 @@ int LookUpAlternative(const CMADMDoc& doc, const std::string& nameOrNumber) {
       number <= doc.AlternativeCount()) {
     return number - 1;
   }
-  Usage("the model has no alternative named <" + nameOrNumber +
-        ">, nor one at that number (@1 to @" + std::to_string(doc.AlternativeCount()) + ").");
+  UsageError("the model has no alternative named <" + nameOrNumber +
+             ">, nor one at that number (@1 to @" + std::to_string(doc.AlternativeCount()) + ").");
   return -1;
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "cli/analysis_commands.h"
 #include "cli/chart_commands.h"
 #include "cli/cli_prompter.h"
 #include "cli/data_commands.h"
@@ -162,6 +163,9 @@ int main(int argc, char** argv) {
   zev::cli::COverviewCommand cmdOverview(app);
   zev::cli::CChartCommand cmdChart(app);
   zev::cli::CCompareCommand cmdCompare(app);
+  zev::cli::CGroupCommand cmdGroup(app);
+  zev::cli::CSensitivityCommand cmdSensitivity(app);
+  zev::cli::CTradeOffCommand cmdTradeOff(app);
 
   try {
     app.parse(argc, argv);
@@ -182,5 +186,8 @@ int main(int argc, char** argv) {
   if (cmdOverview.Parsed()) return cmdOverview.Run();
   if (cmdChart.Parsed()) return cmdChart.Run();
   if (cmdCompare.Parsed()) return cmdCompare.Run();
+  if (cmdGroup.Parsed()) return cmdGroup.Run();
+  if (cmdSensitivity.Parsed()) return cmdSensitivity.Run();
+  if (cmdTradeOff.Parsed()) return cmdTradeOff.Run();
   return kUsage;
 }

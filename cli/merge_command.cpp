@@ -27,7 +27,7 @@ int CMergeCommand::Run() const {
                           : m_strKind == "data"       ? EMergeKind::Data
                                                       : EMergeKind::Attributes;
   if (!m_strUnder.empty() && kind != EMergeKind::Attributes) {
-    return Usage("--under applies only to merge attributes.");
+    return UsageError("--under applies only to merge attributes.");
   }
   CCliPrompter prompter;
   prompter.SetAnswerYes(m_bYes);
@@ -36,7 +36,7 @@ int CMergeCommand::Run() const {
   CMADMDoc doc;
   if (!LoadModel(m_strModel, doc)) return kRefused;
   if (!m_strUnder.empty()) {
-    const int s = LookUpAttribute(doc, m_strUnder);
+    const int s = AttributeArgument(doc, m_strUnder);
     if (s < 0) return kUsage;
     doc.SetCurrentAttribute(s);
   }

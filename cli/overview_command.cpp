@@ -88,11 +88,11 @@ int COverviewCommand::Run() const {
   CMADMDoc doc;
   if (!LoadModel(m_strModel, doc)) return kRefused;
   int attribute = doc.CurrentAttribute();
-  if (!m_strAttribute.empty() && (attribute = LookUpAttribute(doc, m_strAttribute)) < 0) {
+  if (!m_strAttribute.empty() && (attribute = AttributeArgument(doc, m_strAttribute)) < 0) {
     return kUsage;
   }
   int position = doc.CurrentPosition();
-  if (!m_strAlternative.empty() && (position = LookUpAlternative(doc, m_strAlternative)) < 0) {
+  if (!m_strAlternative.empty() && (position = AlternativeArgument(doc, m_strAlternative)) < 0) {
     return kUsage;
   }
   const COverview overview(doc, attribute, position);
