@@ -14,6 +14,9 @@ class CInputSensitivityPresenter : public CSensitivityPresenter {
   static constexpr const char* kTitle =
       "ZEV Dialog: Sensitivity of alternative rankings to input data";
 
+  static constexpr const char* kPickChoice =
+      "Click this button if you want to select the bottom attribute whose &input data change";
+
   // Opens on the document's current attribute, which must have no children.
   explicit CInputSensitivityPresenter(CMADMDoc& doc);
   // Why the window cannot open on the current attribute ("" when it can).

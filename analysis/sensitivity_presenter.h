@@ -18,6 +18,8 @@ class CSensitivityPresenter {
  public:
   // What a click in the attribute tree does.
   enum class ETreeMode { Pick, RankOn };
+  static constexpr const char* kRankOnChoice =
+      "Click this button if you want to &Select attributes on which to rank alternatives";
 
   struct SRow {
     std::string m_strName;

@@ -18,6 +18,8 @@ class CWeightSensitivityPresenter : public CSensitivityPresenter {
   static constexpr const char* kTitle =
       "ZEV Dialog: Sensitivity of alternative rankings to the changes of attribute weights";
   enum class EGraph { Ranking, Belief, RankChange };
+  static constexpr const char* kPickChoice =
+      "Click this button if you want to select attributes for &Changing weights";
 
   // Opens on the document's current attribute, which must not be the top.
   explicit CWeightSensitivityPresenter(CMADMDoc& doc);
