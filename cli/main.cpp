@@ -7,6 +7,7 @@
 #include <CLI/CLI.hpp>
 #include <cstdio>
 #include <memory>
+#include <new>
 #include <string>
 
 #include "cli/cli_prompter.h"
@@ -164,12 +165,18 @@ int main(int argc, char** argv) {
 
   zev::cli::CCliPrompter prompter;
   zev::CPrompterScope scope(prompter);
-  if (cmdNew->parsed()) return RunNew(out);
-  if (cmdShow->parsed()) return RunShow(model, bJson);
-  if (cmdRank->parsed()) return RunRank(model, bJson, out);
-  if (cmdAssess->parsed()) return RunAssess(model, attribute, bJson, out);
-  if (cmdSave->parsed()) return RunSave(model, out);
-  if (cmdImport.Parsed()) return cmdImport.Run();
-  if (cmdReport.Parsed()) return cmdReport.Run();
+  // Running out of memory is a refusal with a message, not an abort.
+  try {
+    if (cmdNew->parsed()) return RunNew(out);
+    if (cmdShow->parsed()) return RunShow(model, bJson);
+    if (cmdRank->parsed()) return RunRank(model, bJson, out);
+    if (cmdAssess->parsed()) return RunAssess(model, attribute, bJson, out);
+    if (cmdSave->parsed()) return RunSave(model, out);
+    if (cmdImport.Parsed()) return cmdImport.Run();
+    if (cmdReport.Parsed()) return cmdReport.Run();
+  } catch (const std::bad_alloc&) {
+    zev::ThePrompter().Error(zev::kOutOfMemoryMessage);
+    return kRefused;
+  }
   return kUsage;
 }

@@ -7,6 +7,7 @@
 #include "io/model_file.h"
 #include "model/format.h"
 #include "tests/cli/cli_run.h"
+#include "tests/io/memory_limit.h"
 #include "tests/support/scripted_user.h"
 
 namespace zev {
@@ -42,6 +43,22 @@ TEST(CliNew, AFolderThatIsMissingIsRefused) {
   EXPECT_EQ(run.m_strErr, "The file <" + dir.Path("missing/fresh.zev") +
                               "> cannot be created in the folder <" + dir.Path("missing") +
                               ">: No such file or directory.\n");
+}
+
+// A small file may describe more alternatives than the memory holds: it is
+// refused before the memory is taken, instead of ending the program.
+TEST(CliShow, AModelThatNeedsMoreMemoryThanThereIsIsRefused) {
+  if (test::kAddressSanitizer) GTEST_SKIP() << "an address-space limit needs a plain build";
+  test::CTempDir dir;
+  const std::string path = dir.Path("many.zev");
+  test::WriteFile(path, test::ManyAlternativesModel(40000));
+  auto run = RunCli({"show", path}, 512u << 20);
+  EXPECT_EQ(run.m_nExit, 1);
+  EXPECT_EQ(run.m_strOut, "");
+  EXPECT_EQ(run.m_strErr.find("There is not enough memory to open the file <" + path +
+                              ">: its 40000 alternatives need about "),
+            0u)
+      << run.m_strErr;
 }
 
 TEST(CliSave, LoadAndSaveGivesTheSameBytes) {
