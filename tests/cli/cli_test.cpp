@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <nlohmann/json.hpp>
 
 #include "engine/conversion.h"
@@ -249,6 +250,22 @@ TEST(CliRank, QuantitativeBeliefsAreTheValuesSpreadOverTheGrades) {
   const ordered_json& price = j["alternatives"][0]["attributes"][8];
   EXPECT_NEAR(price["belief"][1].get<double>(), 0.75, 1e-12);
   EXPECT_NEAR(price["belief"][2].get<double>(), 0.25, 1e-12);
+}
+
+// Utilities that are not numbers (a model may hold them) are shown as such,
+// without a bar: the bar's length is not computed from them.
+TEST(CliRank, AUtilityThatIsNotANumberDrawsNoBar) {
+  test::CTempDir dir;
+  CMADMDoc doc;
+  doc.OnNewDocument();
+  doc.InsertAttributeRight();
+  for (int k = 0; k < 5; ++k) doc.Attribute(0).SetGradeUtility(k, std::nan(""));
+  SFileError error;
+  ASSERT_TRUE(SaveModelFile(dir.Path("nan.zev"), doc, error)) << error.Message();
+  auto run = RunCli({"rank", dir.Path("nan.zev")});
+  ASSERT_EQ(run.m_nExit, 0) << run.m_strErr;
+  const std::string row = "   1  First alternative  nan    [nan, nan]  \n";
+  EXPECT_NE(run.m_strOut.find(row), std::string::npos) << run.m_strOut;
 }
 
 TEST(CliRank, TableByRankingAndTheSavedModel) {
