@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -67,9 +69,9 @@ bool ResolveLinks(const std::string& path, std::string& target) {
   for (int hops = 0; hops < 40; ++hops) {
     struct stat st;
     if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
-    std::string link(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
+    std::string link(static_cast<std::size_t>(std::max<off_t>(st.st_size, PATH_MAX)) + 1, '\0');
     const ssize_t n = ::readlink(target.c_str(), link.data(), link.size());
-    if (n < 0) return true;
+    if (n < 0 || static_cast<std::size_t>(n) >= link.size()) return true;
     link.resize(static_cast<std::size_t>(n));
     if (link.empty() || link.front() == '/') {
       target = link;

@@ -695,16 +695,29 @@ std::string WriteModel(CMADMDoc& doc) {
 }
 
 bool SaveModelFile(const std::string& path, CMADMDoc& doc, SFileError& error) {
-  const std::string bytes = WriteModel(doc);
-  // The bytes replace the previous file only if they open again: a model
-  // holding something the loader refuses must not cost the user the last
-  // copy that opens.
+  std::string bytes;
   SFileError check;
-  if (!CheckModel(bytes, check)) {
-    const std::string why = check.m_bHasOffset ? check.m_strProblem : check.Message();
+  bool bOpens = false;
+  try {
+    bytes = WriteModel(doc);
+    // The bytes replace the previous file only if they open again: a model
+    // holding something the loader refuses must not cost the user the last
+    // copy that opens.
+    bOpens = CheckModel(bytes, check);
+  } catch (const std::bad_alloc&) {
+    check.m_bNoMemory = true;
+  }
+  if (check.m_bNoMemory) {
+    error = {path,
+             "There is not enough memory to save the model to <" + Utf8ToCp1252(path) +
+                 ">. Nothing was written.",
+             false, 0};
+    return false;
+  }
+  if (!bOpens) {
     error = {path,
              "The model was not saved: the file <" + Utf8ToCp1252(path) +
-                 "> would not open again (" + why + "). Nothing was written.",
+                 "> would not open again (" + check.m_strProblem + "). Nothing was written.",
              false, 0};
     return false;
   }
