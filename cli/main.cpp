@@ -14,7 +14,9 @@
 #include "cli/chart_commands.h"
 #include "cli/cli_prompter.h"
 #include "cli/data_commands.h"
+#include "cli/merge_command.h"
 #include "cli/model_output.h"
+#include "cli/overview_command.h"
 #include "cli/weights_command.h"
 #include "engine/conversion.h"
 #include "engine/evaluate_commands.h"
@@ -116,7 +118,8 @@ int RunSave(const std::string& model, const std::string& out) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+// Running out of memory is a refusal with a message, not an abort.
+int main(int argc, char** argv) try {
   CLI::App app{
       "zev-cli: multiple-criteria assessment with evidential reasoning, without windows.\n"
       "Messages go to standard error; results to standard output.\n"
@@ -159,6 +162,8 @@ int main(int argc, char** argv) {
 
   zev::cli::CImportCommand cmdImport(app);
   zev::cli::CReportCommand cmdReport(app);
+  zev::cli::CMergeCommand cmdMerge(app);
+  zev::cli::COverviewCommand cmdOverview(app);
   zev::cli::CChartCommand cmdChart(app);
   zev::cli::CCompareCommand cmdCompare(app);
   zev::cli::CGroupCommand cmdGroup(app);
@@ -174,24 +179,25 @@ int main(int argc, char** argv) {
 
   zev::cli::CCliPrompter prompter;
   zev::CPrompterScope scope(prompter);
-  // Running out of memory is a refusal with a message, not an abort.
-  try {
-    if (cmdNew->parsed()) return RunNew(out);
-    if (cmdShow->parsed()) return RunShow(model, bJson);
-    if (cmdRank->parsed()) return RunRank(model, bJson, out);
-    if (cmdAssess->parsed()) return RunAssess(model, attribute, bJson, out);
-    if (cmdSave->parsed()) return RunSave(model, out);
-    if (cmdImport.Parsed()) return cmdImport.Run();
-    if (cmdReport.Parsed()) return cmdReport.Run();
-    if (cmdChart.Parsed()) return cmdChart.Run();
-    if (cmdCompare.Parsed()) return cmdCompare.Run();
-    if (cmdGroup.Parsed()) return cmdGroup.Run();
-    if (cmdSensitivity.Parsed()) return cmdSensitivity.Run();
-    if (cmdTradeOff.Parsed()) return cmdTradeOff.Run();
-    if (cmdWeights.Parsed()) return cmdWeights.Run();
-  } catch (const std::bad_alloc&) {
-    zev::ThePrompter().Error(zev::kOutOfMemoryMessage);
-    return kRefused;
-  }
+  if (cmdNew->parsed()) return RunNew(out);
+  if (cmdShow->parsed()) return RunShow(model, bJson);
+  if (cmdRank->parsed()) return RunRank(model, bJson, out);
+  if (cmdAssess->parsed()) return RunAssess(model, attribute, bJson, out);
+  if (cmdSave->parsed()) return RunSave(model, out);
+  if (cmdImport.Parsed()) return cmdImport.Run();
+  if (cmdReport.Parsed()) return cmdReport.Run();
+  if (cmdMerge.Parsed()) return cmdMerge.Run();
+  if (cmdOverview.Parsed()) return cmdOverview.Run();
+  if (cmdChart.Parsed()) return cmdChart.Run();
+  if (cmdCompare.Parsed()) return cmdCompare.Run();
+  if (cmdGroup.Parsed()) return cmdGroup.Run();
+  if (cmdSensitivity.Parsed()) return cmdSensitivity.Run();
+  if (cmdTradeOff.Parsed()) return cmdTradeOff.Run();
+  if (cmdWeights.Parsed()) return cmdWeights.Run();
   return kUsage;
+} catch (const std::bad_alloc&) {
+  zev::cli::CCliPrompter prompter;
+  zev::CPrompterScope scope(prompter);
+  zev::ThePrompter().Error(zev::kOutOfMemoryMessage);
+  return kRefused;
 }
