@@ -11,6 +11,7 @@
 
 #include "cli/cli_prompter.h"
 #include "cli/data_commands.h"
+#include "cli/exchange_commands.h"
 #include "cli/model_output.h"
 #include "engine/conversion.h"
 #include "engine/evaluate_commands.h"
@@ -155,6 +156,9 @@ int main(int argc, char** argv) {
 
   zev::cli::CImportCommand cmdImport(app);
   zev::cli::CReportCommand cmdReport(app);
+  zev::cli::CExportCommand cmdExport(app);
+  zev::cli::CImportCsvCommand cmdImportCsv(app);
+  zev::cli::CImportJsonCommand cmdImportJson(app);
 
   try {
     app.parse(argc, argv);
@@ -171,5 +175,8 @@ int main(int argc, char** argv) {
   if (cmdSave->parsed()) return RunSave(model, out);
   if (cmdImport.Parsed()) return cmdImport.Run();
   if (cmdReport.Parsed()) return cmdReport.Run();
+  if (cmdExport.Parsed()) return cmdExport.Run();
+  if (cmdImportCsv.Parsed()) return cmdImportCsv.Run();
+  if (cmdImportJson.Parsed()) return cmdImportJson.Run();
   return kUsage;
 }
