@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "cli/chart_commands.h"
 #include "cli/cli_prompter.h"
 #include "cli/data_commands.h"
 #include "cli/exchange_commands.h"
@@ -156,6 +157,8 @@ int main(int argc, char** argv) {
 
   zev::cli::CImportCommand cmdImport(app);
   zev::cli::CReportCommand cmdReport(app);
+  zev::cli::CChartCommand cmdChart(app);
+  zev::cli::CCompareCommand cmdCompare(app);
   zev::cli::CExportCommand cmdExport(app);
   zev::cli::CImportCsvCommand cmdImportCsv(app);
   zev::cli::CImportJsonCommand cmdImportJson(app);
@@ -175,6 +178,8 @@ int main(int argc, char** argv) {
   if (cmdSave->parsed()) return RunSave(model, out);
   if (cmdImport.Parsed()) return cmdImport.Run();
   if (cmdReport.Parsed()) return cmdReport.Run();
+  if (cmdChart.Parsed()) return cmdChart.Run();
+  if (cmdCompare.Parsed()) return cmdCompare.Run();
   if (cmdExport.Parsed()) return cmdExport.Run();
   if (cmdImportCsv.Parsed()) return cmdImportCsv.Run();
   if (cmdImportJson.Parsed()) return cmdImportJson.Run();
