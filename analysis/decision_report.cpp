@@ -4,7 +4,7 @@
 #include <numeric>
 
 #include "analysis/graphs.h"
-#include "io/report_commands.h"
+#include "engine/evaluate_commands.h"
 #include "io/report_text.h"
 #include "io/report_walk.h"
 #include "model/format.h"
@@ -139,7 +139,7 @@ int SDecisionReport::PageCount() const {
 }
 
 SDecisionReport BuildDecisionReport(CMADMDoc& doc, std::string_view date) {
-  EvaluateForAlternativeReport(doc);
+  EvaluateAndRank(doc);
   SDecisionReport report;
   report.m_strName = doc.Attribute(0).m_strName.Str();
   CReportBuilder out(report);
