@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "cli/analysis_commands.h"
 #include "cli/chart_commands.h"
 #include "cli/cli_prompter.h"
 #include "cli/data_commands.h"
@@ -159,6 +160,9 @@ int main(int argc, char** argv) {
   zev::cli::CReportCommand cmdReport(app);
   zev::cli::CChartCommand cmdChart(app);
   zev::cli::CCompareCommand cmdCompare(app);
+  zev::cli::CGroupCommand cmdGroup(app);
+  zev::cli::CSensitivityCommand cmdSensitivity(app);
+  zev::cli::CTradeOffCommand cmdTradeOff(app);
   zev::cli::CExportCommand cmdExport(app);
   zev::cli::CImportCsvCommand cmdImportCsv(app);
   zev::cli::CImportJsonCommand cmdImportJson(app);
@@ -180,6 +184,9 @@ int main(int argc, char** argv) {
   if (cmdReport.Parsed()) return cmdReport.Run();
   if (cmdChart.Parsed()) return cmdChart.Run();
   if (cmdCompare.Parsed()) return cmdCompare.Run();
+  if (cmdGroup.Parsed()) return cmdGroup.Run();
+  if (cmdSensitivity.Parsed()) return cmdSensitivity.Run();
+  if (cmdTradeOff.Parsed()) return cmdTradeOff.Run();
   if (cmdExport.Parsed()) return cmdExport.Run();
   if (cmdImportCsv.Parsed()) return cmdImportCsv.Run();
   if (cmdImportJson.Parsed()) return cmdImportJson.Run();
