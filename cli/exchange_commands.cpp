@@ -1,6 +1,6 @@
 #include "cli/exchange_commands.h"
 
-#include "engine/conversion.h"
+#include "cli/cli_model.h"
 #include "io/atomic_file.h"
 #include "io/csv_exchange.h"
 #include "io/json_model.h"
@@ -12,26 +12,6 @@
 namespace zev::cli {
 
 namespace {
-
-constexpr int kOk = 0;
-constexpr int kRefused = 1;
-
-bool Load(const std::string& path, CMADMDoc& doc) {
-  SFileError error;
-  if (!LoadModelFile(path, doc, error)) {
-    ThePrompter().Warning(error.Message());
-    return false;
-  }
-  AttachEngine(doc);
-  return true;
-}
-
-int Save(const std::string& path, CMADMDoc& doc) {
-  SFileError error;
-  if (SaveModelFile(path, doc, error)) return kOk;
-  ThePrompter().Warning(error.Message());
-  return kRefused;
-}
 
 int Write(const std::string& path, const std::string& bytes) {
   std::string error;
@@ -54,7 +34,7 @@ CExportCommand::CExportCommand(CLI::App& app)
 
 int CExportCommand::Run() const {
   CMADMDoc doc;
-  if (!Load(m_strModel, doc)) return kRefused;
+  if (!LoadModel(m_strModel, doc)) return kRefused;
   if (m_strKind == "results") return Write(m_strOut, ExportResultsCsv(doc));
   if (m_strKind == "assessments") return Write(m_strOut, ExportAssessmentsCsv(doc));
   return Write(m_strOut, WriteModelJson(doc));
@@ -70,7 +50,7 @@ CImportCsvCommand::CImportCsvCommand(CLI::App& app)
 
 int CImportCsvCommand::Run() const {
   CMADMDoc doc;
-  if (!Load(m_strModel, doc)) return kRefused;
+  if (!LoadModel(m_strModel, doc)) return kRefused;
   std::string bytes;
   std::string error;
   if (!ReadWholeFile(m_strData, bytes, error)) {
@@ -78,7 +58,7 @@ int CImportCsvCommand::Run() const {
     return kRefused;
   }
   if (!ImportAssessmentsCsv(doc, bytes).m_bSucceeded) return kRefused;
-  return Save(m_strOut, doc);
+  return SaveModel(m_strOut, doc) ? kOk : kRefused;
 }
 
 CImportJsonCommand::CImportJsonCommand(CLI::App& app)
@@ -95,7 +75,7 @@ int CImportJsonCommand::Run() const {
     ThePrompter().Warning(error.Message());
     return kRefused;
   }
-  return Save(m_strOut, doc);
+  return SaveModel(m_strOut, doc) ? kOk : kRefused;
 }
 
 }  // namespace zev::cli
