@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPicture>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentWriter>
@@ -28,6 +29,10 @@ constexpr int kChartIndexProperty = QTextFormat::UserProperty + 1;
 // A chart on the page, in the document's units (pixels at 96 per inch):
 // 16 by 9 centimetres.
 const QSizeF kChartSize(605, 340);
+// The size a chart is drawn at before it is fitted to the page: a little
+// larger, so that its texts are smaller than the report's and axis labels
+// fit under their bars.
+const QSizeF kChartDrawingSize(720, 405);
 // Pictures of charts for the OpenDocument text, at twice that resolution.
 constexpr int kPictureScale = 2;
 constexpr double kIndentPerLevel = 14.0;
@@ -42,11 +47,34 @@ class CChartObject : public QObject, public QTextObjectInterface {
   CChartObject(const SDecisionReport& report, QObject* parent)
       : QObject(parent), m_report(report) {}
 
-  QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat&) override { return kChartSize; }
+  // In the units of the device the document is laid out for: a printer
+  // lays it out in its own dots.
+  QSizeF intrinsicSize(QTextDocument* doc, int, const QTextFormat&) override {
+    const QPaintDevice* device = doc->documentLayout()->paintDevice();
+    if (!device) return kChartSize;
+    return QSizeF(kChartSize.width() * device->logicalDpiX() / 96.0,
+                  kChartSize.height() * device->logicalDpiY() / 96.0);
+  }
   void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int,
                   const QTextFormat& format) override {
     const auto i = static_cast<std::size_t>(format.property(kChartIndexProperty).toInt());
-    if (i < m_report.m_blocks.size()) RenderChart(m_report.m_blocks[i].m_chart, *painter, rect);
+    if (i >= m_report.m_blocks.size()) return;
+    // Recorded at screen resolution, where the chart's fonts and its
+    // drawing agree, and played back scaled: still vector graphics.
+    QPicture picture;
+    {
+      QPainter recorder(&picture);
+      RenderChart(m_report.m_blocks[i].m_chart, recorder, QRectF(QPointF(0, 0), kChartDrawingSize));
+    }
+    // Playing it back already scales it from its resolution to the device's.
+    const QPaintDevice* device = painter->device();
+    const double played = kChartDrawingSize.width() * device->logicalDpiX() / picture.logicalDpiX();
+    const double scale = played > 0 ? rect.width() / played : 1.0;
+    painter->save();
+    painter->translate(rect.topLeft());
+    painter->scale(scale, scale);
+    painter->drawPicture(0, 0, picture);
+    painter->restore();
   }
 
  private:
@@ -174,12 +202,12 @@ class CDocumentBuilder {
       m_cursor.insertText(QString(QChar::ObjectReplacementCharacter), format);
       return;
     }
-    const QSize size = (kChartSize * kPictureScale).toSize();
-    QImage picture(size, QImage::Format_ARGB32);
+    QImage picture((kChartDrawingSize * kPictureScale).toSize(), QImage::Format_ARGB32);
+    picture.setDevicePixelRatio(kPictureScale);
     picture.fill(Qt::white);
     {
       QPainter painter(&picture);
-      RenderChart(m_report.m_blocks[i].m_chart, painter, QRectF(QPointF(0, 0), size));
+      RenderChart(m_report.m_blocks[i].m_chart, painter, QRectF(QPointF(0, 0), kChartDrawingSize));
     }
     const QUrl name(QStringLiteral("chart%1.png").arg(i));
     m_doc.addResource(QTextDocument::ImageResource, name, picture);
