@@ -7,7 +7,7 @@
 #include <clocale>
 
 #include "app/child_frame.h"
-#include "app/commands/command_ids.h"
+#include "commands/command_ids.h"
 #include "app/dialog_views.h"
 #include "app/icons.h"
 #include "app/main_frame.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/attribute_tree_model.h"
-#include "app/commands/model_commands.h"
+#include "commands/model_commands.h"
 #include "app/model_item_view.h"
 
 namespace zev {

@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include "app/commands/command_table.h"
-#include "app/commands/model_document.h"
+#include "commands/command_table.h"
+#include "commands/model_document.h"
 
 class QSplitter;
 

@@ -25,8 +25,8 @@
 
 #include "app/about_dialog.h"
 #include "app/child_frame.h"
-#include "app/commands/command_table.h"
-#include "app/commands/model_files.h"
+#include "commands/command_table.h"
+#include "commands/model_files.h"
 #include "app/dialog_views.h"
 #include "app/icons.h"
 #include "app/madm_print.h"

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <memory>
 
-#include "app/commands/model_commands.h"
+#include "commands/model_commands.h"
 #include "elicitation/rename_grade_presenter.h"
 
 class QButtonGroup;

@@ -13,17 +13,18 @@
 
 #include "app/alternative_list_view.h"
 #include "app/attribute_tree_view.h"
-#include "app/commands/command_table.h"
+#include "commands/command_table.h"
 #include "app/madm_view.h"
 #include "app/qt_text.h"
 #include "app/results_window.h"
 #include "app/tool_windows.h"
 #include "elicitation/define_attribute_presenter.h"
 #include "elicitation/read_data_presenter.h"
-#include "io/report_commands.h"
-#include "io/report_options.h"
+#include "commands/report_commands.h"
+#include "elicitation/report_type_presenter.h"
+#include "elicitation/report_options_presenter.h"
 #include "tests/app/support/app_fixture.h"
-#include "tests/app/support/gui_user.h"
+#include "tests/app/support/qt_scripted_user.h"
 #include "tests/support/model_builders.h"
 
 namespace zev::test {
@@ -54,7 +55,7 @@ class CCommandsTest : public QObject {
 
  private slots:
   void theShortcutsBuildAHierarchy() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
     CMADMDoc& doc = child->Document().Doc();
@@ -94,11 +95,11 @@ class CCommandsTest : public QObject {
     QTest::keyClick(child->ListView(), Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(doc.LastAttribute(), 4);
     QVERIFY(user.Messages().empty());
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void copyAndCutWorkFromTheTreeAndTheList() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
     CMADMDoc& doc = child->Document().Doc();
@@ -119,11 +120,11 @@ class CCommandsTest : public QObject {
     QCOMPARE(user.LastText(),
              QString("Deleting <Alternative 2> will eliminate all its information.\n\n"
                      "Do you really want to delete it?"));
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void exitAsksForEveryModifiedModel() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     Trigger(*frame, kIdFileNew);
     QCOMPARE(frame->DocumentCount(), 2);
@@ -137,11 +138,11 @@ class CCommandsTest : public QObject {
     Trigger(*frame, kIdAppExit);
     QCOMPARE(frame->DocumentCount(), 0);
     QVERIFY(!frame->isVisible());
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void theToolbarCarriesTheCommandsWithTheirTooltips() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     QStringList tips;
     for (QAction* a : frame->ToolBar()->actions()) {
@@ -154,11 +155,11 @@ class CCommandsTest : public QObject {
     QVERIFY(button);
     button->click();
     QCOMPARE(frame->ActiveChild()->ViewMode(), 1);
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void theModelBuilderExistsOnceAndSaysSo() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     Trigger(*frame, kIdViewDialogBox);
     Trigger(*frame, kIdModelBuilder);
@@ -180,11 +181,11 @@ class CCommandsTest : public QObject {
     Trigger(*frame, kIdModelBuilder);
     QCOMPARE(CountWindows<CModelBuilderWindow>(*frame), 1);
     QVERIFY(user.Messages().empty());
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void theModelBuilderActsOnTheSideLastUsed() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
     CMADMDoc& doc = child->Document().Doc();
@@ -212,11 +213,11 @@ class CCommandsTest : public QObject {
     builder->DeleteButton();
     QCOMPARE(doc.LastAttribute(), 1);
     QCOMPARE(builder->Tree()->model()->rowCount(builder->Tree()->model()->index(0, 0)), 1);
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void theInsertionWindowNamesTheAttributeAndInserts() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
     CMADMDoc& doc = child->Document().Doc();
@@ -243,11 +244,11 @@ class CCommandsTest : public QObject {
     user.Answer(EAnswer::No);
     Trigger(*frame, kIdFileClose);
     QCOMPARE(CountWindows<CInsertionWindow>(*frame), 0);
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void theGradeNameWindowRenamesEverywhere() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
     CMADMDoc& doc = child->Document().Doc();
@@ -269,22 +270,22 @@ class CCommandsTest : public QObject {
     Trigger(*frame, kIdChangeGradeName);
     QCOMPARE(user.LastText(), QString("A window for changing a grade name is still open.\n"
                                       "You have to close this window to open a new one."));
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void commandsWithoutTheirWindowsStayDisabled() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     Focus(frame->ActiveChild()->TreeView());
     for (int id : {kIdOverview, kIdVisualComparison, kIdCreateGroupAssessment, kIdTradeOff,
                    kIdChangeWeight, kIdChangeInputData, kIdChangeRules, kIdEditUndo}) {
       QVERIFY2(!Enabled(*frame, id), qPrintable(QString::number(id)));
     }
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void rankAssessesEveryAlternativeAndSaysSo() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
     CMADMDoc& doc = child->Document().Doc();
@@ -319,11 +320,11 @@ class CCommandsTest : public QObject {
     Trigger(*frame, kIdAssessAttribute);
     QCOMPARE(doc.Alternative(1).m_nRanking, 1);
     QCOMPARE(doc.Alternative(2).m_nRanking, 3);
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void theUtilityIntervalWindowShowsASnapshot() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
     CMADMDoc& doc = child->Document().Doc();
@@ -350,7 +351,7 @@ class CCommandsTest : public QObject {
     }
     QCOMPARE(user.LastText(), QString("No description for the alternative is provided."));
     for (CResultsWindow* window : windows) window->close();
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void exactlyTheCommandsOfMissingSubsystemsAreUnavailable() {
@@ -390,7 +391,7 @@ class CCommandsTest : public QObject {
   }
 
   void aChangedRangeIsFollowedUpAfterTheDefinition() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
     CMADMDoc& doc = child->Document().Doc();
@@ -414,11 +415,11 @@ class CCommandsTest : public QObject {
     // Convert Values is now enabled, Convert Grades not.
     QVERIFY(Enabled(*frame, kIdConvertValues));
     QVERIFY(!Enabled(*frame, kIdConvertGrades));
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void reportsAreWrittenThroughTheirDialogs() {
-    CGuiUser user;
+    CQtScriptedUser user;
     QTemporaryDir dir;
     auto frame = StartForTest();
     QVERIFY(frame->OpenDocument(PathFromQt(qEnvironmentVariable("ZEV_EXAMPLES") + "/laptop.zev")));
@@ -438,11 +439,11 @@ class CCommandsTest : public QObject {
     user.ChooseFile(PathFromQt(dir.filePath("attribute.txt")));
     Trigger(*frame, kIdReportAttribute);
     QVERIFY(QFile::exists(dir.filePath("attribute.txt")));
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void dataAreReadFromATextFileThroughItsDialog() {
-    CGuiUser user;
+    CQtScriptedUser user;
     QTemporaryDir dir;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
@@ -476,11 +477,11 @@ class CCommandsTest : public QObject {
     QCOMPARE(doc.Alternative(0).Record(1).m_dBelief[3], 0.6);
     QCOMPARE(doc.Alternative(0).Record(1).m_dBelief[4], 0.3);
     QVERIFY(!doc.IsModified());
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void theDefineAttributeCommandRunsItsDialog() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
     Focus(child->TreeView());
@@ -491,7 +492,7 @@ class CCommandsTest : public QObject {
     Trigger(*frame, kIdDefineAttribute);
     QCOMPARE(child->Document().Doc().Attribute(0).m_strName, "Car choice");
     QCOMPARE(child->TreeView()->model()->index(0, 0).data().toString(), QString("Car choice"));
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 };
 

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/temp_dir.h"
+
 namespace zev::test {
 
 // What one run of zev-cli printed and returned.
@@ -14,21 +16,5 @@ struct SCliRun {
 
 // Runs the built zev-cli with the arguments, in the given working folder.
 SCliRun RunCli(const std::vector<std::string>& args);
-
-// A fresh temporary folder, removed when the object goes.
-class CTempDir {
- public:
-  CTempDir();
-  ~CTempDir();
-  CTempDir(const CTempDir&) = delete;
-  CTempDir& operator=(const CTempDir&) = delete;
-  std::string Path(const std::string& name) const { return m_strPath + "/" + name; }
-
- private:
-  std::string m_strPath;
-};
-
-std::string ReadFile(const std::string& path);
-void WriteFile(const std::string& path, const std::string& bytes);
 
 }  // namespace zev::test

@@ -1,8 +1,8 @@
-#include "app/commands/model_commands.h"
+#include "commands/model_commands.h"
 
 #include <gtest/gtest.h>
 
-#include "app/commands/box_geometry.h"
+#include "commands/box_geometry.h"
 #include "elicitation/define_alternative_presenter.h"
 #include "elicitation/define_attribute_presenter.h"
 #include "tests/support/model_builders.h"

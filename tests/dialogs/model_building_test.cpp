@@ -13,7 +13,7 @@
 
 #include "app/alternative_list_view.h"
 #include "app/attribute_tree_view.h"
-#include "app/commands/command_ids.h"
+#include "commands/command_ids.h"
 #include "elicitation/assessment_entry.h"
 #include "elicitation/certain_value_presenter.h"
 #include "elicitation/convert_grades_presenter.h"
@@ -30,7 +30,7 @@
 #include "io/model_file.h"
 #include "model/format.h"
 #include "tests/app/support/app_fixture.h"
-#include "tests/dialogs/qt_scripted_user.h"
+#include "tests/app/support/qt_scripted_user.h"
 #include "tests/support/model_builders.h"
 
 namespace zev::test {

@@ -7,7 +7,7 @@
 #include "elicitation/grade_table_presenter.h"
 #include "elicitation/text_presenter.h"
 #include "elicitation/value_utility_presenter.h"
-#include "tests/dialogs/qt_scripted_user.h"
+#include "tests/app/support/qt_scripted_user.h"
 #include "tests/support/model_builders.h"
 
 namespace zev::test {

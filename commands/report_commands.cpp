@@ -1,9 +1,10 @@
-#include "io/report_commands.h"
+#include "commands/report_commands.h"
 
+#include "elicitation/report_options_presenter.h"
+#include "elicitation/report_type_presenter.h"
 #include "engine/evaluate_commands.h"
-#include "io/atomic_file.h"
-#include "io/report_options.h"
-#include "io/report_text.h"
+#include "io/report_files.h"
+#include "model/prompter.h"
 #include "model/text.h"
 
 namespace zev {
@@ -12,7 +13,6 @@ namespace {
 
 constexpr const char* kTxtFilter = "ZEV Report Files (*.txt)|*.txt|All Files (*.*)|*.*||";
 constexpr const char* kDocFilter = "ZEV Report Files (*.doc)|*.doc|All Files (*.*)|*.*||";
-constexpr const char* kViewHint = "You can view the file using Notepad or a similar editor.";
 
 // The Save As window. The proposed name is a model text (code page 1252);
 // the chosen path is the file system's.
@@ -30,33 +30,7 @@ bool ChooseReportFile(std::string_view proposedName, const char* filter, const c
   return !path.empty();
 }
 
-// A path as the messages show it.
-std::string Shown(const std::string& path) { return Utf8ToCp1252(path); }
-
 }  // namespace
-
-std::string WithReportExtension(std::string path, std::string_view extension) {
-  if (path.size() < extension.size() ||
-      path.compare(path.size() - extension.size(), extension.size(), extension) != 0) {
-    path += extension;
-  }
-  return path;
-}
-
-std::string WithoutSpacesInFileName(std::string path) {
-  std::string::size_type slash = path.find_last_of('/');
-  std::string::size_type start = slash == std::string::npos ? 0 : slash + 1;
-  std::string name = path.substr(start);
-  std::erase(name, ' ');
-  return path.substr(0, start) + name;
-}
-
-bool WriteReportFile(const std::string& path, std::string_view text, CSinkFilter* filter) {
-  std::string error;
-  if (WriteFileAtomically(path, ToCrLf(text), error, filter)) return true;
-  ThePrompter().Warning("The report is not saved.\n\n" + Shown(error));
-  return false;
-}
 
 bool HasAttributesToReport(const CMADMDoc& doc) {
   if (doc.LastAttribute() > 0) return true;
@@ -69,31 +43,6 @@ void EvaluateForAlternativeReport(CMADMDoc& doc) { EvaluateAndRank(doc); }
 void EvaluateForAttributeReport(CMADMDoc& doc, int nAttribute) {
   doc.SetCurrentAttribute(nAttribute);
   AssessAttribute(doc);
-}
-
-bool WriteAlternativeReport(const CMADMDoc& doc, int nPosition, const SReportOptions& options,
-                            const std::string& path) {
-  const CAlternative& alternative = doc.Alternative(nPosition);
-  if (!WriteReportFile(path, AlternativeReportText(doc, alternative, options))) return false;
-  if (options.m_nContent == 1) {
-    ThePrompter().Information(std::string("The attribute hierarchy is saved in \n") + "<" +
-                              Shown(path) + ">.\n\n" + kViewHint);
-  } else {
-    ThePrompter().Information("The assessment results for <" + alternative.m_strName + "> " +
-                              "are saved in \n" + "<" + Shown(path) + ">.\n\n" + kViewHint);
-  }
-  return true;
-}
-
-bool WriteAttributeReport(const CMADMDoc& doc, int nAttribute, const std::string& path) {
-  if (!WriteReportFile(path, AttributeReportText(doc, nAttribute))) return false;
-  ThePrompter().Information("The assessment results for <" + doc.Attribute(nAttribute).m_strName +
-                            "> are saved in \n" + "<" + Shown(path) + ">.\n\n" + kViewHint);
-  return true;
-}
-
-bool WriteSummaryReport(const CMADMDoc& doc, int nPosition, const std::string& path) {
-  return WriteReportFile(path, SummaryReportText(doc, doc.Alternative(nPosition)));
 }
 
 bool SaveAlternativeReport(CMADMDoc& doc, int nPosition) {
@@ -147,17 +96,6 @@ void SummaryReportCommand(CMADMDoc& doc) {
   if (!HasAttributesToReport(doc)) return;
   EvaluateForAlternativeReport(doc);
   SaveSummaryReport(doc, doc.CurrentPosition());
-}
-
-const char* CReportTypePresenter::ChoiceLabel(int i) {
-  switch (i) {
-    case 0:
-      return "Save the assessments for the selected ALTERNATIVE on all attributes";
-    case 1:
-      return "Save the assessments for the selected ATTRIBUTE at all alternatives";
-    default:
-      return "Save the assessments for ALL alternatives each on all attributes";
-  }
 }
 
 void ChooseReportType(CMADMDoc& doc) {

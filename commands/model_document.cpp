@@ -1,7 +1,7 @@
-#include "app/commands/model_document.h"
+#include "commands/model_document.h"
 
-#include "app/commands/model_files.h"
-#include "app/commands/recent_files.h"
+#include "commands/model_files.h"
+#include "commands/recent_files.h"
 #include "engine/conversion.h"
 #include "model/format.h"
 #include "model/prompter.h"

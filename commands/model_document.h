@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "app/commands/model_commands.h"
-#include "app/commands/modeless_registry.h"
+#include "commands/model_commands.h"
+#include "commands/modeless_registry.h"
 #include "model/madm_doc.h"
 
 namespace zev {

@@ -1,4 +1,4 @@
-#include "app/commands/model_files.h"
+#include "commands/model_files.h"
 
 #include "io/model_file.h"
 

@@ -3,55 +3,39 @@
 #include <QDialog>
 #include <QString>
 #include <QStringList>
-#include <deque>
 #include <functional>
 #include <string>
-#include <vector>
 
-#include "tests/support/scripted_prompter.h"
+#include "tests/support/scripted_user.h"
 
 namespace zev::test {
 
-// A user for the desktop dialogs: message boxes are read and answered from a
-// queue, and every modal dialog is the real view over its presenter, shown
-// without a modal loop and played by a script that drives it with keys and
-// clicks. A script must close its dialog (OK or Cancel); nothing ever waits
-// for a window. Installs itself as the process's prompter for its lifetime.
-class CQtScriptedUser : public CScriptedPrompter {
+// The user of the desktop tests: the scripted user, with its texts as the
+// user reads them (converted from code page 1252) and its problems
+// collected for the test to check through Problems(). A modal dialog is
+// played either on its presenter (as by the core tests) or on the real view
+// over its presenter, shown without a modal loop and driven by a script
+// with keys and clicks. A view script must close its dialog (OK or Cancel);
+// nothing ever waits for a window.
+class CQtScriptedUser : public CScriptedUser {
  public:
   using ViewScript = std::function<void(QDialog& view)>;
 
   CQtScriptedUser();
 
-  CQtScriptedUser& Answer(EAnswer answer) {
-    QueueAnswer(answer);
-    return *this;
-  }
-  // Plays the next modal dialog, which must be of this presenter kind.
-  CQtScriptedUser& OnDialog(std::string kind, ViewScript script) {
-    m_scripts.emplace_back(std::move(kind), std::move(script));
-    return *this;
-  }
-  CQtScriptedUser& ChooseFile(std::string path) {
-    QueueFile(std::move(path));
-    return *this;
-  }
-  using CScriptedPrompter::ChooseFile;
+  using CScriptedUser::OnDialog;
+  // Plays the next modal dialog, which must be of this presenter kind, on
+  // its registered view.
+  CQtScriptedUser& OnDialog(std::string kind, ViewScript script);
 
   QStringList Texts() const;
   QString LastText() const;
-
   // What went wrong so far: unexpected dialogs and questions, dialogs a
   // script left open, and answers and scripts never used.
   QStringList Problems() const;
 
-  bool RunModal(CDialogPresenter& presenter) override;
-
- protected:
-  std::vector<std::string> UnusedScripts() const override { return KindsOf(m_scripts); }
-
  private:
-  std::deque<std::pair<std::string, ViewScript>> m_scripts;
+  bool PlayView(CDialogPresenter& presenter, const ViewScript& script);
 };
 
 // Shows a window and makes it the active one, as a user's click would.

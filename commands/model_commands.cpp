@@ -1,6 +1,6 @@
-#include "app/commands/model_commands.h"
+#include "commands/model_commands.h"
 
-#include "app/commands/box_geometry.h"
+#include "commands/box_geometry.h"
 #include "elicitation/assessment_entry.h"
 #include "elicitation/certain_value_presenter.h"
 #include "elicitation/convert_grades_presenter.h"
@@ -17,8 +17,9 @@
 #include "elicitation/uncertain_entry_presenter.h"
 #include "elicitation/value_utility_presenter.h"
 #include "engine/evaluate_commands.h"
-#include "io/report_commands.h"
-#include "io/report_options.h"
+#include "commands/report_commands.h"
+#include "elicitation/report_type_presenter.h"
+#include "elicitation/report_options_presenter.h"
 #include "model/format.h"
 #include "model/prompter.h"
 

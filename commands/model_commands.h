@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/commands/command_table.h"
-#include "app/commands/modeless_registry.h"
+#include "commands/command_table.h"
+#include "commands/modeless_registry.h"
 #include "model/madm_doc.h"
 
 namespace zev {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/commands/command_ids.h"
+#include "commands/command_ids.h"
 
 namespace zev {
 

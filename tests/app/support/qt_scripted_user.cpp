@@ -1,4 +1,4 @@
-#include "tests/dialogs/qt_scripted_user.h"
+#include "tests/app/support/qt_scripted_user.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,9 +14,19 @@
 
 namespace zev::test {
 
-CQtScriptedUser::CQtScriptedUser() {
-  // The views the application registers, this library's among them.
-  RegisterStandardDialogViews();
+CQtScriptedUser::CQtScriptedUser() : CScriptedUser(EProblems::Collect) {
+  // The views the application registers, once: a test may replace some.
+  static const bool bRegistered = [] {
+    RegisterStandardDialogViews();
+    return true;
+  }();
+  (void)bRegistered;
+}
+
+CQtScriptedUser& CQtScriptedUser::OnDialog(std::string kind, ViewScript script) {
+  CScriptedUser::OnDialog(std::move(kind), [this, script = std::move(script)](
+                                               CDialogPresenter& p) { return PlayView(p, script); });
+  return *this;
 }
 
 QStringList CQtScriptedUser::Texts() const {
@@ -35,9 +45,7 @@ QStringList CQtScriptedUser::Problems() const {
   return problems;
 }
 
-bool CQtScriptedUser::RunModal(CDialogPresenter& presenter) {
-  ViewScript script;
-  if (!TakeScript(m_scripts, presenter, script)) return false;
+bool CQtScriptedUser::PlayView(CDialogPresenter& presenter, const ViewScript& script) {
   QWidget* parent = QApplication::activeWindow();
   std::unique_ptr<QDialog> view(CreateDialogView(presenter, parent));
   if (!view) {

@@ -1,4 +1,4 @@
-#include "io/report_commands.h"
+#include "commands/report_commands.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -7,9 +7,12 @@
 #include <fstream>
 
 #include "io/atomic_file.h"
-#include "io/report_options.h"
+#include "elicitation/report_options_presenter.h"
+#include "elicitation/report_type_presenter.h"
+#include "io/report_files.h"
 #include "tests/io/report_models.h"
 #include "tests/support/scripted_user.h"
+#include "tests/support/temp_dir.h"
 
 namespace zev {
 namespace {
@@ -20,25 +23,16 @@ namespace fs = std::filesystem;
 class ReportCommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char tmpl[] = "/tmp/zev-report-XXXXXX";
-    ASSERT_NE(::mkdtemp(tmpl), nullptr);
-    m_dir = tmpl;
     test::BuildPlanModel(m_doc);
   }
-  void TearDown() override { fs::remove_all(m_dir); }
-  std::string Read(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  std::size_t Files() {
-    return static_cast<std::size_t>(
-        std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()));
-  }
+  std::string Read(const fs::path& p) { return test::ReadFile(p); }
+  std::size_t Files() { return m_tmp.EntryCount(); }
   static bool StartDefault(CReportOptionsPresenter& p) {
     return p.StartSaving() == EDialogAction::CloseOk;
   }
 
-  fs::path m_dir;
+  test::CTempDir m_tmp;
+  const fs::path& m_dir = m_tmp.Dir();
   CMADMDoc m_doc;
 };
 

@@ -1,4 +1,4 @@
-#include "app/commands/box_geometry.h"
+#include "commands/box_geometry.h"
 
 namespace zev {
 

@@ -1,4 +1,4 @@
-#include "app/commands/modeless_registry.h"
+#include "commands/modeless_registry.h"
 
 #include "model/prompter.h"
 
