@@ -22,17 +22,6 @@ SBoxHit HitTest(const CMADMDoc& doc, int x, int y) {
   return {};
 }
 
-SExtent ScrollExtent(const CMADMDoc& doc) {
-  const CAttribute& top = doc.Attribute(0);
-  SExtent e{top.m_nX + 675, top.m_nY + 42};
-  for (int i = 1; i <= doc.LastAttribute(); ++i) {
-    const CAttribute& a = doc.Attribute(i);
-    if (a.m_nX > e.cx - 55) e.cx = a.m_nX + 105;
-    if (a.m_nY > e.cy - 21) e.cy = a.m_nY + 45;
-  }
-  return e;
-}
-
 int FirstChild(const CMADMDoc& doc, int k) {
   if (!InUse(doc, k) || doc.Attribute(k).m_nChildren <= 0) return -1;
   for (int i = 0; i <= doc.LastAttribute(); ++i) {

@@ -38,10 +38,6 @@ struct SBoxHit {
 };
 SBoxHit HitTest(const CMADMDoc& doc, int x, int y);
 
-// The scroll extent of the diagram: from the top attribute's position,
-// widened and lengthened to take in every other attribute.
-SExtent ScrollExtent(const CMADMDoc& doc);
-
 // Moves through the hierarchy the way the keys of the attribute field do;
 // each returns the attribute to go to, or -1 when there is none.
 int FirstChild(const CMADMDoc& doc, int k);

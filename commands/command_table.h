@@ -11,6 +11,11 @@ namespace zev {
 // The three views of a model window.
 enum class EViewKind { DialogBox, List, Tree };
 
+// What a model window shows: the dialog-box view (mode 1) or the list and
+// tree views (mode 2). Any stands for a caller outside a window's views,
+// for which no view-mode rule applies.
+enum class EViewMode { Any = 0, DialogBox = 1, ListTree = 2 };
+
 // Who carries out a command. Frame commands (files, bars, view modes,
 // windows, help) work whatever view is active; the others are view commands,
 // and a view command that the active view does not handle is disabled.

@@ -1,8 +1,9 @@
 #include "commands/model_commands.h"
 
 #include "commands/box_geometry.h"
+#include "commands/report_commands.h"
 #include "elicitation/assessment_entry.h"
-#include "elicitation/certain_value_presenter.h"
+#include "elicitation/certain_value_entry.h"
 #include "elicitation/convert_grades_presenter.h"
 #include "elicitation/convert_values_presenter.h"
 #include "elicitation/define_alternative_presenter.h"
@@ -10,27 +11,19 @@
 #include "elicitation/define_attribute_presenter.h"
 #include "elicitation/grade_table_presenter.h"
 #include "elicitation/grade_text_presenter.h"
-#include "elicitation/possible_value_count_presenter.h"
-#include "elicitation/qualitative_entry_presenter.h"
+#include "elicitation/possible_value_count.h"
+#include "elicitation/qualitative_entry_page.h"
 #include "elicitation/read_data_presenter.h"
+#include "elicitation/report_options_presenter.h"
+#include "elicitation/report_type_presenter.h"
 #include "elicitation/text_presenter.h"
-#include "elicitation/uncertain_entry_presenter.h"
+#include "elicitation/uncertain_entry_page.h"
 #include "elicitation/value_utility_presenter.h"
 #include "engine/evaluate_commands.h"
-#include "commands/report_commands.h"
-#include "elicitation/report_type_presenter.h"
-#include "elicitation/report_options_presenter.h"
 #include "model/format.h"
 #include "model/prompter.h"
 
 namespace zev {
-
-namespace {
-
-constexpr int kNameRow = 51;
-constexpr int kWeightRow = 52;
-
-}  // namespace
 
 void SAssessmentResults::ShowAttributeInfo() const {
   ThePrompter().Information(m_strAttributeDescription);
@@ -177,7 +170,7 @@ bool CModelCommands::IsAvailable(int id) const {
   return true;
 }
 
-bool CModelCommands::RuleAllows(int id, const CMADMDoc& doc, int nViewMode) {
+bool CModelCommands::RuleAllows(int id, const CMADMDoc& doc, EViewMode viewMode) {
   const int k = doc.CurrentAttribute();
   const CAttribute& a = doc.Attribute(k);
   const bool bQualitative = a.m_nType == Qualitative;
@@ -201,9 +194,9 @@ bool CModelCommands::RuleAllows(int id, const CMADMDoc& doc, int nViewMode) {
     case kIdInputAttAtAlt:
       return a.m_nChildren <= 0;
     case kIdViewDialogBox:
-      return nViewMode != 1;
+      return viewMode != EViewMode::DialogBox;
     case kIdViewListTree:
-      return nViewMode != 2;
+      return viewMode != EViewMode::ListTree;
     case kIdEditUndo:
     case kIdChangeRules:
       return false;
@@ -212,20 +205,20 @@ bool CModelCommands::RuleAllows(int id, const CMADMDoc& doc, int nViewMode) {
   }
 }
 
-bool CModelCommands::IsEnabled(int id, EViewKind activeView, int nViewMode) const {
+bool CModelCommands::IsEnabled(int id, EViewKind activeView, EViewMode viewMode) const {
   if (!ViewHandles(activeView, id)) return false;
   if (!IsAvailable(id)) return false;
-  return RuleAllows(id, m_doc, nViewMode);
+  return RuleAllows(id, m_doc, viewMode);
 }
 
-bool CModelCommands::Execute(int id, EViewKind activeView, int nViewMode) {
-  if (!IsEnabled(id, activeView, nViewMode)) return false;
+bool CModelCommands::Execute(int id, EViewKind activeView, EViewMode viewMode) {
+  if (!IsEnabled(id, activeView, viewMode)) return false;
   m_handlers[id].m_run();
   return true;
 }
 
 void CModelCommands::Run(int id) {
-  if (!IsAvailable(id) || !RuleAllows(id, m_doc, 0)) return;
+  if (!IsAvailable(id) || !RuleAllows(id, m_doc, EViewMode::Any)) return;
   m_handlers[id].m_run();
 }
 
@@ -280,7 +273,6 @@ void CModelCommands::SelectAttribute(int i) {
   m_doc.SetCurrentAttribute(i);
   m_doc.SetBoxSelection(true);
   m_doc.PublishChanges({EDocChange::Selection, i, m_doc.CurrentPosition()});
-  m_registry.ShowSelection();
 }
 
 void CModelCommands::SelectAlternative(int pos) {
@@ -288,7 +280,6 @@ void CModelCommands::SelectAlternative(int pos) {
   m_doc.SetCurrentPosition(pos);
   m_doc.SetBoxSelection(false);
   m_doc.PublishChanges({EDocChange::Selection, m_doc.CurrentAttribute(), pos});
-  m_registry.ShowSelection();
 }
 
 void CModelCommands::ClickAttributeInTree(int i) {

@@ -60,11 +60,11 @@ class CModelCommands {
   // subsystem is missing stays in the menu, disabled).
   bool IsAvailable(int id) const;
   // The enabling rule of the command table on the current selection.
-  static bool RuleAllows(int id, const CMADMDoc& doc, int nViewMode);
+  static bool RuleAllows(int id, const CMADMDoc& doc, EViewMode viewMode);
   // Whether a view command is enabled with this view active.
-  bool IsEnabled(int id, EViewKind activeView, int nViewMode) const;
+  bool IsEnabled(int id, EViewKind activeView, EViewMode viewMode) const;
   // Runs a view command when it is enabled; false when it is not.
-  bool Execute(int id, EViewKind activeView, int nViewMode);
+  bool Execute(int id, EViewKind activeView, EViewMode viewMode);
   // Runs a command from a gesture of a view (double-click, right-click),
   // where the menus' routing does not apply; nothing when unavailable.
   void Run(int id);

@@ -81,6 +81,8 @@ std::string CModelessRegistry::PreconditionWarning(EModelessKind kind) const {
 
 bool CModelessRegistry::ShowsSelection(EModelessKind kind) {
   switch (kind) {
+    // The insertion window names the current attribute.
+    case EModelessKind::Insertion:
     case EModelessKind::ModelBuilder:
     case EModelessKind::Overview:
     case EModelessKind::VisualComparison:
@@ -101,7 +103,6 @@ CModelessWindow* CModelessRegistry::Open(EModelessKind kind) {
   if (CModelessWindow* open = Window(kind)) {
     const char* message = AlreadyOpenMessage(kind);
     if (*message) ThePrompter().Information(message);
-    if (kind == EModelessKind::Insertion) open->ShowCurrentAttribute();
     open->BringToFront();
     return open;
   }
@@ -128,14 +129,6 @@ void CModelessRegistry::Detach(CModelessWindow* window) {
   window->m_pRegistry = nullptr;
 }
 
-void CModelessRegistry::ShowSelection() {
-  for (int i = 0; i < kModelessKinds; ++i) {
-    if (m_windows[i] && ShowsSelection(static_cast<EModelessKind>(i))) {
-      m_windows[i]->ShowSelection();
-    }
-  }
-}
-
 void CModelessRegistry::DestroyAll() {
   for (CModelessWindow*& slot : m_windows) {
     if (CModelessWindow* window = slot) {
@@ -146,10 +139,11 @@ void CModelessRegistry::DestroyAll() {
   }
 }
 
-void CModelessRegistry::OnDocumentChanged(CMADMDoc&, const SDocChange&) {
-  // After every refresh the insertion window names the attribute it inserts at.
-  if (CModelessWindow* insertion = Window(EModelessKind::Insertion)) {
-    insertion->ShowCurrentAttribute();
+void CModelessRegistry::OnDocumentChanged(CMADMDoc& doc, const SDocChange& change) {
+  for (int i = 0; i < kModelessKinds; ++i) {
+    const EModelessKind kind = static_cast<EModelessKind>(i);
+    if (change.m_kind == EDocChange::Selection && !ShowsSelection(kind)) continue;
+    if (CModelessWindow* window = m_windows[i]) window->OnDocumentChanged(doc, change);
   }
 }
 

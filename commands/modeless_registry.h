@@ -37,10 +37,9 @@ class CModelessWindow {
   virtual void BringToFront() = 0;
   // Closes and destroys the window (its model is going away).
   virtual void Destroy() = 0;
-  // The current attribute or alternative of the model changed.
-  virtual void ShowSelection() {}
-  // The model changed; the insertion window shows the current attribute's name.
-  virtual void ShowCurrentAttribute() {}
+  // The document's one typed notification, passed on by the registry: every
+  // change, and a change of the selection only to the kinds that show one.
+  virtual void OnDocumentChanged(CMADMDoc& doc, const SDocChange& change) = 0;
 
  protected:
   // Empties the slot at once, for a window that is closed now and destroyed
@@ -82,8 +81,6 @@ class CModelessRegistry : public CDocObserver {
   // window still takes the slot of its kind).
   void Attach(EModelessKind kind, CModelessWindow* window);
 
-  // Tells every open window that shows a selection to show the new one.
-  void ShowSelection();
   // Destroys every open window.
   void DestroyAll();
 
@@ -94,7 +91,8 @@ class CModelessRegistry : public CDocObserver {
   // it holds).
   static const char* AlreadyOpenMessage(EModelessKind kind);
   std::string PreconditionWarning(EModelessKind kind) const;
-  // Whether windows of this kind are told about selection changes.
+  // Whether windows of this kind are told of selection changes: those that
+  // show the current attribute or alternative.
   static bool ShowsSelection(EModelessKind kind);
 
  private:

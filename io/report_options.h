@@ -3,7 +3,6 @@
 #include <string>
 #include <string_view>
 
-
 namespace zev {
 
 // What an alternative report holds, chosen before it is written.

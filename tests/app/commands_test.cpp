@@ -13,16 +13,18 @@
 
 #include "app/alternative_list_view.h"
 #include "app/attribute_tree_view.h"
-#include "commands/command_table.h"
+#include "app/dialogs/qt_text.h"
+#include "app/insertion_window.h"
 #include "app/madm_view.h"
-#include "app/qt_text.h"
+#include "app/model_builder_window.h"
+#include "app/rename_grade_window.h"
 #include "app/results_window.h"
-#include "app/tool_windows.h"
+#include "commands/command_table.h"
+#include "commands/report_commands.h"
 #include "elicitation/define_attribute_presenter.h"
 #include "elicitation/read_data_presenter.h"
-#include "commands/report_commands.h"
-#include "elicitation/report_type_presenter.h"
 #include "elicitation/report_options_presenter.h"
+#include "elicitation/report_type_presenter.h"
 #include "tests/app/support/app_fixture.h"
 #include "tests/app/support/qt_scripted_user.h"
 #include "tests/support/model_builders.h"
@@ -154,7 +156,7 @@ class CCommandsTest : public QObject {
         qobject_cast<QToolButton*>(frame->ToolBar()->widgetForAction(frame->Action(kIdViewSwitch)));
     QVERIFY(button);
     button->click();
-    QCOMPARE(frame->ActiveChild()->ViewMode(), 1);
+    QCOMPARE(frame->ActiveChild()->ViewMode(), EViewMode::DialogBox);
     QVERIFY(user.Problems().isEmpty());
   }
 
@@ -270,6 +272,27 @@ class CCommandsTest : public QObject {
     Trigger(*frame, kIdChangeGradeName);
     QCOMPARE(user.LastText(), QString("A window for changing a grade name is still open.\n"
                                       "You have to close this window to open a new one."));
+    QVERIFY(user.Problems().isEmpty());
+  }
+
+  void aToolWindowChecksAFieldLeftForAnotherControlButNotForClose() {
+    CQtScriptedUser user;
+    auto frame = StartForTest();
+    Focus(frame->ActiveChild()->TreeView());
+    Trigger(*frame, kIdChangeGradeName);
+    auto* window = OpenWindow<CRenameGradeWindow>(*frame);
+    QVERIFY(window);
+    Activate(window);
+    window->FromField()->setFocus();
+    window->ToField()->setFocus();
+    QCOMPARE(user.LastText(), QString("The 'From' grade name must not be empty."));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window->FromField()));
+    user.Clear();
+    Child<QPushButton>(window, "close")->setFocus();
+    QVERIFY(user.Messages().empty());
+    // Escape ends the window and empties its slot at once.
+    QTest::keyClick(window, Qt::Key_Escape);
+    QVERIFY(!frame->ActiveChild()->Document().Registry().IsOpen(EModelessKind::GradeNameChange));
     QVERIFY(user.Problems().isEmpty());
   }
 

@@ -1,8 +1,6 @@
 // The assessment entry dialogs as views of their presenters, and the entry
 // commands through them.
 
-#include "app/entry_dialogs.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -12,9 +10,15 @@
 #include <QPushButton>
 
 #include "app/attribute_tree_view.h"
+#include "app/dialogs/certain_value_dialog.h"
+#include "app/dialogs/convert_grades_dialog.h"
+#include "app/dialogs/convert_values_dialog.h"
+#include "app/dialogs/dialog_registry.h"
+#include "app/dialogs/grade_text_dialog.h"
+#include "app/dialogs/possible_value_count_dialog.h"
+#include "app/dialogs/qualitative_entry_dialog.h"
+#include "app/dialogs/uncertain_entry_dialog.h"
 #include "commands/command_table.h"
-#include "app/conversion_dialogs.h"
-#include "app/dialog_views.h"
 #include "tests/app/support/app_fixture.h"
 #include "tests/app/support/qt_scripted_user.h"
 #include "tests/elicitation/assessment_fixtures.h"

@@ -10,8 +10,8 @@
 
 #include "app/alternative_list_view.h"
 #include "app/attribute_tree_view.h"
+#include "app/dialogs/qt_text.h"
 #include "commands/command_table.h"
-#include "app/qt_text.h"
 #include "tests/app/support/app_fixture.h"
 #include "tests/app/support/qt_scripted_user.h"
 #include "tests/support/model_builders.h"

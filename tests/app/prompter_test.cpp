@@ -8,11 +8,15 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "app/dialog_views.h"
-#include "app/model_dialogs.h"
+#include "app/dialogs/define_alternative_dialog.h"
+#include "app/dialogs/define_attribute_dialog.h"
+#include "app/dialogs/dialog_registry.h"
+#include "app/dialogs/qt_text.h"
+#include "app/dialogs/read_data_dialog.h"
+#include "app/dialogs/report_options_dialog.h"
+#include "app/dialogs/report_type_dialog.h"
+#include "app/dialogs/text_dialog.h"
 #include "app/qt_prompter.h"
-#include "app/qt_text.h"
-#include "app/report_dialogs.h"
 #include "tests/app/support/app_fixture.h"
 #include "tests/app/support/qt_scripted_user.h"
 

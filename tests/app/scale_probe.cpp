@@ -17,10 +17,10 @@
 #include "app/alternative_list_view.h"
 #include "app/application.h"
 #include "app/child_frame.h"
-#include "commands/command_table.h"
-#include "commands/model_files.h"
 #include "app/madm_view.h"
 #include "app/main_frame.h"
+#include "commands/command_table.h"
+#include "commands/model_files.h"
 #include "model/prompter.h"
 #include "tests/support/model_builders.h"
 #include "tests/support/scripted_user.h"
@@ -134,7 +134,7 @@ int main(int argc, char** argv) {
   frame.OnCommand(zev::kIdViewDialogBox);
   QApplication::processEvents();
   std::printf("switch to the box diagram: %.4f s\n", Seconds(t));
-  zev::CMADMView* view = child->BoxView();
+  zev::CMADMView* view = child->DialogBoxView();
   t.restart();
   const int paints = 20;
   int drawn = 0;

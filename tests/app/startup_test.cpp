@@ -18,8 +18,8 @@
 #include "app/about_dialog.h"
 #include "app/alternative_list_view.h"
 #include "app/attribute_tree_view.h"
-#include "commands/command_table.h"
 #include "app/splash_screen.h"
+#include "commands/command_table.h"
 #include "tests/app/support/app_fixture.h"
 #include "tests/app/support/qt_scripted_user.h"
 
@@ -39,9 +39,9 @@ class CStartupTest : public QObject {
     QCOMPARE(frame->Children().size(), size_t(1));
     CChildFrame* child = frame->ActiveChild();
     QVERIFY(child);
-    QCOMPARE(child->ViewMode(), 2);
+    QCOMPARE(child->ViewMode(), EViewMode::ListTree);
     QVERIFY(child->TreeView());
-    QVERIFY(!child->BoxView());
+    QVERIFY(!child->DialogBoxView());
     QCOMPARE(child->ActiveView(), EViewKind::Tree);
     const CMADMDoc& doc = child->Document().Doc();
     QCOMPARE(doc.LastAttribute(), 0);
@@ -90,7 +90,7 @@ class CStartupTest : public QObject {
 
     // The dialog-box view: the model builder too.
     Trigger(*frame, kIdViewDialogBox);
-    QVERIFY(child->BoxView());
+    QVERIFY(child->DialogBoxView());
     QCOMPARE(child->ActiveView(), EViewKind::DialogBox);
     QVERIFY(Enabled(*frame, kIdModelBuilder));
     QVERIFY(Enabled(*frame, kIdNewAlternative));

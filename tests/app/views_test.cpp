@@ -9,10 +9,10 @@
 
 #include "app/alternative_list_view.h"
 #include "app/attribute_tree_view.h"
-#include "commands/command_table.h"
-#include "app/dialog_views.h"
+#include "app/dialogs/dialog_registry.h"
 #include "app/madm_print.h"
 #include "app/madm_view.h"
+#include "commands/command_table.h"
 #include "elicitation/define_alternative_presenter.h"
 #include "elicitation/define_attribute_presenter.h"
 #include "tests/app/support/app_fixture.h"
@@ -61,17 +61,17 @@ class CViewsTest : public QObject {
     const CMADMDoc* before = &doc;
 
     Trigger(*frame, kIdViewSwitch);
-    QCOMPARE(child->ViewMode(), 1);
-    QVERIFY(child->BoxView());
+    QCOMPARE(child->ViewMode(), EViewMode::DialogBox);
+    QVERIFY(child->DialogBoxView());
     QVERIFY(!child->TreeView());
     QVERIFY(child->ListView()->isHidden());
-    QCOMPARE(child->BoxView()->AttributeField()->text(), QString("B1"));
-    QCOMPARE(child->BoxView()->AlternativeField()->text(), QString("Alternative 2"));
+    QCOMPARE(child->DialogBoxView()->AttributeField()->text(), QString("B1"));
+    QCOMPARE(child->DialogBoxView()->AlternativeField()->text(), QString("Alternative 2"));
 
     Trigger(*frame, kIdViewSwitch);
-    QCOMPARE(child->ViewMode(), 2);
+    QCOMPARE(child->ViewMode(), EViewMode::ListTree);
     QVERIFY(child->TreeView());
-    QVERIFY(!child->BoxView());
+    QVERIFY(!child->DialogBoxView());
     QVERIFY(!child->ListView()->isHidden());
     QCOMPARE(child->Splitter()->sizes().front(), 202);
     QCOMPARE(&child->Document().Doc(), before);
@@ -84,10 +84,10 @@ class CViewsTest : public QObject {
     // The explicit modes only go where the model window is not.
     QVERIFY(!Enabled(*frame, kIdViewListTree));
     Trigger(*frame, kIdViewDialogBox);
-    QCOMPARE(child->ViewMode(), 1);
+    QCOMPARE(child->ViewMode(), EViewMode::DialogBox);
     QVERIFY(!Enabled(*frame, kIdViewDialogBox));
     Trigger(*frame, kIdViewListTree);
-    QCOMPARE(child->ViewMode(), 2);
+    QCOMPARE(child->ViewMode(), EViewMode::ListTree);
     QVERIFY(user.Problems().isEmpty());
   }
 
@@ -267,7 +267,7 @@ class CViewsTest : public QObject {
     BuildSmallModel(*frame);
     CChildFrame* child = frame->ActiveChild();
     Trigger(*frame, kIdViewDialogBox);
-    CMADMView* view = child->BoxView();
+    CMADMView* view = child->DialogBoxView();
     view->resize(900, 600);
     CMADMDoc& doc = child->Document().Doc();
     const CAttribute& c = doc.Attribute(5);
@@ -305,7 +305,7 @@ class CViewsTest : public QObject {
     BuildSmallModel(*frame);
     CChildFrame* child = frame->ActiveChild();
     Trigger(*frame, kIdViewDialogBox);
-    CMADMView* view = child->BoxView();
+    CMADMView* view = child->DialogBoxView();
     CMADMDoc& doc = child->Document().Doc();
     QLineEdit* field = view->AttributeField();
     child->Commands().SelectAttribute(1);
@@ -368,7 +368,7 @@ class CViewsTest : public QObject {
     BuildSmallModel(*frame);
     CChildFrame* child = frame->ActiveChild();
     Trigger(*frame, kIdViewDialogBox);
-    CMADMView* view = child->BoxView();
+    CMADMView* view = child->DialogBoxView();
     CMADMDoc& doc = child->Document().Doc();
     child->Commands().SelectAttribute(1);
     view->AttributeField()->setFocus();
@@ -399,7 +399,7 @@ class CViewsTest : public QObject {
     CMADMDoc& doc = child->Document().Doc();
     for (int i = 0; i < 499; ++i) doc.AddAlternativeCommand();
     Trigger(*frame, kIdViewDialogBox);
-    CMADMView* view = child->BoxView();
+    CMADMView* view = child->DialogBoxView();
     view->resize(800, 500);
     view->viewport()->repaint();
     QVERIFY(view->PaintedAlternatives() > 0);

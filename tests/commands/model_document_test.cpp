@@ -73,7 +73,9 @@ namespace {
 
 class ModelFiles : public ::testing::Test {
  protected:
-  std::string Path(const std::string& name) const { return m_tmp.Path(name); }
+  std::string Path(const std::string& name) const {
+    return m_tmp.Path("zev_model_document_" + name);
+  }
   test::CTempDir m_tmp;
 };
 

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "io/atomic_file.h"
 #include "elicitation/report_options_presenter.h"
 #include "elicitation/report_type_presenter.h"
+#include "io/atomic_file.h"
 #include "io/report_files.h"
 #include "tests/io/report_models.h"
 #include "tests/support/scripted_user.h"
@@ -22,9 +22,7 @@ namespace fs = std::filesystem;
 
 class ReportCommandTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    test::BuildPlanModel(m_doc);
-  }
+  void SetUp() override { test::BuildPlanModel(m_doc); }
   std::string Read(const fs::path& p) { return test::ReadFile(p); }
   std::size_t Files() { return m_tmp.EntryCount(); }
   static bool StartDefault(CReportOptionsPresenter& p) {

@@ -44,8 +44,7 @@ class CScriptedUser : public CPrompter {
   }
   template <typename P>
   CScriptedUser& OnDialog(std::function<bool(P&)> script) {
-    return OnDialog(P::kKind,
-                    [script](CDialogPresenter& p) { return script(static_cast<P&>(p)); });
+    return OnDialog(P::kKind, [script](CDialogPresenter& p) { return script(static_cast<P&>(p)); });
   }
 
   // Every message shown so far, in order, and their texts.

@@ -9,8 +9,8 @@
 #include <QTest>
 #include <memory>
 
-#include "app/dialog_views.h"
-#include "app/qt_text.h"
+#include "app/dialogs/dialog_registry.h"
+#include "app/dialogs/qt_text.h"
 
 namespace zev::test {
 
@@ -24,8 +24,9 @@ CQtScriptedUser::CQtScriptedUser() : CScriptedUser(EProblems::Collect) {
 }
 
 CQtScriptedUser& CQtScriptedUser::OnDialog(std::string kind, ViewScript script) {
-  CScriptedUser::OnDialog(std::move(kind), [this, script = std::move(script)](
-                                               CDialogPresenter& p) { return PlayView(p, script); });
+  CScriptedUser::OnDialog(std::move(kind), [this, script = std::move(script)](CDialogPresenter& p) {
+    return PlayView(p, script);
+  });
   return *this;
 }
 
