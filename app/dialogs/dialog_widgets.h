@@ -1,12 +1,13 @@
 #pragma once
 
+#include <QLabel>
 #include <QString>
 #include <string>
 #include <vector>
 
 class QBoxLayout;
 class QComboBox;
-class QLabel;
+
 class QPlainTextEdit;
 class QWidget;
 

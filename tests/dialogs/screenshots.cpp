@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/dialogs/dialog_registry.h"
+#include "app/dialogs/dialog_view.h"
 #include "elicitation/convert_grades_presenter.h"
 #include "elicitation/define_attribute_presenter.h"
 #include "elicitation/qualitative_entry_page.h"

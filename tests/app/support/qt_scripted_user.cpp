@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/dialogs/dialog_registry.h"
+#include "app/dialogs/dialog_view.h"
 #include "app/dialogs/qt_text.h"
 
 namespace zev::test {
