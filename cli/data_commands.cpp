@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "cli/cli_model.h"
 #include "commands/report_commands.h"
 #include "engine/conversion.h"
 #include "io/atomic_file.h"
@@ -21,16 +22,6 @@ namespace {
 constexpr int kOk = 0;
 constexpr int kRefused = 1;
 constexpr int kUsage = 2;
-
-bool Load(const std::string& path, CMADMDoc& doc) {
-  SFileError error;
-  if (!LoadModelFile(path, doc, error)) {
-    ThePrompter().Warning(error.Message());
-    return false;
-  }
-  AttachEngine(doc);
-  return true;
-}
 
 bool Save(const std::string& path, CMADMDoc& doc) {
   SFileError error;
@@ -53,19 +44,6 @@ int FindAlternative(const CMADMDoc& doc, const std::string& nameOrIndex) {
   }
   int index = -1;
   if (ReadInteger(nameOrIndex, index) && index >= 0 && index < doc.AlternativeCount()) {
-    return index;
-  }
-  return -1;
-}
-
-// The attribute named exactly so, else the one with this index.
-int FindAttributeIndex(const CMADMDoc& doc, const std::string& nameOrIndex) {
-  const std::string name = Utf8ToCp1252(nameOrIndex);
-  for (int i = 0; i <= doc.LastAttribute(); ++i) {
-    if (doc.Attribute(i).m_strName == name) return i;
-  }
-  int index = -1;
-  if (ReadInteger(nameOrIndex, index) && index >= 0 && index <= doc.LastAttribute()) {
     return index;
   }
   return -1;
@@ -117,7 +95,7 @@ CImportCommand::CImportCommand(CLI::App& app)
 
 int CImportCommand::Run() const {
   CMADMDoc doc;
-  if (!Load(m_strModel, doc)) return kRefused;
+  if (!LoadModel(m_strModel, doc)) return kRefused;
   std::string bytes;
   std::string error;
   if (!ReadWholeFile(m_strData, bytes, error)) {
@@ -167,7 +145,7 @@ int CReportCommand::Run() const {
   }
 
   CMADMDoc doc;
-  if (!Load(m_strModel, doc)) return kRefused;
+  if (!LoadModel(m_strModel, doc)) return kRefused;
   int position = doc.CurrentPosition();
   if (!m_strAlternative.empty()) {
     position = FindAlternative(doc, m_strAlternative);

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "cli/chart_commands.h"
 #include "cli/cli_prompter.h"
 #include "cli/data_commands.h"
 #include "cli/model_output.h"
@@ -155,6 +156,8 @@ int main(int argc, char** argv) {
 
   zev::cli::CImportCommand cmdImport(app);
   zev::cli::CReportCommand cmdReport(app);
+  zev::cli::CChartCommand cmdChart(app);
+  zev::cli::CCompareCommand cmdCompare(app);
 
   try {
     app.parse(argc, argv);
@@ -171,5 +174,7 @@ int main(int argc, char** argv) {
   if (cmdSave->parsed()) return RunSave(model, out);
   if (cmdImport.Parsed()) return cmdImport.Run();
   if (cmdReport.Parsed()) return cmdReport.Run();
+  if (cmdChart.Parsed()) return cmdChart.Run();
+  if (cmdCompare.Parsed()) return cmdCompare.Run();
   return kUsage;
 }
