@@ -15,48 +15,11 @@ namespace zev::cli {
 
 namespace {
 
-constexpr int kOk = 0;
-constexpr int kRefused = 1;
-constexpr int kUsage = 2;
-
 const std::map<std::string, EGraph> kGraphs = {{"belief", EGraph::BeliefAtSelection},
                                                {"beliefs", EGraph::Beliefs},
                                                {"interval", EGraph::IntervalAtSelection},
                                                {"intervals", EGraph::Intervals},
                                                {"ranking", EGraph::Ranking}};
-
-int Usage(const std::string& text) {
-  std::fprintf(stderr, "zev-cli: %s\n", text.c_str());
-  return kUsage;
-}
-
-// The attribute by FindAttributeIndex; -1 and a usage message when there is none.
-int FindAttribute(const CMADMDoc& doc, const std::string& nameOrIndex) {
-  const int i = FindAttributeIndex(doc, nameOrIndex);
-  if (i < 0) {
-    Usage("the model has no attribute named <" + nameOrIndex + ">, nor one with that index (0 to " +
-          std::to_string(doc.LastAttribute()) + ").");
-  }
-  return i;
-}
-
-// The first alternative named exactly so, else "@N" for the N-th in list
-// order from 1; -1 and a usage message when there is none.
-int FindAlternative(const CMADMDoc& doc, const std::string& nameOrNumber) {
-  const std::string name = Utf8ToCp1252(nameOrNumber);
-  for (int pos = 0; pos < doc.AlternativeCount(); ++pos) {
-    if (doc.Alternative(pos).m_strName == name) return pos;
-  }
-  int number = 0;
-  if (nameOrNumber.size() > 1 && nameOrNumber[0] == '@' &&
-      ReadInteger(nameOrNumber.substr(1), number) && number >= 1 &&
-      number <= doc.AlternativeCount()) {
-    return number - 1;
-  }
-  Usage("the model has no alternative named <" + nameOrNumber +
-        ">, nor one at that number (@1 to @" + std::to_string(doc.AlternativeCount()) + ").");
-  return -1;
-}
 
 void Print(const std::vector<SGraphWindow>& charts, bool bJson) {
   const std::string text = bJson ? ChartsJson(charts) : ChartsText(charts);
@@ -86,11 +49,11 @@ int CChartCommand::Run() const {
   CMADMDoc doc;
   if (!LoadModel(m_strModel, doc)) return kRefused;
   int attribute = 0;
-  if (!m_strAttribute.empty() && (attribute = FindAttribute(doc, m_strAttribute)) < 0) {
+  if (!m_strAttribute.empty() && (attribute = AttributeArgument(doc, m_strAttribute)) < 0) {
     return kUsage;
   }
   int position = 0;
-  if (!m_strAlternative.empty() && (position = FindAlternative(doc, m_strAlternative)) < 0) {
+  if (!m_strAlternative.empty() && (position = AlternativeArgument(doc, m_strAlternative)) < 0) {
     return kUsage;
   }
   doc.SetCurrentAttribute(attribute);
@@ -140,25 +103,25 @@ int CCompareCommand::Run() const {
   if (!m_strDirection.empty() &&
       (bDifference != (m_strDirection == "greater" || m_strDirection == "smaller") ||
        bLevel != (m_strDirection == "better" || m_strDirection == "worse"))) {
-    return Usage(
+    return UsageError(
         "--direction greater or smaller goes with --type 2, better or worse with "
         "--type 3.");
   }
   if (!m_strThreshold.empty() && !bDifference && !bLevel) {
-    return Usage("--threshold goes with --type 2 or 3.");
+    return UsageError("--threshold goes with --type 2 or 3.");
   }
 
   CMADMDoc doc;
   if (!LoadModel(m_strModel, doc)) return kRefused;
   CVisualComparison comparison(doc);
   for (const std::string& name : m_attributes) {
-    const int i = FindAttribute(doc, name);
+    const int i = AttributeArgument(doc, name);
     if (i < 0) return kUsage;
     comparison.HighlightAttribute(i);
     comparison.SelectOne();
   }
   for (const std::string& name : m_alternatives) {
-    const int pos = FindAlternative(doc, name);
+    const int pos = AlternativeArgument(doc, name);
     if (pos < 0) return kUsage;
     comparison.HighlightAlternative(pos);
     comparison.SelectOne();

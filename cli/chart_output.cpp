@@ -57,7 +57,7 @@ json ChartJson(const SGraphWindow& shown) {
   if (!c.m_dPointX.empty()) out["x_values"] = c.m_dPointX;
   if (c.m_xRange) out["x_range"] = Range(c.m_xRange);
   if (c.m_line) {
-    out["line"] = {{"position", c.m_line->m_dPosition}, {"label", Utf8(c.m_line->m_strLabel)}};
+    out["line"] = {{"label", Utf8(c.m_line->m_strLabel)}, {"at", c.m_line->m_dPosition}};
   }
   return out;
 }

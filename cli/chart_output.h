@@ -13,7 +13,7 @@ namespace zev::cli {
 // "kind" is "bars", "stacked", "curves" or "points"; "range" is null or
 // [min, max]; "labels" is empty for a series without value labels;
 // "colour_point" is null or the point's index. A chart that sets them also
-// gets "x_values", "x_range" ([min, max]) and "line" ({"position", "label"}).
+// gets "x_values", "x_range" ([min, max]) and "line" ({"label", "at"}, "at" its category position).
 // Texts in UTF-8; numbers read back to the same double.
 std::string ChartsJson(const std::vector<SGraphWindow>& charts);
 

@@ -19,22 +19,6 @@ namespace zev::cli {
 
 namespace {
 
-constexpr int kOk = 0;
-constexpr int kRefused = 1;
-constexpr int kUsage = 2;
-
-bool Save(const std::string& path, CMADMDoc& doc) {
-  SFileError error;
-  if (SaveModelFile(path, doc, error)) return true;
-  ThePrompter().Warning(error.Message());
-  return false;
-}
-
-int Usage(const std::string& text) {
-  std::fprintf(stderr, "zev-cli: %s\n", text.c_str());
-  return kUsage;
-}
-
 // The alternative named exactly so (the first of that name), else the one
 // at this position of the list (from 0).
 int FindAlternative(const CMADMDoc& doc, const std::string& nameOrIndex) {
@@ -104,7 +88,7 @@ int CImportCommand::Run() const {
   }
   STextImportResult result = ImportTextData(doc, bytes);
   if (!result.Succeeded() && !m_bKeepPartial) return kRefused;
-  if (!Save(m_strOut, doc)) return kRefused;
+  if (!SaveModel(m_strOut, doc)) return kRefused;
   return result.Succeeded() ? kOk : kRefused;
 }
 
@@ -130,18 +114,18 @@ CReportCommand::CReportCommand(CLI::App& app)
 int CReportCommand::Run() const {
   const bool bAttribute = m_strKind == "attribute";
   if (!m_strItems.empty() && m_strKind != "alternative") {
-    return Usage("--items applies only to the alternative report.");
+    return UsageError("--items applies only to the alternative report.");
   }
   if (!m_strAttribute.empty() && !bAttribute) {
-    return Usage("--attribute applies only to the attribute report.");
+    return UsageError("--attribute applies only to the attribute report.");
   }
   if (!m_strAlternative.empty() && (bAttribute || m_strKind == "hierarchy")) {
-    return Usage("--alternative applies only to the alternative and summary reports.");
+    return UsageError("--alternative applies only to the alternative and summary reports.");
   }
   SReportOptions options;
   std::string unknown;
   if (!m_strItems.empty() && !ParseItems(m_strItems, options, unknown)) {
-    return Usage("<" + unknown + "> is not a report item; the items are " + ItemKeys() + ".");
+    return UsageError("<" + unknown + "> is not a report item; the items are " + ItemKeys() + ".");
   }
 
   CMADMDoc doc;
@@ -150,18 +134,18 @@ int CReportCommand::Run() const {
   if (!m_strAlternative.empty()) {
     position = FindAlternative(doc, m_strAlternative);
     if (position < 0) {
-      return Usage("the model has no alternative named <" + m_strAlternative +
-                   ">, nor one at that position (0 to " +
-                   std::to_string(doc.AlternativeCount() - 1) + ").");
+      return UsageError("the model has no alternative named <" + m_strAlternative +
+                        ">, nor one at that position (0 to " +
+                        std::to_string(doc.AlternativeCount() - 1) + ").");
     }
   }
   int attribute = doc.CurrentAttribute();
   if (!m_strAttribute.empty()) {
     attribute = FindAttributeIndex(doc, m_strAttribute);
     if (attribute < 0) {
-      return Usage("the model has no attribute named <" + m_strAttribute +
-                   ">, nor one with that index (0 to " + std::to_string(doc.LastAttribute()) +
-                   ").");
+      return UsageError("the model has no attribute named <" + m_strAttribute +
+                        ">, nor one with that index (0 to " + std::to_string(doc.LastAttribute()) +
+                        ").");
     }
   }
   if (!HasAttributesToReport(doc)) return kRefused;

@@ -9,10 +9,12 @@
 #include <memory>
 #include <string>
 
+#include "cli/analysis_commands.h"
 #include "cli/chart_commands.h"
 #include "cli/cli_prompter.h"
 #include "cli/data_commands.h"
 #include "cli/model_output.h"
+#include "cli/weights_command.h"
 #include "engine/conversion.h"
 #include "engine/evaluate_commands.h"
 #include "io/model_file.h"
@@ -158,6 +160,10 @@ int main(int argc, char** argv) {
   zev::cli::CReportCommand cmdReport(app);
   zev::cli::CChartCommand cmdChart(app);
   zev::cli::CCompareCommand cmdCompare(app);
+  zev::cli::CGroupCommand cmdGroup(app);
+  zev::cli::CSensitivityCommand cmdSensitivity(app);
+  zev::cli::CTradeOffCommand cmdTradeOff(app);
+  zev::cli::CWeightsCommand cmdWeights(app);
 
   try {
     app.parse(argc, argv);
@@ -176,5 +182,9 @@ int main(int argc, char** argv) {
   if (cmdReport.Parsed()) return cmdReport.Run();
   if (cmdChart.Parsed()) return cmdChart.Run();
   if (cmdCompare.Parsed()) return cmdCompare.Run();
+  if (cmdGroup.Parsed()) return cmdGroup.Run();
+  if (cmdSensitivity.Parsed()) return cmdSensitivity.Run();
+  if (cmdTradeOff.Parsed()) return cmdTradeOff.Run();
+  if (cmdWeights.Parsed()) return cmdWeights.Run();
   return kUsage;
 }

@@ -11,6 +11,7 @@
 #include "elicitation/define_attribute_presenter.h"
 #include "elicitation/grade_table_presenter.h"
 #include "elicitation/grade_text_presenter.h"
+#include "elicitation/pairwise_presenter.h"
 #include "elicitation/possible_value_count.h"
 #include "elicitation/qualitative_entry_page.h"
 #include "elicitation/read_data_presenter.h"
@@ -18,7 +19,9 @@
 #include "elicitation/report_type_presenter.h"
 #include "elicitation/text_presenter.h"
 #include "elicitation/uncertain_entry_page.h"
+#include "elicitation/utility_scoring_presenter.h"
 #include "elicitation/value_utility_presenter.h"
+#include "elicitation/weight_scoring_presenter.h"
 #include "engine/evaluate_commands.h"
 #include "model/format.h"
 #include "model/prompter.h"
@@ -57,22 +60,34 @@ void CModelCommands::InstallHandlers() {
   SetHandler(kIdInsertLeft, [&d] { d.InsertAttributeLeft(); });
   SetHandler(kIdInsertRight, [&d] { d.InsertAttributeRight(); });
   SetHandler(kIdDeleteAttribute, [&d] { d.DeleteAttributeCommand(); });
-  // The follow-up of a definition opens the grade table and the direct
-  // assignment of utilities; the choice of a utility method is not built
-  // yet and opens nothing.
+  // The utility method choice, whose visual scoring is a tool window.
+  auto selectUtilityMethods = [this](CMADMDoc& doc) {
+    UtilitySelectMethodsCommand(doc, [this] { OpenModeless(EModelessKind::UtilityScoring); });
+  };
   SAttributeDialogOpeners openers;
   openers.m_defineGrades = DefineGradesFromDefinition;
   openers.m_assignUtilitiesDirectly = DirectAssignmentCommand;
+  openers.m_selectUtilityMethods = selectUtilityMethods;
   SetHandler(
       kIdDefineAttribute, [&d, openers] { RunDefineAttributeCommand(d, openers); },
       {CDefineAttributePresenter::kKind, CTextPresenter::kKind, CConvertGradesPresenter::kKind,
        CConvertValuesPresenter::kKind, CGradeTablePresenter::kKind, CGradeMeaningPresenter::kKind,
-       CValueUtilityPresenter::kKind});
+       CValueUtilityPresenter::kKind, CUtilityMethodPresenter::kKind});
   SetHandler(kIdDefineGrades, [&d] { DefineGradesCommand(d); },
              {CGradeTablePresenter::kKind, CGradeMeaningPresenter::kKind});
   SetHandler(kIdUtilityDirect, [&d] { DirectAssignmentCommand(d); },
              {CGradeTablePresenter::kKind, CGradeMeaningPresenter::kKind,
               CValueUtilityPresenter::kKind, CTextPresenter::kKind});
+  SetHandler(kIdUtilitySelectMethods, [&d, selectUtilityMethods] { selectUtilityMethods(d); },
+             {CUtilityMethodPresenter::kKind, CGradeTablePresenter::kKind,
+              CGradeMeaningPresenter::kKind, CValueUtilityPresenter::kKind, CTextPresenter::kKind});
+  SetHandler(kIdWeightSelectMethods, [&d] { WeightSelectMethodsCommand(d); },
+             {CWeightMethodPresenter::kKind, CWeightScoringPresenter::kKind,
+              CPairwisePresenter::kKind, CTextPresenter::kKind});
+  SetHandler(kIdWeightVisualScoring, [&d] { WeightVisualScoringCommand(d); },
+             {CWeightScoringPresenter::kKind, CTextPresenter::kKind});
+  SetHandler(kIdWeightPairwise, [&d] { PairwiseComparisonCommand(d); },
+             {CPairwisePresenter::kKind, CTextPresenter::kKind});
   SetHandler(kIdConvertGrades, [&d] { RunConvertGradesEditor(d); },
              {CConvertGradesPresenter::kKind, CTextPresenter::kKind});
   SetHandler(kIdConvertValues, [&d] { RunConvertValuesEditor(d); },

@@ -77,7 +77,7 @@ TEST_F(GraphsOfTheWorkedModel, BeliefDegreesAtTheSelection) {
   EXPECT_EQ(c.m_nColourPoint, 3);
   EXPECT_FALSE(c.m_range);
 
-  const ChartContent& top = Draw(EGraph::BeliefAtSelection, 0)[0].m_chart;
+  const ChartContent top = Draw(EGraph::BeliefAtSelection, 0)[0].m_chart;
   ExpectValues(top.m_series[0], {0, 15.0 / 26, 9.0 / 26, 2.0 / 26});
 
   // The other alternative was not assessed.
