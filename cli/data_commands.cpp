@@ -4,9 +4,7 @@
 
 #include "cli/cli_model.h"
 #include "commands/report_commands.h"
-#include "engine/conversion.h"
 #include "io/atomic_file.h"
-#include "io/model_file.h"
 #include "io/report_files.h"
 #include "io/report_options.h"
 #include "io/text_import.h"

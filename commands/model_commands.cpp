@@ -2,10 +2,12 @@
 
 #include "commands/box_geometry.h"
 #include "commands/report_commands.h"
+#include "elicitation/add_from_file_presenter.h"
 #include "elicitation/assessment_entry.h"
 #include "elicitation/certain_value_entry.h"
 #include "elicitation/convert_grades_presenter.h"
 #include "elicitation/convert_values_presenter.h"
+#include "elicitation/data_entry_walk.h"
 #include "elicitation/define_alternative_presenter.h"
 #include "elicitation/define_attribute_follow_up.h"
 #include "elicitation/define_attribute_presenter.h"
@@ -116,6 +118,22 @@ void CModelCommands::InstallHandlers() {
              {CQualitativeEntryPage::kKind, CGradeTextPresenter::kKind});
   SetHandler(kIdShowAssessmentValue, [&d] { ShowAssessmentValue(d); },
              {CCertainValueEntry::kKind, CUncertainEntryPage::kKind, CTextPresenter::kKind});
+
+  // The data entry walk and adding from another model file.
+  std::vector<std::string> walkKinds = entryKinds;
+  walkKinds.push_back(CSelectAttributePresenter::kKind);
+  SetHandler(
+      kIdInputAlternative, [&d] { RunDataEntryWalk(d); }, walkKinds);
+  std::vector<std::string> inputKinds = walkKinds;
+  inputKinds.insert(inputKinds.end(), {CDataInputMethodPresenter::kKind, CReadDataPresenter::kKind,
+                                       CAddFromFilePresenter::kKind});
+  SetHandler(
+      kIdDataInputMethod, [&d] { RunDataInputMethodCommand(d); }, inputKinds);
+  for (auto [id, kind] : {std::pair{kIdAddAlternativesFromFile, EMergeKind::Alternatives},
+                          std::pair{kIdAddAttributesFromFile, EMergeKind::Attributes},
+                          std::pair{kIdAddDataFromFile, EMergeKind::Data}}) {
+    SetHandler(id, [&d, kind] { RunAddFromFileCommand(d, kind); }, {CAddFromFilePresenter::kKind});
+  }
 
   // Text data and reports.
   SetHandler(kIdReadTextFile, [&d] { RunReadDataCommand(d); }, {CReadDataPresenter::kKind});
