@@ -7,6 +7,7 @@
 #include "app/dialogs/grade_meaning_dialog.h"
 #include "app/dialogs/grade_table_dialog.h"
 #include "app/dialogs/grade_text_dialog.h"
+#include "app/dialogs/method_choice_dialog.h"
 #include "app/dialogs/possible_value_count_dialog.h"
 #include "app/dialogs/qualitative_entry_dialog.h"
 #include "app/dialogs/read_data_dialog.h"
@@ -29,6 +30,8 @@ void RegisterStandardDialogViews() {
   RegisterDialog<CGradeTablePresenter, CGradeTableDialog>();
   RegisterDialog<CGradeMeaningPresenter, CGradeMeaningDialog>();
   RegisterDialog<CValueUtilityPresenter, CValueUtilityDialog>();
+  RegisterDialog<CUtilityMethodPresenter, CMethodChoiceDialog>();
+  RegisterDialog<CWeightMethodPresenter, CMethodChoiceDialog>();
   // Entering assessments.
   RegisterDialog<CQualitativeEntryPage, CQualitativeEntryDialog>();
   RegisterDialog<CCertainValueEntry, CCertainValueDialog>();

@@ -389,7 +389,6 @@ class CCommandsTest : public QObject {
     }
     const std::set<int> expected = {kIdEditUndo,
                                     kIdChangeRules,  // never enabled
-                                    kIdUtilitySelectMethods,
                                     kIdUtilityVisualScoring,
                                     kIdWeightSelectMethods,
                                     kIdWeightVisualScoring,
