@@ -1,5 +1,7 @@
 #include "commands/model_commands.h"
 
+#include <new>
+
 #include "commands/box_geometry.h"
 #include "commands/report_commands.h"
 #include "elicitation/add_from_file_presenter.h"
@@ -244,15 +246,29 @@ bool CModelCommands::IsEnabled(int id, EViewKind activeView, EViewMode viewMode)
   return RuleAllows(id, m_doc, viewMode);
 }
 
+namespace {
+
+// Running out of memory ends the command, not the program: every open model
+// keeps its unsaved work.
+void RunGuarded(const std::function<void()>& run) {
+  try {
+    run();
+  } catch (const std::bad_alloc&) {
+    ThePrompter().Error(kOutOfMemoryMessage);
+  }
+}
+
+}  // namespace
+
 bool CModelCommands::Execute(int id, EViewKind activeView, EViewMode viewMode) {
   if (!IsEnabled(id, activeView, viewMode)) return false;
-  m_handlers[id].m_run();
+  RunGuarded(m_handlers[id].m_run);
   return true;
 }
 
 void CModelCommands::Run(int id) {
   if (!IsAvailable(id) || !RuleAllows(id, m_doc, EViewMode::Any)) return;
-  m_handlers[id].m_run();
+  RunGuarded(m_handlers[id].m_run);
 }
 
 void CModelCommands::OpenModeless(EModelessKind kind) {
