@@ -156,7 +156,7 @@ TEST_F(CommandsTest, CommandsWithoutAnImplementationStayDisabled) {
 TEST_F(CommandsTest, RunningOutOfMemoryEndsTheCommandWithAMessage) {
   CScriptedUser user;
   m_commands.SetHandler(kIdRank, [] { throw std::bad_alloc(); });
-  EXPECT_TRUE(m_commands.Execute(kIdRank, EViewKind::Tree, 2));
+  EXPECT_TRUE(m_commands.Execute(kIdRank, EViewKind::Tree, EViewMode::ListTree));
   m_commands.Run(kIdRank);
   ASSERT_EQ(user.Count(), 2u);
   EXPECT_EQ(user.Last().m_strText, kOutOfMemoryMessage);
