@@ -3,7 +3,7 @@ BUILD      ?= build
 BUILD_ASAN ?= build-asan
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps build run test test-main test-asan bench clean
+.PHONY: all deps build run test test-main test-asan bench format clean
 
 all: build
 
@@ -22,6 +22,11 @@ run: build
 test: deps
 	$(MAKE) test-main
 	$(MAKE) test-asan
+
+# Formats every C++ file with .clang-format; `make test` fails on a file
+# that differs (the test "format").
+format:
+	@scripts/format
 
 test-main: $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)

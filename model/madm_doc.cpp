@@ -37,7 +37,7 @@ bool CMADMDoc::OnNewDocument() {
   m_posCurrent = 0;
   m_nCurrentAttribute = 0;
   m_bAttributeSelected = true;
-  m_nFocusRow = 51;
+  m_nFocusRow = kNameRow;
   for (CAttribute& a : m_attributes) a.ResetToDefaults();
   CAttribute& top = m_attributes[0];
   top.m_nGrades = 5;
@@ -335,17 +335,18 @@ void CMADMDoc::RecenterAncestors(int k) {
   }
 }
 
-void CMADMDoc::RecomputeExtent() {
-  const CAttribute& top = m_attributes[0];
-  int cx = top.m_nX + 675;
-  int cy = top.m_nY + 42;
-  for (int i = 1; i <= m_nLastAttribute; ++i) {
-    const CAttribute& a = m_attributes[i];
-    if (a.m_nX > cx - 55) cx = a.m_nX + 105;
-    if (a.m_nY > cy - 21) cy = a.m_nY + 45;
+SExtent ScrollExtent(const CMADMDoc& doc) {
+  const CAttribute& top = doc.Attribute(0);
+  SExtent e{top.m_nX + 675, top.m_nY + 42};
+  for (int i = 1; i <= doc.LastAttribute(); ++i) {
+    const CAttribute& a = doc.Attribute(i);
+    if (a.m_nX > e.cx - 55) e.cx = a.m_nX + 105;
+    if (a.m_nY > e.cy - 21) e.cy = a.m_nY + 45;
   }
-  m_sizeExtent = {cx, cy};
+  return e;
 }
+
+void CMADMDoc::RecomputeExtent() { m_sizeExtent = ScrollExtent(*this); }
 
 // ---------------------------------------------------------------------------
 // Hierarchy edits

@@ -50,6 +50,10 @@ struct SExtent {
   int cy = 200;
 };
 
+// The rows of an attribute's box that the focus row names.
+inline constexpr int kNameRow = 51;
+inline constexpr int kWeightRow = 52;
+
 // The model: a fixed table of attribute slots forming one tree under the top
 // attribute at index 0, and the ordered list of alternatives.
 class CMADMDoc {
@@ -127,6 +131,7 @@ class CMADMDoc {
   void ShiftFollowing(int k, int step);
   void RecenterAncestors(int k);
   void SubtreeYRange(int k, int& lo, int& hi);
+  // Stores the scroll extent (ScrollExtent below) after an edit.
   void RecomputeExtent();
   SExtent Extent() const { return m_sizeExtent; }
 
@@ -182,7 +187,7 @@ class CMADMDoc {
   int m_nCurrentAttribute = 0;
   std::string m_strLimitMessage;
   bool m_bAttributeSelected = true;
-  int m_nFocusRow = 51;
+  int m_nFocusRow = kNameRow;
   int m_posCurrent = 0;
   bool m_bModified = false;
 
@@ -207,5 +212,9 @@ class CMADMDoc {
 
 // The attribute limit message shown at 50 attributes.
 std::string AttributeLimitMessage();
+
+// The scroll extent of the box diagram: from the top attribute's position,
+// widened and lengthened to take in every other attribute.
+SExtent ScrollExtent(const CMADMDoc& doc);
 
 }  // namespace zev

@@ -68,9 +68,14 @@ TEST(JsonModel, NumbersJsonCannotHoldAndRecordsBeyondTheModelRoundTrip) {
   // assessment of their own), one with fewer.
   doc.Alternative(1).m_nLastAttribute = 50;
   doc.Alternative(2).m_nLastAttribute = 1;
-  ExpectRoundTrip(doc);
+  // A model file keeps the count of such records but not what they held, so
+  // the comparison starts from the model as its own file brings it back.
+  CMADMDoc reopened;
+  SFileError error;
+  ASSERT_TRUE(ReadModel(WriteModel(doc), reopened, error)) << error.Message();
+  ExpectRoundTrip(reopened);
 
-  const std::string text = WriteModelJson(doc);
+  const std::string text = WriteModelJson(reopened);
   EXPECT_NE(text.find("\"best\": \"Infinity\""), std::string::npos);
   EXPECT_NE(text.find("\"worst\": \"-Infinity\""), std::string::npos);
   EXPECT_NE(text.find("\"value\": \"NaN\""), std::string::npos);
