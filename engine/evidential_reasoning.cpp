@@ -40,7 +40,7 @@ CExtended ChildMasses(const double* beta, int n, double w, SChildMasses& child) 
   // Both sums in one pass, each in the order of the grades.
   CExtended degrees = 0.0;
   CExtended total = 0.0;
-#pragma GCC unroll 4
+  ZEV_UNROLL(4)
   for (g = 0; g < n; ++g) {
     degrees += beta[g];
     total += child.m_mass[g];
@@ -146,7 +146,7 @@ void MultiplyColumns(const double* d, int nRows, const double (*matrix)[kMaxGrad
                      SGradeRow& beta) {
   const int n = kRows > 0 ? kRows : nRows;
   SPair sums[nPairs] = {};
-#pragma GCC unroll 4
+  ZEV_UNROLL(4)
   for (int t = 0; t < n; ++t) {
     const SPair dt = Both(d[t]);
     for (int p = 0; p < nPairs; ++p) sums[p] += dt * LoadPair(matrix[t] + j + 2 * p);
@@ -440,8 +440,7 @@ void AssessBottomAttributes(CAlternative& alternative, int last, SValueScales& s
   for (int i = 0; i <= last; ++i) {
     if (i + kAhead <= last) {
       const char* ahead = reinterpret_cast<const char*>(&alternative.m_assessments[i + kAhead]);
-      for (size_t line = 0; line < sizeof(CAssessment); line += 64)
-        __builtin_prefetch(ahead + line);
+      for (size_t line = 0; line < sizeof(CAssessment); line += 64) ZEV_PREFETCH(ahead + line);
     }
     CAssessment& r = alternative.m_assessments[i];
     r.m_nMark = kMarkSettled;

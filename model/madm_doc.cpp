@@ -5,6 +5,7 @@
 
 #include "model/format.h"
 #include "model/number.h"
+#include "model/portable.h"
 #include "model/prompter.h"
 
 namespace zev {
@@ -93,7 +94,7 @@ namespace {
 // Asks for a record's memory ahead of its use.
 void PrefetchRecord(const CAssessment& r) {
   const char* p = reinterpret_cast<const char*>(&r);
-  for (size_t line = 0; line < sizeof(CAssessment); line += 64) __builtin_prefetch(p + line);
+  for (size_t line = 0; line < sizeof(CAssessment); line += 64) ZEV_PREFETCH(p + line);
 }
 
 }  // namespace
