@@ -472,6 +472,15 @@ void AggregateChildren(CAlternative& alternative, int k) {
   Aggregate(alternative, k, children, count, nullptr);
 }
 
+void ReaggregateFathers(CAlternative& alternative, const SFatherList& fathers) {
+  for (int f = 0; f < fathers.m_nFathers; ++f) {
+    const int k = fathers.m_father[f];
+    if (!alternative.m_assessments[k].m_bAssessed) continue;
+    const int first = fathers.m_nStart[f];
+    Aggregate(alternative, k, fathers.m_child + first, fathers.m_nStart[f + 1] - first, nullptr);
+  }
+}
+
 void EvaluateAttribute(CAlternative& alternative, int k) {
   const int last = LastOf(alternative);
   if (k < 0 || k > last) return;

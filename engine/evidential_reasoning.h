@@ -48,6 +48,24 @@ void EvaluateAll(CAlternative& alternative);
 // quantitative bottom attribute).
 void EvaluateFrom(CAlternative& alternative, int k);
 
+// Fathers to aggregate again, children before fathers, each with its
+// children in ascending index order: worked out once from the document's
+// hierarchy for every alternative.
+struct SFatherList {
+  int m_nFathers = 0;
+  int m_father[kAttributeSlots];
+  // The children of m_father[f] are m_child[m_nStart[f] .. m_nStart[f + 1]).
+  int m_nStart[kAttributeSlots + 1] = {};
+  int m_child[kAttributeSlots];
+};
+
+// Aggregates again, in list order, every listed father that the
+// alternative's last evaluation assessed; the rest of its results stay.
+// After weights changed, the fathers on the paths from those attributes to
+// the top are all that an evaluation would change, and with the top listed
+// last m_dUtility again holds the top's average utility.
+void ReaggregateFathers(CAlternative& alternative, const SFatherList& fathers);
+
 // Aggregates every unassessed father of k's subtree whose children are all
 // assessed, children first, k last. Each attribute is reached once, so
 // the cost is linear in the number of attributes.

@@ -1,0 +1,192 @@
+#include "engine/evaluate_every.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "engine/evaluate_commands.h"
+#include "engine/evidential_reasoning.h"
+#include "engine/parallel.h"
+
+namespace zev {
+
+namespace {
+
+bool Has(std::uint64_t bits, int i) { return (bits >> i & 1) != 0; }
+
+// Shares, on this thread, the texts and grade tables the records lack: the
+// attributes whose ones are new with every alternative, and all of them
+// with the alternatives whose records changed.
+void ShareNewDefinitions(CMADMDoc& doc) {
+  const CEvaluationBasis& basis = doc.EvaluationBasis();
+  const std::uint64_t all = AttributesUpTo(doc.LastAttribute());
+  const std::uint64_t parts = basis.NewSharedParts(doc);
+  if (parts != 0) {
+    for (int pos = 0; pos < doc.AlternativeCount(); ++pos)
+      doc.ShareDefinitions(doc.Alternative(pos), parts);
+  }
+  if (parts == all) return;
+  for (CAlternative* alternative : basis.ChangedAlternatives())
+    doc.ShareDefinitions(*alternative, all);
+}
+
+// Prepares and evaluates every alternative with evaluate(alternative).
+template <typename FEvaluate>
+void EvaluateEach(CMADMDoc& doc, FEvaluate evaluate) {
+  const int n = doc.AlternativeCount();
+  const int cost = doc.AttributeCount();
+  if (ThreadsFor(n, cost) <= 1 || !doc.StartConcurrentPreparation()) {
+    for (int pos = 0; pos < n; ++pos) {
+      CAlternative& alternative = doc.Alternative(pos);
+      doc.PrepareAlternative(alternative);
+      evaluate(alternative);
+      CopyDisplayValues(doc, alternative);
+    }
+    return;
+  }
+  ShareNewDefinitions(doc);
+  // Records that still lack a shared part (none, unless something wrote
+  // them behind the document's back) are prepared here afterwards.
+  std::vector<char> deferred(static_cast<size_t>(n), 0);
+  ForEachRange(n, cost, [&](int begin, int end) {
+    for (int pos = begin; pos < end; ++pos) {
+      CAlternative& alternative = doc.Alternative(pos);
+      if (doc.PrepareSharedAlternative(alternative))
+        evaluate(alternative);
+      else
+        deferred[static_cast<size_t>(pos)] = 1;
+    }
+  });
+  for (int pos = 0; pos < n; ++pos) {
+    if (!deferred[static_cast<size_t>(pos)]) continue;
+    doc.PrepareAlternative(doc.Alternative(pos));
+    evaluate(doc.Alternative(pos));
+  }
+  CopyDisplayValues(doc, doc.Alternative(n - 1));
+}
+
+// The fathers on the paths from the attributes in `weights` to the top,
+// children before fathers. False when a path does not end at the top (only
+// a damaged hierarchy has such a path).
+bool PathsToTheTop(const CMADMDoc& doc, std::uint64_t weights, SFatherList& list) {
+  const int last = doc.LastAttribute();
+  int depth[kAttributeSlots] = {};
+  std::uint64_t onPath = 0;
+  for (int w = 0; w <= last; ++w) {
+    if (!Has(weights, w)) continue;
+    // Walked up once to find its depth, once more to give each father its
+    // own (the deeper a father, the later it is reached).
+    int steps = 0;
+    int top = w;
+    for (int f = doc.Attribute(w).m_nFather; f >= 0; f = doc.Attribute(f).m_nFather) {
+      if (f > last || ++steps > kAttributeSlots) return false;
+      top = f;
+    }
+    if (top != 0 && steps > 0) return false;
+    int d = steps;
+    for (int f = doc.Attribute(w).m_nFather; f >= 0; f = doc.Attribute(f).m_nFather) {
+      onPath |= std::uint64_t{1} << f;
+      depth[f] = --d;
+    }
+  }
+  list.m_nFathers = 0;
+  for (int f = 0; f <= last; ++f) {
+    if (Has(onPath, f)) list.m_father[list.m_nFathers++] = f;
+  }
+  std::stable_sort(list.m_father, list.m_father + list.m_nFathers,
+                   [&](int a, int b) { return depth[a] > depth[b]; });
+  int nChildren = 0;
+  for (int f = 0; f < list.m_nFathers; ++f) {
+    list.m_nStart[f] = nChildren;
+    const int k = list.m_father[f];
+    for (int c = 0; c <= last; ++c) {
+      if (c != k && doc.Attribute(c).m_nFather == k) list.m_child[nChildren++] = c;
+    }
+  }
+  list.m_nStart[list.m_nFathers] = nChildren;
+  return true;
+}
+
+// New weights for every alternative whose last evaluation aggregated the
+// top: the weights go into its records and the fathers above them are
+// aggregated again.
+struct SNewWeights {
+  std::uint64_t m_weights = 0;
+  double m_dWeight[kAttributeSlots] = {};
+  int m_nCurrentAttribute = 0;
+  SFatherList m_fathers;
+
+  bool ApplyTo(CAlternative& alternative) const {
+    CAssessment* r = alternative.m_assessments;
+    if (m_fathers.m_nFathers > 0 && !(r[0].m_nChildren > 0 && r[0].m_bAssessed)) return false;
+    for (int i = 0; i < kAttributeSlots; ++i) {
+      if (Has(m_weights, i)) r[i].m_dWeight = m_dWeight[i];
+    }
+    alternative.m_nCurrentAttribute = m_nCurrentAttribute;
+    ReaggregateFathers(alternative, m_fathers);
+    return true;
+  }
+};
+
+}  // namespace
+
+void EvaluateEveryAlternative(CMADMDoc& doc) {
+  EvaluateEach(doc, [](CAlternative& alternative) { EvaluateAll(alternative); });
+  doc.EvaluationBasis().Record(doc);
+}
+
+void EvaluateEveryAlternativeFrom(CMADMDoc& doc, int k) {
+  EvaluateEach(doc, [k](CAlternative& alternative) { EvaluateFrom(alternative, k); });
+  doc.EvaluationBasis().Forget();
+}
+
+SReevaluation ReevaluateEveryAlternative(CMADMDoc& doc) {
+  CEvaluationBasis& basis = doc.EvaluationBasis();
+  const CEvaluationBasis::SChanges changes = basis.Compare(doc);
+  SNewWeights update;
+  SReevaluation done;
+  if (changes.m_bOther || !doc.StartConcurrentPreparation() ||
+      !PathsToTheTop(doc, changes.m_weights, update.m_fathers)) {
+    EvaluateEveryAlternative(doc);
+    done.m_bFull = true;
+    return done;
+  }
+  const int n = doc.AlternativeCount();
+  std::vector<CAlternative*> changed = basis.ChangedAlternatives();
+  std::sort(changed.begin(), changed.end());
+  std::vector<char> whole(static_cast<size_t>(n), 0);
+  if (changes.m_weights != 0) {
+    update.m_weights = changes.m_weights;
+    for (int i = 0; i <= doc.LastAttribute(); ++i) {
+      if (Has(update.m_weights, i)) doc.PreparedWeight(i, update.m_dWeight[i]);
+    }
+    update.m_nCurrentAttribute = doc.CurrentAttribute();
+    int cost = 1;
+    for (int f = 0; f < update.m_fathers.m_nFathers; ++f)
+      cost += update.m_fathers.m_nStart[f + 1] - update.m_fathers.m_nStart[f];
+    ForEachRange(n, cost, [&](int begin, int end) {
+      for (int pos = begin; pos < end; ++pos) {
+        CAlternative& alternative = doc.Alternative(pos);
+        if (std::binary_search(changed.begin(), changed.end(), &alternative)) continue;
+        if (!update.ApplyTo(alternative)) whole[static_cast<size_t>(pos)] = 1;
+      }
+    });
+    done.m_bWeights = true;
+  }
+  for (int pos = 0; pos < n; ++pos) {
+    if (!whole[static_cast<size_t>(pos)]) continue;
+    doc.PrepareAlternative(doc.Alternative(pos));
+    EvaluateAll(doc.Alternative(pos));
+    ++done.m_nAlternatives;
+  }
+  for (CAlternative* alternative : changed) {
+    doc.PrepareAlternative(*alternative);
+    EvaluateAll(*alternative);
+    ++done.m_nAlternatives;
+  }
+  if (n > 0) CopyDisplayValues(doc, doc.Alternative(n - 1));
+  basis.Record(doc);
+  return done;
+}
+
+}  // namespace zev
