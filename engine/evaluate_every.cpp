@@ -7,6 +7,7 @@
 #include "engine/evaluate_commands.h"
 #include "engine/evidential_reasoning.h"
 #include "engine/parallel.h"
+#include "model/portable.h"
 
 namespace zev {
 
@@ -115,6 +116,37 @@ struct SNewWeights {
   double m_dWeight[kAttributeSlots] = {};
   int m_nCurrentAttribute = 0;
   SFatherList m_fathers;
+  // The cache lines of each record that aggregating the fathers reads (bit
+  // k: the record's k-th 64 bytes): the definition, the results and the
+  // first degrees, the counts and flags at the end, and the possible values
+  // of an uncertain child.
+  std::uint8_t m_lines[kAttributeSlots] = {};
+
+  void PlanLines(const CMADMDoc& doc) {
+    constexpr std::uint8_t kAlways = 0x8F;
+    constexpr std::uint8_t kPossibleValues = 0x60;
+    static_assert(sizeof(CAssessment) == 8 * 64, "a record takes eight cache lines");
+    for (int f = 0; f < m_fathers.m_nFathers; ++f) {
+      m_lines[m_fathers.m_father[f]] = kAlways;
+      for (int c = m_fathers.m_nStart[f]; c < m_fathers.m_nStart[f + 1]; ++c) {
+        const int i = m_fathers.m_child[c];
+        m_lines[i] = kAlways;
+        if (doc.Attribute(i).m_nType == QuantitativeUncertain) m_lines[i] |= kPossibleValues;
+      }
+    }
+  }
+
+  // Alternatives are far apart in memory and their records are rarely in
+  // the cache: the lines of the next ones are asked for ahead of their use.
+  void AskAhead(const CAlternative& alternative) const {
+    for (int i = 0; i < kAttributeSlots; ++i) {
+      if (m_lines[i] == 0) continue;
+      const char* record = reinterpret_cast<const char*>(&alternative.m_assessments[i]);
+      for (int line = 0; line < 8; ++line) {
+        if ((m_lines[i] >> line & 1) != 0) ZEV_PREFETCH(record + 64 * line);
+      }
+    }
+  }
 
   bool ApplyTo(CAlternative& alternative) const {
     CAssessment* r = alternative.m_assessments;
@@ -164,8 +196,13 @@ SReevaluation ReevaluateEveryAlternative(CMADMDoc& doc) {
     int cost = 1;
     for (int f = 0; f < update.m_fathers.m_nFathers; ++f)
       cost += update.m_fathers.m_nStart[f + 1] - update.m_fathers.m_nStart[f];
+    update.PlanLines(doc);
+    constexpr int kAhead = 2;
     ForEachRange(n, cost, [&](int begin, int end) {
+      for (int pos = begin; pos < end && pos < begin + kAhead; ++pos)
+        update.AskAhead(doc.Alternative(pos));
       for (int pos = begin; pos < end; ++pos) {
+        if (pos + kAhead < end) update.AskAhead(doc.Alternative(pos + kAhead));
         CAlternative& alternative = doc.Alternative(pos);
         if (std::binary_search(changed.begin(), changed.end(), &alternative)) continue;
         if (!update.ApplyTo(alternative)) whole[static_cast<size_t>(pos)] = 1;
