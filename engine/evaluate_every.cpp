@@ -101,7 +101,11 @@ bool PathsToTheTop(const CMADMDoc& doc, std::uint64_t weights, SFatherList& list
     list.m_nStart[f] = nChildren;
     const int k = list.m_father[f];
     for (int c = 0; c <= last; ++c) {
-      if (c != k && doc.Attribute(c).m_nFather == k) list.m_child[nChildren++] = c;
+      const CAttribute& child = doc.Attribute(c);
+      if (c == k || child.m_nFather != k) continue;
+      list.m_child[nChildren++] = c;
+      list.m_scales.m_bKnown[c] = IsQuantitativeType(child.m_nType);
+      if (list.m_scales.m_bKnown[c]) list.m_scales.m_scale[c] = ValueScaleStart(child);
     }
   }
   list.m_nStart[list.m_nFathers] = nChildren;
@@ -112,48 +116,55 @@ bool PathsToTheTop(const CMADMDoc& doc, std::uint64_t weights, SFatherList& list
 // top: the weights go into its records and the fathers above them are
 // aggregated again.
 struct SNewWeights {
-  std::uint64_t m_weights = 0;
-  double m_dWeight[kAttributeSlots] = {};
+  int m_nWeights = 0;
+  int m_weighted[kAttributeSlots];
+  double m_dWeight[kAttributeSlots];
   int m_nCurrentAttribute = 0;
   SFatherList m_fathers;
-  // The cache lines of each record that aggregating the fathers reads (bit
-  // k: the record's k-th 64 bytes): the definition, the results and the
-  // first degrees, the counts and flags at the end, and the possible values
-  // of an uncertain child.
-  std::uint8_t m_lines[kAttributeSlots] = {};
+  // The cache lines that aggregating the fathers reads, counted from the
+  // first record: of every record it reads, the definition, the results
+  // and the first degrees, the counts and flags at the end, and the
+  // possible values of an uncertain child.
+  int m_nLines = 0;
+  int m_line[kAttributeSlots * 8];
 
-  void PlanLines(const CMADMDoc& doc) {
-    constexpr std::uint8_t kAlways = 0x8F;
-    constexpr std::uint8_t kPossibleValues = 0x60;
+  void Plan(CMADMDoc& doc, std::uint64_t weights) {
+    for (int i = 0; i <= doc.LastAttribute(); ++i) {
+      if (!Has(weights, i)) continue;
+      m_weighted[m_nWeights] = i;
+      doc.PreparedWeight(i, m_dWeight[m_nWeights++]);
+    }
+    m_nCurrentAttribute = doc.CurrentAttribute();
     static_assert(sizeof(CAssessment) == 8 * 64, "a record takes eight cache lines");
+    std::uint64_t listed = 0;
+    auto lines = [&](int i) {
+      if (Has(listed, i)) return;
+      listed |= std::uint64_t{1} << i;
+      for (int line : {0, 1, 2, 3, 7}) m_line[m_nLines++] = 8 * i + line;
+      if (doc.Attribute(i).m_nType != QuantitativeUncertain) return;
+      for (int line : {5, 6}) m_line[m_nLines++] = 8 * i + line;
+    };
     for (int f = 0; f < m_fathers.m_nFathers; ++f) {
-      m_lines[m_fathers.m_father[f]] = kAlways;
-      for (int c = m_fathers.m_nStart[f]; c < m_fathers.m_nStart[f + 1]; ++c) {
-        const int i = m_fathers.m_child[c];
-        m_lines[i] = kAlways;
-        if (doc.Attribute(i).m_nType == QuantitativeUncertain) m_lines[i] |= kPossibleValues;
-      }
+      lines(m_fathers.m_father[f]);
+      for (int c = m_fathers.m_nStart[f]; c < m_fathers.m_nStart[f + 1]; ++c)
+        lines(m_fathers.m_child[c]);
     }
   }
+
+  // The records' work in records, for sizing the threads' shares.
+  int Cost() const { return 1 + m_nLines / 5; }
 
   // Alternatives are far apart in memory and their records are rarely in
   // the cache: the lines of the next ones are asked for ahead of their use.
   void AskAhead(const CAlternative& alternative) const {
-    for (int i = 0; i < kAttributeSlots; ++i) {
-      if (m_lines[i] == 0) continue;
-      const char* record = reinterpret_cast<const char*>(&alternative.m_assessments[i]);
-      for (int line = 0; line < 8; ++line) {
-        if ((m_lines[i] >> line & 1) != 0) ZEV_PREFETCH(record + 64 * line);
-      }
-    }
+    const char* first = reinterpret_cast<const char*>(alternative.m_assessments);
+    for (int k = 0; k < m_nLines; ++k) ZEV_PREFETCH(first + 64 * m_line[k]);
   }
 
   bool ApplyTo(CAlternative& alternative) const {
     CAssessment* r = alternative.m_assessments;
     if (m_fathers.m_nFathers > 0 && !(r[0].m_nChildren > 0 && r[0].m_bAssessed)) return false;
-    for (int i = 0; i < kAttributeSlots; ++i) {
-      if (Has(m_weights, i)) r[i].m_dWeight = m_dWeight[i];
-    }
+    for (int k = 0; k < m_nWeights; ++k) r[m_weighted[k]].m_dWeight = m_dWeight[k];
     alternative.m_nCurrentAttribute = m_nCurrentAttribute;
     ReaggregateFathers(alternative, m_fathers);
     return true;
@@ -188,15 +199,8 @@ SReevaluation ReevaluateEveryAlternative(CMADMDoc& doc) {
   std::sort(changed.begin(), changed.end());
   std::vector<char> whole(static_cast<size_t>(n), 0);
   if (changes.m_weights != 0) {
-    update.m_weights = changes.m_weights;
-    for (int i = 0; i <= doc.LastAttribute(); ++i) {
-      if (Has(update.m_weights, i)) doc.PreparedWeight(i, update.m_dWeight[i]);
-    }
-    update.m_nCurrentAttribute = doc.CurrentAttribute();
-    int cost = 1;
-    for (int f = 0; f < update.m_fathers.m_nFathers; ++f)
-      cost += update.m_fathers.m_nStart[f + 1] - update.m_fathers.m_nStart[f];
-    update.PlanLines(doc);
+    update.Plan(doc, changes.m_weights);
+    const int cost = update.Cost();
     constexpr int kAhead = 2;
     ForEachRange(n, cost, [&](int begin, int end) {
       for (int pos = begin; pos < end && pos < begin + kAhead; ++pos)

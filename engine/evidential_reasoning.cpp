@@ -302,15 +302,6 @@ struct SChildLists {
 };
 static_assert(kAttributeSlots <= 64, "one bit per record");
 
-// The value scale of every quantitative bottom record, classified once for
-// its interval and used again when its father transforms it.
-struct SValueScales {
-  bool m_bKnown[kAttributeSlots];
-  SBracketStart m_scale[kAttributeSlots];
-
-  const SBracketStart* Of(int i) const { return m_bKnown[i] ? &m_scale[i] : nullptr; }
-};
-
 // What one walk over the tree uses; m_scales is nullptr when the bottom
 // attributes were not assessed first.
 struct SWalk {
@@ -477,7 +468,8 @@ void ReaggregateFathers(CAlternative& alternative, const SFatherList& fathers) {
     const int k = fathers.m_father[f];
     if (!alternative.m_assessments[k].m_bAssessed) continue;
     const int first = fathers.m_nStart[f];
-    Aggregate(alternative, k, fathers.m_child + first, fathers.m_nStart[f + 1] - first, nullptr);
+    Aggregate(alternative, k, fathers.m_child + first, fathers.m_nStart[f + 1] - first,
+              &fathers.m_scales);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "engine/utility.h"
 #include "model/alternative.h"
 
 namespace zev {
@@ -48,15 +49,26 @@ void EvaluateAll(CAlternative& alternative);
 // quantitative bottom attribute).
 void EvaluateFrom(CAlternative& alternative, int k);
 
+// The value scales of quantitative records (ValueScaleStart), classified
+// once for several uses; where one is not known it is classified when used.
+struct SValueScales {
+  bool m_bKnown[kAttributeSlots];
+  SBracketStart m_scale[kAttributeSlots];
+
+  const SBracketStart* Of(int i) const { return m_bKnown[i] ? &m_scale[i] : nullptr; }
+};
+
 // Fathers to aggregate again, children before fathers, each with its
-// children in ascending index order: worked out once from the document's
-// hierarchy for every alternative.
+// children in ascending index order, and the value scales of the
+// quantitative children: worked out once from the document for every
+// alternative, whose records share its grade tables.
 struct SFatherList {
   int m_nFathers = 0;
   int m_father[kAttributeSlots];
   // The children of m_father[f] are m_child[m_nStart[f] .. m_nStart[f + 1]).
   int m_nStart[kAttributeSlots + 1] = {};
   int m_child[kAttributeSlots];
+  SValueScales m_scales = {};
 };
 
 // Aggregates again, in list order, every listed father that the
