@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <memory>
 #include <nlohmann/json.hpp>
 
 #include "engine/conversion.h"
@@ -353,6 +355,36 @@ TEST(CliRank, TextsAreUtf8AndAFailedSaveIsRefused) {
       << table.m_strOut;
   EXPECT_NE(table.m_strOut.find("   1  Caf\u00E9 \u20AC cr\u00E8me  "), std::string::npos)
       << table.m_strOut;
+}
+
+// Many alternatives are ranked on several threads: whatever ZEV_THREADS
+// says, the output is the same to the byte.
+TEST(CliRank, TheNumberOfThreadsChangesNothing) {
+  test::CTempDir dir;
+  CMADMDoc doc;
+  SFileError error;
+  ASSERT_TRUE(LoadModelFile(kExample, doc, error));
+  const int examples = doc.AlternativeCount();
+  for (int copy = 0; doc.AlternativeCount() < 900; ++copy) {
+    CAlternative& added =
+        doc.AddAlternative(std::make_unique<CAlternative>(doc.Alternative(copy % examples)));
+    for (int i = 0; i <= doc.LastAttribute(); ++i)
+      added.Record(i).m_dBelief[0] *= 0.999 - copy * 1e-4;
+  }
+  ASSERT_TRUE(SaveModelFile(dir.Path("many.zev"), doc, error));
+
+  std::string outputs[3];
+  const char* threads[3] = {"1", "2", "5"};
+  for (int k = 0; k < 3; ++k) {
+    ::setenv("ZEV_THREADS", threads[k], 1);
+    const auto run = RunCli({"rank", dir.Path("many.zev"), "--json"});
+    ASSERT_EQ(run.m_nExit, 0) << run.m_strErr;
+    outputs[k] = run.m_strOut;
+  }
+  ::unsetenv("ZEV_THREADS");
+  EXPECT_EQ(ordered_json::parse(outputs[0])["alternatives"].size(), 900u);
+  EXPECT_EQ(outputs[1], outputs[0]);
+  EXPECT_EQ(outputs[2], outputs[0]);
 }
 
 }  // namespace
