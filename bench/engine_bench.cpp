@@ -138,88 +138,69 @@ BENCHMARK(BM_RankCommand)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRea
 // group and the top.
 int WeightLeaf(const CMADMDoc& doc) { return test::FindAttribute(doc, "Leaf 1.1"); }
 
-// One drag of a weight: the leaf's weight between two values, then the
-// windows' re-evaluation with marks kept; argument 2 is 1 for only what
-// changed, 0 for every alternative.
-void Reevaluate(CMADMDoc& doc, bool bOnlyWhatChanged) {
-  if (bOnlyWhatChanged)
-    ReevaluateAndRankKeepingMarks(doc);
-  else
-    EvaluateAndRankKeepingMarks(doc);
-}
-
-std::string WhatLabel(const benchmark::State& state, const char* what) {
-  return std::string(state.range(1) ? "only what changed, " : "every alternative, ") + what;
-}
-
-void BM_WeightChange(benchmark::State& state) {
+// A window's drags, each followed by its re-evaluation with marks kept:
+// on state.range(0) threads, of only what changed when state.range(1) is 1,
+// of every alternative when it is 0.
+template <typename FDrag>
+void Drags(benchmark::State& state, const char* what, FDrag drag) {
   CMADMDoc& doc = BenchModel();
   CBenchThreads threads(state);
+  const bool bOnlyWhatChanged = state.range(1) != 0;
   EvaluateAndRankKeepingMarks(doc);
-  CAttribute& leaf = doc.Attribute(WeightLeaf(doc));
-  const double weight = leaf.m_dWeight;
   int round = 0;
   for (auto _ : state) {
-    leaf.m_dWeight = ++round % 2 ? 0.2 : 0.7;
-    Reevaluate(doc, state.range(1) != 0);
+    drag(doc, ++round, [&] {
+      if (bOnlyWhatChanged)
+        ReevaluateAndRankKeepingMarks(doc);
+      else
+        EvaluateAndRankKeepingMarks(doc);
+    });
   }
-  leaf.m_dWeight = weight;
-  state.SetLabel(threads.Label(WhatLabel(state, "one weight").c_str()));
+  state.SetLabel(threads.Label(
+      (std::string(bOnlyWhatChanged ? "only what changed, " : "every alternative, ") + what)
+          .c_str()));
 }
-BENCHMARK(BM_WeightChange)
-    ->Args({1, 0})
-    ->Args({1, 1})
-    ->Args({0, 1})
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+
+void DragArgs(benchmark::internal::Benchmark* b) {
+  b->Args({1, 0})->Args({1, 1})->Args({0, 1})->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+
+// The weight of a leaf between two values.
+void BM_WeightChange(benchmark::State& state) {
+  Drags(state, "one weight", [](CMADMDoc& doc, int round, auto reevaluate) {
+    doc.Attribute(WeightLeaf(doc)).m_dWeight = round % 2 ? 0.2 : 0.7;
+    reevaluate();
+  });
+}
+BENCHMARK(BM_WeightChange)->Apply(DragArgs);
 
 // The rank change graph: the weight through 0, 0.1, ..., 1.0, each step
 // re-evaluated, then back to where it was.
 void BM_RankChangeGraph(benchmark::State& state) {
-  CMADMDoc& doc = BenchModel();
-  CBenchThreads threads(state);
-  EvaluateAndRankKeepingMarks(doc);
-  CAttribute& leaf = doc.Attribute(WeightLeaf(doc));
-  const double weight = leaf.m_dWeight;
-  for (auto _ : state) {
+  Drags(state, "11 weights", [](CMADMDoc& doc, int, auto reevaluate) {
+    CAttribute& leaf = doc.Attribute(WeightLeaf(doc));
+    const double weight = leaf.m_dWeight;
     for (int j = 0; j <= 10; ++j) {
       leaf.m_dWeight = j * 0.1;
-      Reevaluate(doc, state.range(1) != 0);
+      reevaluate();
       benchmark::DoNotOptimize(doc.Alternative(0).Record(0).m_dAvgUtility);
     }
     leaf.m_dWeight = weight;
-  }
-  state.SetLabel(threads.Label(WhatLabel(state, "11 weights").c_str()));
+  });
 }
-BENCHMARK(BM_RankChangeGraph)
-    ->Args({1, 0})
-    ->Args({1, 1})
-    ->Args({0, 1})
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+BENCHMARK(BM_RankChangeGraph)->Apply(DragArgs);
 
 // One drag in the input-data window: one belief of one alternative.
 void BM_InputChange(benchmark::State& state) {
-  CMADMDoc& doc = BenchModel();
-  CBenchThreads threads(state);
-  EvaluateAndRankKeepingMarks(doc);
-  const int pos = kAlternatives / 2;
-  const int leaf = WeightLeaf(doc);
-  CAssessment& r = doc.Alternative(pos).Record(leaf);
-  int round = 0;
-  for (auto _ : state) {
-    r.m_dBelief[0] = ++round % 2 ? 0.1 : 0.2;
+  Drags(state, "one input", [](CMADMDoc& doc, int round, auto reevaluate) {
+    const int pos = kAlternatives / 2;
+    const int leaf = WeightLeaf(doc);
+    doc.Alternative(pos).Record(leaf).m_dBelief[0] = round % 2 ? 0.1 : 0.2;
     doc.PublishChanges({EDocChange::Assessment, leaf, pos});
-    Reevaluate(doc, state.range(1) != 0);
-  }
-  state.SetLabel(threads.Label(WhatLabel(state, "one input").c_str()));
+    reevaluate();
+  });
 }
-BENCHMARK(BM_InputChange)
-    ->Args({1, 0})
-    ->Args({1, 1})
-    ->Args({0, 1})
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+BENCHMARK(BM_InputChange)->Apply(DragArgs);
 
 // --- the ranking selection ----------------------------------------------------
 

@@ -188,8 +188,7 @@ SReevaluation ReevaluateEveryAlternative(CMADMDoc& doc) {
   const CEvaluationBasis::SChanges changes = basis.Compare(doc);
   SNewWeights update;
   SReevaluation done;
-  if (changes.m_bOther || !doc.StartConcurrentPreparation() ||
-      !PathsToTheTop(doc, changes.m_weights, update.m_fathers)) {
+  if (changes.m_bOther || !PathsToTheTop(doc, changes.m_weights, update.m_fathers)) {
     EvaluateEveryAlternative(doc);
     done.m_bFull = true;
     return done;

@@ -358,7 +358,7 @@ TEST(CliRank, TextsAreUtf8AndAFailedSaveIsRefused) {
 }
 
 // Many alternatives are ranked on several threads: whatever ZEV_THREADS
-// says, the output is the same to the byte.
+// says, the table and the evaluated model are the same to the byte.
 TEST(CliRank, TheNumberOfThreadsChangesNothing) {
   test::CTempDir dir;
   CMADMDoc doc;
@@ -373,18 +373,18 @@ TEST(CliRank, TheNumberOfThreadsChangesNothing) {
   }
   ASSERT_TRUE(SaveModelFile(dir.Path("many.zev"), doc, error));
 
-  std::string outputs[3];
-  const char* threads[3] = {"1", "2", "5"};
-  for (int k = 0; k < 3; ++k) {
-    ::setenv("ZEV_THREADS", threads[k], 1);
-    const auto run = RunCli({"rank", dir.Path("many.zev"), "--json"});
+  std::string tables[2];
+  for (int k = 0; k < 2; ++k) {
+    const std::string threads = std::to_string(k + 1);
+    ::setenv("ZEV_THREADS", threads.c_str(), 1);
+    const auto run = RunCli({"rank", dir.Path("many.zev"), "-o", dir.Path(threads + ".zev")});
     ASSERT_EQ(run.m_nExit, 0) << run.m_strErr;
-    outputs[k] = run.m_strOut;
+    tables[k] = run.m_strOut;
   }
   ::unsetenv("ZEV_THREADS");
-  EXPECT_EQ(ordered_json::parse(outputs[0])["alternatives"].size(), 900u);
-  EXPECT_EQ(outputs[1], outputs[0]);
-  EXPECT_EQ(outputs[2], outputs[0]);
+  EXPECT_NE(tables[0].find("(900 alternatives)"), std::string::npos);
+  EXPECT_EQ(tables[1], tables[0]);
+  EXPECT_EQ(test::ReadFile(dir.Path("2.zev")), test::ReadFile(dir.Path("1.zev")));
 }
 
 }  // namespace
