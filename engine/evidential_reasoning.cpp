@@ -1,6 +1,7 @@
 #include "engine/evidential_reasoning.h"
 
 #include <algorithm>
+#include <type_traits>
 #include <utility>
 
 #include "engine/pairs.h"
@@ -277,10 +278,11 @@ inline void Transform(const CAssessment& child, const SBracketStart* scale, int 
 
 }  // namespace
 
-void TransformToFatherGrades(const CAssessment& child, int nFatherGrades, double* beta) {
+void TransformToFatherGrades(const CAssessment& child, int nFatherGrades, double* beta,
+                             const SBracketStart* scale) {
   const int nFather = UsedCount(nFatherGrades);
   alignas(kPairAlign) SGradeRow row;
-  Transform(child, nullptr, nFather, row);
+  Transform(child, scale, nFather, row);
   std::copy(row, row + nFather, beta);
 }
 
@@ -321,53 +323,66 @@ void BuildChildLists(const CAlternative& alternative, int last, SChildLists& lis
   }
 }
 
-// kGrades is the father's number of grades when it is one of the common
-// counts, so that every per-grade loop of the combination has a fixed
-// length, or 0 for any other count (nGrades).
-template <int kGrades>
-void AggregateOn(CAlternative& alternative, int k, const int* children, int nChildren,
-                 const SValueScales* scales, int nGrades) {
+// Combines k's nChildren children into k's grades and stores k's beliefs
+// and interval; rowOf(row, n) gives the row-th child's assessment in k's n
+// grades. kGrades is the father's number of grades when it is one of the
+// common counts, so that every per-grade loop of the combination has a
+// fixed length, or 0 for any other count (nGrades).
+template <int kGrades, typename FRow>
+void CombineInto(CAlternative& alternative, int k, double* weights, int nChildren, int nGrades,
+                 FRow&& rowOf) {
   CAssessment& father = alternative.m_assessments[k];
   const int n = kGrades > 0 ? kGrades : nGrades;
-  double weights[kAttributeSlots];
-  for (int row = 0; row < nChildren; ++row)
-    weights[row] = alternative.m_assessments[children[row]].m_dWeight;
-  alignas(kPairAlign) SGradeRow beta;
   double unassigned = 0.0;
   Combine(
       std::span<double>(weights, static_cast<size_t>(nChildren)), n,
-      [&](int row) -> const SGradeRow& {
-        const int c = children[row];
-        Transform<kGrades>(alternative.m_assessments[c], scales ? scales->Of(c) : nullptr, n, beta);
-        return beta;
-      },
-      father.m_dBelief, unassigned);
+      [&](int row) -> const double* { return rowOf(row, n); }, father.m_dBelief, unassigned);
   UtilityInterval(alternative, k);
   father.m_bAssessed = true;
+}
+
+// combine(std::integral_constant<int, n>()) for the common grade counts,
+// each then with loops of fixed length, combine(std::integral_constant<int,
+// 0>()) for any other.
+template <typename FCombine>
+void OnGradeCount(int n, FCombine&& combine) {
+  switch (n) {
+    case 2:
+      return combine(std::integral_constant<int, 2>());
+    case 3:
+      return combine(std::integral_constant<int, 3>());
+    case 4:
+      return combine(std::integral_constant<int, 4>());
+    case 5:
+      return combine(std::integral_constant<int, 5>());
+    case 6:
+      return combine(std::integral_constant<int, 6>());
+    case 7:
+      return combine(std::integral_constant<int, 7>());
+    case 9:
+      return combine(std::integral_constant<int, 9>());
+    default:
+      return combine(std::integral_constant<int, 0>());
+  }
 }
 
 void Aggregate(CAlternative& alternative, int k, const int* children, int nChildren,
                const SValueScales* scales) {
   const int n = UsedCount(alternative.m_assessments[k].m_nGrades);
-  // The common grade counts, each with loops of fixed length.
-  switch (n) {
-    case 2:
-      return AggregateOn<2>(alternative, k, children, nChildren, scales, n);
-    case 3:
-      return AggregateOn<3>(alternative, k, children, nChildren, scales, n);
-    case 4:
-      return AggregateOn<4>(alternative, k, children, nChildren, scales, n);
-    case 5:
-      return AggregateOn<5>(alternative, k, children, nChildren, scales, n);
-    case 6:
-      return AggregateOn<6>(alternative, k, children, nChildren, scales, n);
-    case 7:
-      return AggregateOn<7>(alternative, k, children, nChildren, scales, n);
-    case 9:
-      return AggregateOn<9>(alternative, k, children, nChildren, scales, n);
-    default:
-      return AggregateOn<0>(alternative, k, children, nChildren, scales, n);
-  }
+  double weights[kAttributeSlots];
+  for (int row = 0; row < nChildren; ++row)
+    weights[row] = alternative.m_assessments[children[row]].m_dWeight;
+  alignas(kPairAlign) SGradeRow beta;
+  OnGradeCount(n, [&](auto grades) {
+    constexpr int kGrades = decltype(grades)::value;
+    CombineInto<kGrades>(alternative, k, weights, nChildren, n,
+                         [&](int row, int nFather) -> const double* {
+                           const int c = children[row];
+                           Transform<kGrades>(alternative.m_assessments[c],
+                                              scales ? scales->Of(c) : nullptr, nFather, beta);
+                           return beta;
+                         });
+  });
 }
 
 // Gathers the list of k into an array and aggregates k when every child is
@@ -463,14 +478,15 @@ void AggregateChildren(CAlternative& alternative, int k) {
   Aggregate(alternative, k, children, count, nullptr);
 }
 
-void ReaggregateFathers(CAlternative& alternative, const SFatherList& fathers) {
-  for (int f = 0; f < fathers.m_nFathers; ++f) {
-    const int k = fathers.m_father[f];
-    if (!alternative.m_assessments[k].m_bAssessed) continue;
-    const int first = fathers.m_nStart[f];
-    Aggregate(alternative, k, fathers.m_child + first, fathers.m_nStart[f + 1] - first,
-              &fathers.m_scales);
-  }
+void AggregateRows(CAlternative& alternative, int k, const double* weights,
+                   const double* const* rows, int nChildren) {
+  const int n = UsedCount(alternative.m_assessments[k].m_nGrades);
+  double normalised[kAttributeSlots];
+  std::copy(weights, weights + nChildren, normalised);
+  OnGradeCount(n, [&](auto grades) {
+    CombineInto<decltype(grades)::value>(alternative, k, normalised, nChildren, n,
+                                         [&](int row, int) { return rows[row]; });
+  });
 }
 
 void EvaluateAttribute(CAlternative& alternative, int k) {

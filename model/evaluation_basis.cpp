@@ -32,6 +32,7 @@ bool SharesDefinition(const CAttribute& record, const CAttribute& a) {
 void CEvaluationBasis::Forget() {
   m_bKnown = false;
   m_changed.clear();
+  m_pDerived.reset();
 }
 
 void CEvaluationBasis::NoteAlternative(CAlternative* alternative) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "model/alternative.h"
@@ -53,6 +54,14 @@ class CEvaluationBasis {
   // nothing is known.
   std::uint64_t NewSharedParts(const CMADMDoc& doc) const;
 
+  // What the evaluation engine derived from the records to evaluate again
+  // faster, kept with the basis and dropped when it is forgotten.
+  struct SDerived {
+    virtual ~SDerived() = default;
+  };
+  SDerived* Derived() const { return m_pDerived.get(); }
+  void SetDerived(std::unique_ptr<SDerived> derived) { m_pDerived = std::move(derived); }
+
  private:
   bool m_bKnown = false;
   int m_nLastAttribute = 0;
@@ -63,6 +72,7 @@ class CEvaluationBasis {
   CAttribute m_definitions[kAttributeSlots];
   double m_dWeight[kAttributeSlots] = {};
   std::vector<CAlternative*> m_changed;
+  std::unique_ptr<SDerived> m_pDerived;
 };
 
 // Whether a record shares a definition's texts and grade table, the parts

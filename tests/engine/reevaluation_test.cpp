@@ -147,11 +147,28 @@ void BuildRandomModel(std::uint64_t seed, CMADMDoc& doc) {
   }
 }
 
-enum class EStep { Nothing, Weights, Input, WeightsAndInput, NewAlternative, Removal, Utility };
+enum class EStep {
+  Nothing,
+  Weights,
+  Input,
+  WeightsAndInput,
+  NewAlternative,
+  Removal,
+  Definition,
+  Drag,
+  Drag2,
+  Drag3
+};
+constexpr int kSteps = 10;
 
-// One change, the same in both documents (rng seeded alike).
-void Change(std::mt19937_64& rng, CMADMDoc& doc, EStep step) {
+// One change, the same in both documents (rng seeded alike). The drags
+// change the weight of the same attribute (`dragged`) again and again.
+void Change(std::mt19937_64& rng, CMADMDoc& doc, EStep step, int dragged) {
   const int last = doc.LastAttribute();
+  if (step >= EStep::Drag) {
+    CAttribute& a = doc.Attribute(dragged);
+    a.m_dWeight = RandomWeight(rng, a.m_dWeight);
+  }
   if (step == EStep::Weights || step == EStep::WeightsAndInput) {
     for (int n = 1 + static_cast<int>(rng() % 3); n > 0; --n) {
       CAttribute& a = doc.Attribute(static_cast<int>(rng() % (last + 1)));
@@ -169,8 +186,10 @@ void Change(std::mt19937_64& rng, CMADMDoc& doc, EStep step) {
   if (step == EStep::Removal && doc.AlternativeCount() > 1) {
     doc.RemoveAlternative(&doc.Alternative(static_cast<int>(rng() % doc.AlternativeCount())));
   }
-  if (step == EStep::Utility) {
-    doc.Attribute(static_cast<int>(rng() % (last + 1))).SetGradeUtility(0, 0.25);
+  if (step == EStep::Definition) {
+    CAttribute& a = doc.Attribute(static_cast<int>(rng() % (last + 1)));
+    a.SetGradeUtility(0, 0.25);
+    a.SetConversionEntry(0, 0, 0.5);
   }
 }
 
@@ -187,6 +206,7 @@ TEST(Reevaluation, EqualsTheSequentialFullEvaluationBitForBit) {
     BuildRandomModel(seed, reference);
     BuildRandomModel(seed, live);
     const bool bTopAggregated = test::TreeIsConsistent(live);
+    const int dragged = static_cast<int>(rng() % (live.LastAttribute() + 1));
     SCOPED_TRACE(::testing::Message() << "trial " << trial << ", " << nThreads << " threads");
 
     auto evaluateBoth = [&] {
@@ -200,20 +220,20 @@ TEST(Reevaluation, EqualsTheSequentialFullEvaluationBitForBit) {
     ASSERT_TRUE(evaluateBoth().m_bFull);
     ASSERT_TRUE(SameResults(reference, live));
 
-    for (int n = 0; n < 8; ++n) {
-      const auto step = static_cast<EStep>(rng() % 7);
+    for (int n = 0; n < 12; ++n) {
+      const auto step = static_cast<EStep>(rng() % kSteps);
       const std::uint64_t stepSeed = rng();
       std::mt19937_64 a(stepSeed);
       std::mt19937_64 b(stepSeed);
-      Change(a, reference, step);
-      Change(b, live, step);
+      Change(a, reference, step, dragged);
+      Change(b, live, step, dragged);
       const SReevaluation done = evaluateBoth();
       ASSERT_TRUE(SameResults(reference, live)) << "step " << n << " kind " << int(step);
-      EXPECT_EQ(done.m_bFull, step == EStep::Utility) << "step " << n;
+      EXPECT_EQ(done.m_bFull, step == EStep::Definition) << "step " << n;
       if (step == EStep::Input || step == EStep::NewAlternative) {
         EXPECT_EQ(done.m_nAlternatives, 1) << "step " << n;
       }
-      if (step == EStep::Weights && bTopAggregated) {
+      if ((step == EStep::Weights || step >= EStep::Drag) && bTopAggregated) {
         EXPECT_EQ(done.m_nAlternatives, 0) << "step " << n;
       }
     }
