@@ -144,22 +144,24 @@ struct SNewWeights {
   double m_dChildWeight[kAttributeSlots];
   int m_nRowAt[kAttributeSlots];
   int m_nRows = 0;
-  // The cache lines that aggregating the fathers reads, counted from the
-  // first record: the definition, the results and the first degrees, and
-  // the counts and flags at the end of every father's record.
+  // The cache lines of an alternative's records that taking the weights and
+  // aggregating the fathers touch, counted from the first record: the line
+  // of each new weight, and of each father's record the definition, the
+  // results and the first degrees, and the counts and flags at the end.
   int m_nLines = 0;
-  int m_line[kAttributeSlots * 5];
+  int m_line[kAttributeSlots * 6];
 
   void Plan(CMADMDoc& doc, std::uint64_t weights) {
+    static_assert(sizeof(CAssessment) == 8 * 64, "a record takes eight cache lines");
     for (int i = 0; i <= doc.LastAttribute(); ++i) {
       if (!Has(weights, i)) continue;
       m_weighted[m_nWeights] = i;
       doc.PreparedWeight(i, m_dWeight[m_nWeights++]);
+      m_line[m_nLines++] = 8 * i;
     }
     m_nCurrentAttribute = doc.CurrentAttribute();
     for (int f = 0; f < m_fathers.m_nFathers; ++f)
       m_fatherSet |= std::uint64_t{1} << m_fathers.m_father[f];
-    static_assert(sizeof(CAssessment) == 8 * 64, "a record takes eight cache lines");
     for (int f = 0; f < m_fathers.m_nFathers; ++f) {
       const int k = m_fathers.m_father[f];
       m_nGrades[f] = UsedCount(doc.Attribute(k).m_nGrades);
