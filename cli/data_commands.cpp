@@ -2,9 +2,8 @@
 
 #include <cstdio>
 
-#include "engine/conversion.h"
+#include "cli/cli_model.h"
 #include "io/atomic_file.h"
-#include "io/model_file.h"
 #include "io/report_commands.h"
 #include "io/report_options.h"
 #include "io/text_import.h"
@@ -17,32 +16,6 @@ namespace zev::cli {
 
 namespace {
 
-constexpr int kOk = 0;
-constexpr int kRefused = 1;
-constexpr int kUsage = 2;
-
-bool Load(const std::string& path, CMADMDoc& doc) {
-  SFileError error;
-  if (!LoadModelFile(path, doc, error)) {
-    ThePrompter().Warning(error.Message());
-    return false;
-  }
-  AttachEngine(doc);
-  return true;
-}
-
-bool Save(const std::string& path, CMADMDoc& doc) {
-  SFileError error;
-  if (SaveModelFile(path, doc, error)) return true;
-  ThePrompter().Warning(error.Message());
-  return false;
-}
-
-int Usage(const std::string& text) {
-  std::fprintf(stderr, "zev-cli: %s\n", text.c_str());
-  return kUsage;
-}
-
 // The alternative named exactly so (the first of that name), else the one
 // at this position of the list (from 0).
 int FindAlternative(const CMADMDoc& doc, const std::string& nameOrIndex) {
@@ -52,19 +25,6 @@ int FindAlternative(const CMADMDoc& doc, const std::string& nameOrIndex) {
   }
   int index = -1;
   if (ReadInteger(nameOrIndex, index) && index >= 0 && index < doc.AlternativeCount()) {
-    return index;
-  }
-  return -1;
-}
-
-// The attribute named exactly so, else the one with this index.
-int FindAttributeIndex(const CMADMDoc& doc, const std::string& nameOrIndex) {
-  const std::string name = Utf8ToCp1252(nameOrIndex);
-  for (int i = 0; i <= doc.LastAttribute(); ++i) {
-    if (doc.Attribute(i).m_strName == name) return i;
-  }
-  int index = -1;
-  if (ReadInteger(nameOrIndex, index) && index >= 0 && index <= doc.LastAttribute()) {
     return index;
   }
   return -1;
@@ -116,7 +76,7 @@ CImportCommand::CImportCommand(CLI::App& app)
 
 int CImportCommand::Run() const {
   CMADMDoc doc;
-  if (!Load(m_strModel, doc)) return kRefused;
+  if (!LoadModel(m_strModel, doc)) return kRefused;
   std::string bytes;
   std::string error;
   if (!ReadWholeFile(m_strData, bytes, error)) {
@@ -125,7 +85,7 @@ int CImportCommand::Run() const {
   }
   STextImportResult result = ImportTextData(doc, bytes);
   if (!result.Succeeded() && !m_bKeepPartial) return kRefused;
-  if (!Save(m_strOut, doc)) return kRefused;
+  if (!SaveModel(m_strOut, doc)) return kRefused;
   return result.Succeeded() ? kOk : kRefused;
 }
 
@@ -151,27 +111,27 @@ CReportCommand::CReportCommand(CLI::App& app)
 int CReportCommand::Run() const {
   const bool bAttribute = m_strKind == "attribute";
   if (!m_strItems.empty() && m_strKind != "alternative") {
-    return Usage("--items applies only to the alternative report.");
+    return UsageError("--items applies only to the alternative report.");
   }
   if (!m_strAttribute.empty() && !bAttribute) {
-    return Usage("--attribute applies only to the attribute report.");
+    return UsageError("--attribute applies only to the attribute report.");
   }
   if (!m_strAlternative.empty() && (bAttribute || m_strKind == "hierarchy")) {
-    return Usage("--alternative applies only to the alternative and summary reports.");
+    return UsageError("--alternative applies only to the alternative and summary reports.");
   }
   SReportOptions options;
   std::string unknown;
   if (!m_strItems.empty() && !ParseItems(m_strItems, options, unknown)) {
-    return Usage("<" + unknown + "> is not a report item; the items are " + ItemKeys() + ".");
+    return UsageError("<" + unknown + "> is not a report item; the items are " + ItemKeys() + ".");
   }
 
   CMADMDoc doc;
-  if (!Load(m_strModel, doc)) return kRefused;
+  if (!LoadModel(m_strModel, doc)) return kRefused;
   int position = doc.CurrentPosition();
   if (!m_strAlternative.empty()) {
     position = FindAlternative(doc, m_strAlternative);
     if (position < 0) {
-      return Usage("the model has no alternative named <" + m_strAlternative +
+      return UsageError("the model has no alternative named <" + m_strAlternative +
                    ">, nor one at that position (0 to " +
                    std::to_string(doc.AlternativeCount() - 1) + ").");
     }
@@ -180,7 +140,7 @@ int CReportCommand::Run() const {
   if (!m_strAttribute.empty()) {
     attribute = FindAttributeIndex(doc, m_strAttribute);
     if (attribute < 0) {
-      return Usage("the model has no attribute named <" + m_strAttribute +
+      return UsageError("the model has no attribute named <" + m_strAttribute +
                    ">, nor one with that index (0 to " + std::to_string(doc.LastAttribute()) +
                    ").");
     }

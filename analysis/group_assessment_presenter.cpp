@@ -1,0 +1,168 @@
+#include "analysis/group_assessment_presenter.h"
+
+#include "analysis/reevaluation.h"
+#include "elicitation/assessment_rules.h"
+#include "engine/group_assessment.h"
+#include "model/format.h"
+
+namespace zev {
+
+CGroupAssessmentPresenter::CGroupAssessmentPresenter(CMADMDoc& doc)
+    : m_doc(doc), m_nAttribute(doc.CurrentAttribute()) {
+  Open(true);
+}
+
+void CGroupAssessmentPresenter::Open(bool bPrepare) {
+  if (bPrepare) m_doc.PrepareAllAlternatives();
+  for (int pos = 0; pos < m_doc.AlternativeCount(); ++pos) SetMark(pos, kMemberSelected);
+  ReevaluateKeepingMarks(m_doc);
+  m_weights.assign(static_cast<size_t>(m_doc.AlternativeCount()), 1.0);
+  m_nCurrentMember = -1;
+  RefreshList();
+}
+
+void CGroupAssessmentPresenter::RefreshList() {
+  SyncWithDocument();
+  // The window's attribute may have gone with an edit of the hierarchy.
+  if (m_nAttribute > m_doc.LastAttribute()) m_nAttribute = 0;
+  AssessAttributeKeepingMarks(m_doc, m_nAttribute);
+  FollowMembers();
+}
+
+void CGroupAssessmentPresenter::SyncWithDocument() {
+  m_weights.resize(static_cast<size_t>(m_doc.AlternativeCount()), 1.0);
+}
+
+std::vector<CGroupAssessmentPresenter::SRow> CGroupAssessmentPresenter::Rows() const {
+  std::vector<SRow> rows;
+  for (int pos = 0; pos < m_doc.AlternativeCount(); ++pos) {
+    rows.push_back({m_doc.Alternative(pos).m_strName.Str(), Format("%-1.2lf", Weight(pos))});
+  }
+  return rows;
+}
+
+std::vector<int> CGroupAssessmentPresenter::Members() const {
+  std::vector<int> members;
+  for (int pos = 0; pos < m_doc.AlternativeCount(); ++pos) {
+    if (m_doc.Alternative(pos).m_nSelection == kMemberSelected) members.push_back(pos);
+  }
+  return members;
+}
+
+int CGroupAssessmentPresenter::SelectedCount() const { return static_cast<int>(Members().size()); }
+
+int CGroupAssessmentPresenter::CurrentMember() const {
+  const std::vector<int> members = Members();
+  for (int pos : members) {
+    if (pos == m_nCurrentMember) return pos;
+  }
+  return members.empty() ? -1 : members.front();
+}
+
+double CGroupAssessmentPresenter::Weight(int pos) const { return MemberWeight(m_weights, pos); }
+
+void CGroupAssessmentPresenter::SetMark(int pos, int mark) {
+  if (pos >= 0 && pos < m_doc.AlternativeCount()) m_doc.Alternative(pos).m_nSelection = mark;
+}
+
+void CGroupAssessmentPresenter::ShowWeightOf(int pos) {
+  m_nCurrentMember = pos;
+  m_weight.Set(pos >= 0 ? Weight(pos) : 1.0);
+}
+
+void CGroupAssessmentPresenter::FollowMembers() {
+  const int pos = CurrentMember();
+  if (pos != m_nCurrentMember) ShowWeightOf(pos);
+}
+
+void CGroupAssessmentPresenter::SelectOne() {
+  if (m_highlighted.empty()) return;
+  SetMark(m_highlighted.front(), kMemberSelected);
+  FollowMembers();
+}
+
+void CGroupAssessmentPresenter::SelectGroup() {
+  for (int pos : m_highlighted) SetMark(pos, kMemberSelected);
+  FollowMembers();
+}
+
+void CGroupAssessmentPresenter::DeselectOne() {
+  const int pos = CurrentMember();
+  if (pos < 0) return;
+  SetMark(pos, kMemberNotSelected);
+  FollowMembers();
+}
+
+void CGroupAssessmentPresenter::Clear() {
+  for (int pos = 0; pos < m_doc.AlternativeCount(); ++pos) SetMark(pos, kMemberNotSelected);
+  ShowWeightOf(-1);
+}
+
+void CGroupAssessmentPresenter::Restart() { Open(false); }
+
+void CGroupAssessmentPresenter::ChooseMember(int pos) { ShowWeightOf(pos); }
+
+bool CGroupAssessmentPresenter::WeightFocusLost() {
+  double d = 0.0;
+  const char* refusal = nullptr;
+  if (!m_weight.Read(d)) {
+    refusal = kNotANumberMessage;
+  } else if (d < 0.0 || d > kMaxMemberWeight) {
+    refusal = "Please enter a number between 0 and 100.";
+  }
+  if (refusal) {
+    ThePrompter().Warning(refusal);
+    m_strFocus = kFieldWeight;
+    return false;
+  }
+  m_strFocus.clear();
+  const int pos = CurrentMember();
+  if (pos >= 0) {
+    SyncWithDocument();
+    m_weights[static_cast<size_t>(pos)] = d;
+  }
+  return true;
+}
+
+void CGroupAssessmentPresenter::DefaultButton(EFocus focus) {
+  switch (focus) {
+    case EFocus::AlternativeList:
+      SelectOne();
+      break;
+    case EFocus::MemberList:
+      DeselectOne();
+      break;
+    case EFocus::WeightField:
+      WeightFocusLost();
+      break;
+    case EFocus::Elsewhere:
+      Help();
+      break;
+  }
+}
+
+void CGroupAssessmentPresenter::Help() const {
+  ThePrompter().Information(
+      "A group alternative is the weighted average of the selected alternatives.\n\n"
+      "Select the members in the alternative list (Select One, or Select Group for\n"
+      "every highlighted alternative), choose a member in the list of selected\n"
+      "alternatives to give it a weight from 0 to 100, then create the group\n"
+      "alternative. It is added at the end of the list and evaluated with the others.");
+}
+
+bool CGroupAssessmentPresenter::CreateGroup() {
+  if (SelectedCount() == 0) {
+    ThePrompter().Warning(
+        "To create a group alternative, at least\n"
+        "ONE alternative has to be selected.");
+    return false;
+  }
+  CGroupNamePresenter name;
+  if (!ThePrompter().RunModal(name)) return false;
+  SyncWithDocument();
+  CreateGroupAlternative(m_doc, m_weights, name.m_strName);
+  RefreshList();
+  return true;
+}
+
+}  // namespace zev

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "analysis/sensitivity_presenter.h"
+
+namespace zev {
+
+// The window "Sensitivity of alternative rankings to input data": the
+// current alternative's input on a bottom attribute as bars to drag, and on
+// the right the ranking. Input changes go straight into the alternative and
+// stay.
+class CInputSensitivityPresenter : public CSensitivityPresenter {
+ public:
+  static constexpr int kWindow = 219;
+  static constexpr const char* kTitle =
+      "ZEV Dialog: Sensitivity of alternative rankings to input data";
+
+  // Opens on the document's current attribute, which must have no children.
+  explicit CInputSensitivityPresenter(CMADMDoc& doc);
+  // Why the window cannot open on the current attribute ("" when it can).
+  static std::string OpeningRefusal(const CMADMDoc& doc);
+
+  int Attribute() const { return m_nAttribute; }
+  // Bar `point` of the input chart dragged to a value.
+  void Drag(int point, double dValue);
+  void RedrawRight() override;
+  // The document's current alternative or attribute changed elsewhere.
+  void FollowSelection();
+  // Tells the user that the changes are in memory only.
+  void Close() const;
+
+ private:
+  void PickAttribute(int k) override;
+  void DrawInput();
+
+  int m_nAttribute = 0;
+};
+
+}  // namespace zev

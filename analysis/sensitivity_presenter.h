@@ -1,0 +1,94 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "analysis/chart_content.h"
+#include "model/madm_doc.h"
+
+namespace zev {
+
+// What the two sensitivity windows share: the alternative list with the
+// marks of the alternatives shown in the graphs (their m_nSelection: 1
+// shown, 3 not), the attribute tree whose clicks either pick the window's
+// attribute or toggle the attributes on which alternatives are ranked, and
+// two charts.
+class CSensitivityPresenter {
+ public:
+  // What a click in the attribute tree does.
+  enum class ETreeMode { Pick, RankOn };
+
+  struct SRow {
+    std::string m_strName;
+    std::string m_strAssessment;  // "%-1.4lf" on the current attribute
+    std::string m_strRank;
+  };
+
+  explicit CSensitivityPresenter(CMADMDoc& doc);
+  virtual ~CSensitivityPresenter() = default;
+  CSensitivityPresenter(const CSensitivityPresenter&) = delete;
+  CSensitivityPresenter& operator=(const CSensitivityPresenter&) = delete;
+
+  CMADMDoc& Doc() { return m_doc; }
+  std::vector<SRow> Rows() const;
+
+  // --- alternatives shown ----------------------------------------------------
+  void SetHighlighted(std::vector<int> rows) { m_highlighted = std::move(rows); }
+  void SelectOne();
+  void SelectGroup();
+  // The entry of the list of shown alternatives.
+  void DeselectOne();
+  std::vector<int> ShownAlternatives() const;
+  // Shows exactly these alternatives (without drawing).
+  void SetShownAlternatives(const std::vector<int>& positions);
+  int CurrentShown() const;
+  void ChooseShown(int pos) { m_nCurrentShown = pos; }
+
+  // --- attributes ranked on ------------------------------------------------
+  ETreeMode TreeMode() const { return m_treeMode; }
+  void SetTreeMode(ETreeMode mode) { m_treeMode = mode; }
+  void ClickAttribute(int k);
+  bool IsRankedOn(int k) const;
+  void SetRankedOn(int k, bool b);
+  // Marks exactly these attributes, the first the ranking attribute
+  // (without drawing).
+  void SetRankingAttributes(const std::vector<int>& attributes);
+  // The attributes marked, in index order (the ranking list).
+  std::vector<int> RankingAttributes() const;
+  // The entry chosen in the ranking list, or -1.
+  int RankingAttribute() const;
+  void ChooseRankingAttribute(int k) { m_nRankingAttribute = k; }
+
+  const ChartContent& LeftChart() const { return m_left; }
+  const ChartContent& RightChart() const { return m_right; }
+  // Draws the right-hand chart again, with its refusals.
+  virtual void RedrawRight() = 0;
+
+ protected:
+  // The marks of a window being opened or restarted: the first five
+  // alternatives shown, ranking on the top attribute only.
+  void ResetMarks();
+  // A click on attribute k in the pick mode.
+  virtual void PickAttribute(int k) = 0;
+  // The ranking graph on the marked attributes and shown alternatives after
+  // a re-evaluation; false after its refusal.
+  bool DrawRanking(const std::string& titlePrefix);
+  // The refusal of a graph without a marked attribute or alternative: the
+  // heading ("To draw ..., at least\n") and what is missing.
+  bool CheckMarks(const char* heading) const;
+
+  CMADMDoc& m_doc;
+  ChartContent m_left;
+  ChartContent m_right;
+
+ private:
+  void SetShown(int pos, int mark);
+
+  std::vector<bool> m_rankOn;
+  int m_nRankingAttribute = 0;
+  ETreeMode m_treeMode = ETreeMode::Pick;
+  std::vector<int> m_highlighted;
+  int m_nCurrentShown = -1;
+};
+
+}  // namespace zev
