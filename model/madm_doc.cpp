@@ -850,13 +850,14 @@ void CMADMDoc::Notify(const SDocChange& change) {
     case EDocChange::Attribute:
       break;
     case EDocChange::Assessment:
-    case EDocChange::Alternatives:
       if (change.m_nAlternative >= 0 && change.m_nAlternative < AlternativeCount()) {
         m_basis.NoteAlternative(&Alternative(change.m_nAlternative));
         break;
       }
       [[fallthrough]];
     default:
+      // A change of the list of alternatives may have written any of them
+      // (pasting, adding data from another file).
       m_basis.Forget();
   }
   // A copy, so that an observer may unsubscribe while being told.

@@ -169,10 +169,10 @@ class CMADMDoc {
   // --- change notification -------------------------------------------
   // After every edit: marks the model modified and tells every subscriber.
   void PublishChanges(const SDocChange& change = {});
-  // Tells the subscribers without marking the model modified. An input or
-  // alternatives change that names an alternative marks its evaluation
-  // stale; one that names none, and any change of the model, structure or
-  // the whole file, marks every evaluation stale.
+  // Tells the subscribers without marking the model modified. An input
+  // change that names an alternative marks its evaluation stale; one that
+  // names none, and any change of the alternatives, the structure, the
+  // model or the whole file, marks every evaluation stale.
   void Notify(const SDocChange& change);
   void Subscribe(CDocObserver* observer);
   void Unsubscribe(CDocObserver* observer);

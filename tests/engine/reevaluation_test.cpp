@@ -182,7 +182,13 @@ void Change(std::mt19937_64& rng, CMADMDoc& doc, EStep step, int dragged) {
     RandomInput(rng, doc.Alternative(pos).Record(i));
     doc.PublishChanges({EDocChange::Assessment, i, pos});
   }
-  if (step == EStep::NewAlternative) doc.AddAlternativeCommand();
+  if (step == EStep::NewAlternative) {
+    // As a window adds one: the list itself, then the input, published.
+    CAlternative& added = doc.AddAlternative(doc.NewAlternative());
+    doc.PrepareAlternative(added);
+    for (int i = 0; i <= last; ++i) RandomInput(rng, added.Record(i));
+    doc.PublishChanges({EDocChange::Assessment, -1, doc.AlternativeCount() - 1});
+  }
   if (step == EStep::Removal && doc.AlternativeCount() > 1) {
     doc.RemoveAlternative(&doc.Alternative(static_cast<int>(rng() % doc.AlternativeCount())));
   }

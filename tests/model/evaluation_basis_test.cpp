@@ -52,11 +52,11 @@ TEST(EvaluationBasis, TellsWhatChangedSinceTheRecordedEvaluation) {
        {}},
       {"a best value", [](CMADMDoc& d) { d.Attribute(3).m_dBest = 7; }, true, true, 0, {}},
       {"the current attribute", [](CMADMDoc& d) { d.SetCurrentAttribute(2); }, true, true, 0, {}},
-      {"an input, published",
+      {"inputs, published",
        [](CMADMDoc& d) {
          d.Alternative(4).Record(2).m_dBelief[0] = 1;
          d.PublishChanges({EDocChange::Assessment, 2, 4});
-         d.Notify({EDocChange::Alternatives, -1, 1});
+         d.Notify({EDocChange::Assessment, 1, 1});
          d.Notify({EDocChange::Assessment, 3, 4});
        },
        true,
@@ -93,6 +93,14 @@ TEST(EvaluationBasis, TellsWhatChangedSinceTheRecordedEvaluation) {
        },
        true,
        false,
+       0,
+       {}},
+      {"the alternatives, even naming one",
+       [](CMADMDoc& d) {
+         d.PublishChanges({EDocChange::Alternatives, -1, 1});
+       },
+       false,
+       true,
        0,
        {}},
       {"inputs naming no alternative",
