@@ -7,6 +7,7 @@
 #include <CLI/CLI.hpp>
 #include <cstdio>
 #include <memory>
+#include <new>
 #include <string>
 
 #include "cli/analysis_commands.h"
@@ -117,7 +118,8 @@ int RunSave(const std::string& model, const std::string& out) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+// Running out of memory is a refusal with a message, not an abort.
+int main(int argc, char** argv) try {
   CLI::App app{
       "zev-cli: multiple-criteria assessment with evidential reasoning, without windows.\n"
       "Messages go to standard error; results to standard output.\n"
@@ -193,4 +195,9 @@ int main(int argc, char** argv) {
   if (cmdTradeOff.Parsed()) return cmdTradeOff.Run();
   if (cmdWeights.Parsed()) return cmdWeights.Run();
   return kUsage;
+} catch (const std::bad_alloc&) {
+  zev::cli::CCliPrompter prompter;
+  zev::CPrompterScope scope(prompter);
+  zev::ThePrompter().Error(zev::kOutOfMemoryMessage);
+  return kRefused;
 }
