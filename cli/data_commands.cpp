@@ -3,8 +3,9 @@
 #include <cstdio>
 
 #include "cli/cli_model.h"
+#include "commands/report_commands.h"
 #include "io/atomic_file.h"
-#include "io/report_commands.h"
+#include "io/report_files.h"
 #include "io/report_options.h"
 #include "io/text_import.h"
 #include "model/madm_doc.h"
