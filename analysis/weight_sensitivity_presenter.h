@@ -37,6 +37,8 @@ class CWeightSensitivityPresenter : public CSensitivityPresenter {
   void SetNormalise(bool bOn);
   void ShowGraph(EGraph graph);
   void RedrawRight() override;
+  // Draws the weight graph again from the document (after a change elsewhere).
+  void RedrawWeights();
   // Marks, opening weights and scale as on opening.
   void Restart();
   // The zero-weight warning, and the question whether to keep changed weights.

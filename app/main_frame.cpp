@@ -27,13 +27,17 @@
 #include "app/child_frame.h"
 #include "app/dialogs/dialog_registry.h"
 #include "app/dialogs/qt_text.h"
+#include "app/group_assessment_window.h"
 #include "app/icons.h"
+#include "app/input_sensitivity_window.h"
 #include "app/insertion_window.h"
 #include "app/madm_print.h"
 #include "app/madm_view.h"
 #include "app/model_builder_window.h"
 #include "app/rename_grade_window.h"
 #include "app/results_window.h"
+#include "app/trade_off_window.h"
+#include "app/weight_sensitivity_window.h"
 #include "commands/command_table.h"
 #include "commands/model_files.h"
 
@@ -464,6 +468,18 @@ void CMainFrame::InstallToolWindows(CModelDocument& document) {
   });
   d->Registry().SetFactory(EModelessKind::ModelBuilder, [this, d]() -> CModelessWindow* {
     return new CModelBuilderWindow(d->Commands(), this);
+  });
+  d->Registry().SetFactory(EModelessKind::GroupAssessment, [this, d]() -> CModelessWindow* {
+    return new CGroupAssessmentWindow(d->Commands(), this);
+  });
+  d->Registry().SetFactory(EModelessKind::WeightSensitivity, [this, d]() -> CModelessWindow* {
+    return new CWeightSensitivityWindow(d->Commands(), this);
+  });
+  d->Registry().SetFactory(EModelessKind::InputSensitivity, [this, d]() -> CModelessWindow* {
+    return new CInputSensitivityWindow(d->Commands(), this);
+  });
+  d->Registry().SetFactory(EModelessKind::TradeOff, [this, d]() -> CModelessWindow* {
+    return new CTradeOffWindow(d->Commands(), this);
   });
 }
 

@@ -5,6 +5,7 @@
 #include "app/dialogs/define_attribute_dialog.h"
 #include "app/dialogs/dialog_registry.h"
 #include "app/dialogs/grade_meaning_dialog.h"
+#include "app/dialogs/group_name_dialog.h"
 #include "app/dialogs/grade_table_dialog.h"
 #include "app/dialogs/grade_text_dialog.h"
 #include "app/dialogs/method_choice_dialog.h"
@@ -42,6 +43,7 @@ void RegisterStandardDialogViews() {
   RegisterDialog<CReadDataPresenter, CReadDataDialog>();
   RegisterDialog<CReportTypePresenter, CReportTypeDialog>();
   RegisterDialog<CReportOptionsPresenter, CReportOptionsDialog>();
+  RegisterDialog<CGroupNamePresenter, CGroupNameDialog>();
 }
 
 }  // namespace zev
