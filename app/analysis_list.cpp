@@ -1,7 +1,6 @@
 #include "app/analysis_list.h"
 
 #include <QHeaderView>
-#include <algorithm>
 
 namespace zev {
 
@@ -20,7 +19,7 @@ CAnalysisList::CAnalysisList(const QStringList& titles, const std::vector<int>& 
     setColumnWidth(static_cast<int>(i), widths[i] * unit);
     total += widths[i] * unit;
   }
-  setMinimumWidth(std::min(total, 40 * unit) + 4 * unit);
+  setMinimumWidth(total + 3 * unit);
 }
 
 void CAnalysisList::SetRows(const std::vector<QStringList>& rows) {
@@ -45,8 +44,12 @@ std::vector<int> CAnalysisList::Highlighted() const {
 }
 
 void CAnalysisList::ShowRow(int row) {
-  if (QTreeWidgetItem* item = topLevelItem(row))
-    setCurrentItem(item, 0, QItemSelectionModel::NoUpdate);
+  QTreeWidgetItem* item = topLevelItem(row);
+  if (!item) return;
+  // The user's own highlighting stays; an unhighlighted list highlights it.
+  setCurrentItem(
+      item, 0,
+      Highlighted().empty() ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate);
 }
 
 }  // namespace zev

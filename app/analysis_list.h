@@ -18,7 +18,7 @@ class CAnalysisList : public QTreeWidget {
 
   void SetRows(const std::vector<QStringList>& rows);
   std::vector<int> Highlighted() const;
-  // Makes a row the current one (without highlighting others).
+  // Makes a row the current one, highlighted when no row is.
   void ShowRow(int row);
 };
 

@@ -21,7 +21,7 @@ CGroupAssessmentWindow::CGroupAssessmentWindow(CModelCommands& commands, QWidget
                   [this] { return m_presenter.FocusField(); }),
       m_commands(commands),
       m_presenter(commands.Doc()) {
-  m_pList = new CAnalysisList({"Name", "Weight"}, {50, 8}, this);
+  m_pList = new CAnalysisList({"Name", "Weight"}, {40, 10}, this);
   m_pList->setObjectName("alternatives");
   connect(m_pList, &QTreeWidget::itemSelectionChanged, this,
           [this] { m_presenter.SetHighlighted(m_pList->Highlighted()); });

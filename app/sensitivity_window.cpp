@@ -34,7 +34,7 @@ QBoxLayout* CSensitivityWindow::Build(CSensitivityPresenter& p, const char* pick
   m_pPresenter = &p;
   const int unit = fontMetrics().averageCharWidth();
 
-  m_pList = new CAnalysisList({"Name", "Assessment", "Rank"}, {30, 12, 6}, this);
+  m_pList = new CAnalysisList({"Name", "Assessment", "Rank"}, {30, 13, 6}, this);
   m_pList->setObjectName("alternatives");
   connect(m_pList, &QTreeWidget::itemSelectionChanged, this,
           [this] { m_pPresenter->SetHighlighted(m_pList->Highlighted()); });
@@ -69,7 +69,7 @@ QBoxLayout* CSensitivityWindow::Build(CSensitivityPresenter& p, const char* pick
   // The whole hierarchy stays in sight, also after the model is rebuilt.
   m_pTree->expandAll();
   connect(m_pTreeModel, &QAbstractItemModel::modelReset, m_pTree, &QTreeView::expandAll);
-  m_pTree->setMinimumWidth(28 * unit);
+  m_pTree->setMinimumWidth(34 * unit);
   connect(m_pTree, &QTreeView::clicked, this, [this](const QModelIndex& index) {
     const int k = CAttributeTreeModel::AttributeOf(index);
     Act([this, k] { m_pPresenter->ClickAttribute(k); });
@@ -117,7 +117,8 @@ QBoxLayout* CSensitivityWindow::Build(CSensitivityPresenter& p, const char* pick
   m_pLeft->SetDragEnabled(true);
   m_pRight = new CChartWidget(this);
   m_pRight->setObjectName("rightChart");
-  for (CChartWidget* chart : {m_pLeft, m_pRight}) chart->setMinimumSize(44 * unit, 30 * unit);
+  const int line = fontMetrics().height();
+  for (CChartWidget* chart : {m_pLeft, m_pRight}) chart->setMinimumSize(80 * unit, 20 * line);
   connect(m_pLeft, &CChartWidget::PointDragged, this,
           [this](int, int point, double dValue) { Act([=, this] { Dragged(point, dValue); }); });
   auto* charts = new QHBoxLayout;
@@ -134,6 +135,7 @@ QBoxLayout* CSensitivityWindow::Build(CSensitivityPresenter& p, const char* pick
   layout->addWidget(m_pRankOn);
   layout->addLayout(charts, 2);
   layout->addLayout(bottom);
+  resize(sizeHint().expandedTo(QSize(150 * unit, 50 * line)));
   return own;
 }
 

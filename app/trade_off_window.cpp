@@ -36,7 +36,7 @@ CTradeOffWindow::CTradeOffWindow(CModelCommands& commands, QWidget* parent)
 
   m_pChart = new CChartWidget(this);
   m_pChart->setObjectName("chart");
-  m_pChart->setMinimumSize(60 * unit, 36 * unit);
+  m_pChart->setMinimumSize(70 * unit, 24 * fontMetrics().height());
 
   auto* bottom = new QHBoxLayout;
   bottom->addStretch(1);

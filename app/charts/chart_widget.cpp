@@ -355,6 +355,12 @@ QAbstractAxis* NewXAxis(const ChartContent& c) {
   if (c.m_kind != EChartKind::Points) {
     auto* axis = new QBarCategoryAxis;
     axis->append(Categories(c));
+    // Short labels (the weights of a rank change graph) are shown whole:
+    // the axis would elide them long before they meet.
+    constexpr std::size_t kShortLabel = 5;
+    axis->setTruncateLabels(
+        !std::all_of(c.m_strPointLabels.begin(), c.m_strPointLabels.end(),
+                     [](const std::string& s) { return s.size() <= kShortLabel; }));
     return axis;
   }
   double lo = 0.0, hi = 1.0;

@@ -238,6 +238,8 @@ class CAnalysisWindowsTest : public QObject {
     QCOMPARE(user.LastText(), QString("To draw a ranking graph, at least\n"
                                       "one alternative has to be selected."));
     // Highlighting two rows and Select Group shows them.
+    QCOMPARE(window->List()->Highlighted(), std::vector<int>{doc.CurrentPosition()});
+    window->List()->clearSelection();
     window->List()->topLevelItem(1)->setSelected(true);
     window->List()->topLevelItem(3)->setSelected(true);
     Click(window, "selectGroup");
@@ -320,6 +322,7 @@ class CAnalysisWindowsTest : public QObject {
     // Enter in the list selects the highlighted row; then rows 0 and 1.
     CAnalysisList* list = window->List();
     list->setFocus();
+    list->clearSelection();
     list->topLevelItem(1)->setSelected(true);
     QTest::keyClick(list, Qt::Key_Return);
     QCOMPARE(window->Presenter().Members(), (std::vector<int>{1}));

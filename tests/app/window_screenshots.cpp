@@ -1,6 +1,7 @@
 // Renders the analysis tool windows over the example model offscreen into
 // PNG files for the documentation:
-//   zev_window_screenshots <examples folder> <folder>
+//   zev_window_screenshots <examples folder> <folder> [--all]
+// (--all adds the input-data and group assessment windows, to look at)
 #include <QApplication>
 #include <QDir>
 #include <QPainter>
@@ -8,12 +9,16 @@
 #include <QPushButton>
 #include <cstdio>
 
+#include "app/alternative_list_view.h"
 #include "app/attribute_tree_view.h"
 #include "app/dialogs/qt_text.h"
+#include "app/group_assessment_window.h"
+#include "app/input_sensitivity_window.h"
 #include "app/trade_off_window.h"
 #include "app/weight_sensitivity_window.h"
 #include "commands/command_ids.h"
 #include "tests/app/support/app_fixture.h"
+#include "tests/app/support/qt_scripted_user.h"
 #include "tests/support/model_builders.h"
 
 namespace {
@@ -25,14 +30,17 @@ bool Save(QWidget& window, const QString& path) {
   QCoreApplication::processEvents();
   const QPixmap client = window.grab();
   const int caption = window.fontMetrics().height() + 12;
-  QPixmap shot(client.width(), client.height() + caption);
+  const qreal ratio = client.devicePixelRatio();
+  const QSize size = client.deviceIndependentSize().toSize();
+  QPixmap shot(QSize(size.width(), size.height() + caption) * ratio);
+  shot.setDevicePixelRatio(ratio);
   shot.fill(QColor(60, 64, 72));
   QPainter painter(&shot);
   painter.setPen(Qt::white);
   QFont font = window.font();
   font.setBold(true);
   painter.setFont(font);
-  painter.drawText(QRect(10, 0, client.width() - 20, caption), Qt::AlignVCenter | Qt::AlignLeft,
+  painter.drawText(QRect(10, 0, size.width() - 20, caption), Qt::AlignVCenter | Qt::AlignLeft,
                    window.windowTitle());
   painter.drawPixmap(0, caption, client);
   painter.end();
@@ -54,8 +62,8 @@ W* Open(CMainFrame& frame, int id, EModelessKind kind) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: %s <examples folder> <folder>\n", argv[0]);
+  if (argc < 3 || argc > 4) {
+    std::fprintf(stderr, "usage: %s <examples folder> <folder> [--all]\n", argv[0]);
     return 2;
   }
   const QDir examples(QString::fromLocal8Bit(argv[1]));
@@ -83,6 +91,19 @@ int main(int argc, char** argv) {
     tradeOff->Destroy();
   } else {
     ok = false;
+  }
+  if (argc == 4 && QString(argv[3]) == "--all") {
+    d.Commands().SelectAttribute(test::FindAttribute(d.Doc(), "Build quality"));
+    test::Focus(frame->ActiveChild()->TreeView());
+    auto* input =
+        Open<CInputSensitivityWindow>(*frame, kIdChangeInputData, EModelessKind::InputSensitivity);
+    ok = input && Save(*input, folder.filePath("input-sensitivity.png")) && ok;
+    if (input) input->Destroy();
+    test::Activate(frame.get());
+    test::Focus(frame->ActiveChild()->ListView());
+    auto* group = Open<CGroupAssessmentWindow>(*frame, kIdCreateGroupAssessment,
+                                               EModelessKind::GroupAssessment);
+    ok = group && Save(*group, folder.filePath("group-assessment.png")) && ok;
   }
   return ok ? 0 : 1;
 }
