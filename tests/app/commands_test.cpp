@@ -301,8 +301,7 @@ class CCommandsTest : public QObject {
     CQtScriptedUser user;
     auto frame = StartForTest();
     Focus(frame->ActiveChild()->TreeView());
-    for (int id : {kIdOverview, kIdVisualComparison, kIdCreateGroupAssessment, kIdTradeOff,
-                   kIdChangeWeight, kIdChangeInputData, kIdChangeRules, kIdEditUndo}) {
+    for (int id : {kIdOverview, kIdVisualComparison, kIdChangeRules, kIdEditUndo}) {
       QVERIFY2(!Enabled(*frame, id), qPrintable(QString::number(id)));
     }
     QVERIFY(user.Problems().isEmpty());
@@ -399,17 +398,13 @@ class CCommandsTest : public QObject {
                                     kIdAddDataFromFile,
                                     kIdDataInputMethod,
                                     kIdInputAlternative,
-                                    kIdCreateGroupAssessment,
                                     kIdOverview,
                                     kIdVisualComparison,
                                     kIdGraphRanking,
                                     kIdGraphBeliefAttAtAlt,
                                     kIdGraphBeliefAlternatives,
                                     kIdGraphUtilityAttAtAlt,
-                                    kIdGraphUtilityAlternatives,
-                                    kIdChangeWeight,
-                                    kIdChangeInputData,
-                                    kIdTradeOff};
+                                    kIdGraphUtilityAlternatives};
     QCOMPARE(missing, expected);
   }
 
