@@ -1,5 +1,6 @@
 #include "app/charts/chart_widget.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -445,6 +446,13 @@ CChartWidget::CChartWidget(QWidget* parent) : QWidget(parent) {
       ->setToolTip(tr("Print the chart"));
   m_pToolBar->hide();
   layout->addWidget(m_pToolBar);
+  // The tool bar is at hand in every window from the chart's context menu.
+  auto* showToolBar = new QAction(tr("&Tool Bar"), this);
+  showToolBar->setObjectName("toolBarAction");
+  showToolBar->setCheckable(true);
+  connect(showToolBar, &QAction::triggered, this, &CChartWidget::SetToolBarVisible);
+  addAction(showToolBar);
+  setContextMenuPolicy(Qt::ActionsContextMenu);
 
   m_pView = new QChartView(NewChart(m_content), this);
   m_pView->setRenderHint(QPainter::Antialiasing);
@@ -465,7 +473,10 @@ void CChartWidget::ShowChart(const ChartContent& content) {
   delete old;
 }
 
-void CChartWidget::SetToolBarVisible(bool b) { m_pToolBar->setVisible(b); }
+void CChartWidget::SetToolBarVisible(bool b) {
+  m_pToolBar->setVisible(b);
+  if (auto* action = findChild<QAction*>("toolBarAction")) action->setChecked(b);
+}
 
 bool CChartWidget::IsToolBarVisible() const { return !m_pToolBar->isHidden(); }
 

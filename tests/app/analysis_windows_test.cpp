@@ -1,6 +1,7 @@
 // The group assessment, sensitivity and trade-off windows: their commands,
 // and drags in their charts carried into the model and drawn again.
 
+#include <QAction>
 #include <QChartView>
 #include <QComboBox>
 #include <QLineEdit>
@@ -388,6 +389,10 @@ class CAnalysisWindowsTest : public QObject {
              (std::optional<SChartRange>{SChartRange{0, 100}}));
     QCOMPARE(window->Chart()->Content().m_dPointX[0],
              doc.Alternative(0).Record(build).m_dAvgUtility * 100);
+    // The chart's tool bar comes from its context menu.
+    QCOMPARE(window->Chart()->contextMenuPolicy(), Qt::ActionsContextMenu);
+    window->Chart()->actions().front()->trigger();
+    QVERIFY(window->Chart()->IsToolBarVisible());
     QVERIFY(user.Problems().isEmpty());
   }
 };
