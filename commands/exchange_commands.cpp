@@ -51,6 +51,16 @@ bool WriteExport(const std::string& path, const std::string& bytes) {
   return false;
 }
 
+// A CSV table of the model, made once its file is chosen.
+bool ExportTable(CModelDocument& document, const char* title, const std::string& suffix,
+                 std::string (*table)(CMADMDoc&)) {
+  std::string path;
+  if (!ChooseExportFile(document, title, kCsvFileFilter, kCsvFileExtension, suffix, path)) {
+    return false;
+  }
+  return WriteExport(path, table(document.Doc()));
+}
+
 }  // namespace
 
 std::string ProposedExportPath(const CModelDocument& document, const std::string& suffix) {
@@ -62,21 +72,13 @@ std::string ProposedExportPath(const CModelDocument& document, const std::string
 }
 
 bool ExportResultsCommand(CModelDocument& document) {
-  std::string path;
-  if (!ChooseExportFile(document, "Export Results as CSV", kCsvFileFilter, kCsvFileExtension,
-                        "-results.csv", path)) {
-    return false;
-  }
-  return WriteExport(path, ExportResultsCsv(document.Doc()));
+  return ExportTable(document, "Export Results as CSV", "-results.csv",
+                     [](CMADMDoc& doc) { return ExportResultsCsv(doc); });
 }
 
 bool ExportAssessmentsCommand(CModelDocument& document) {
-  std::string path;
-  if (!ChooseExportFile(document, "Export Assessments as CSV", kCsvFileFilter, kCsvFileExtension,
-                        "-assessments.csv", path)) {
-    return false;
-  }
-  return WriteExport(path, ExportAssessmentsCsv(document.Doc()));
+  return ExportTable(document, "Export Assessments as CSV", "-assessments.csv",
+                     [](CMADMDoc& doc) { return ExportAssessmentsCsv(doc); });
 }
 
 bool ExportModelJsonCommand(CModelDocument& document) {
