@@ -187,8 +187,6 @@ void COverview::Select() {
   m_doc.PublishChanges({EDocChange::Selection, m_nAttribute, m_nAlternative});
 }
 
-std::vector<SGraphWindow> COverview::Graph() { return DrawGraph(m_doc, EGraph::BeliefAtSelection); }
-
 void COverview::ShowHelp() {
   ThePrompter().Information(
       "The overview lists the results of every alternative on the selected attribute and of "

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "analysis/graphs.h"
 #include "model/madm_doc.h"
 
 namespace zev {
@@ -95,8 +94,6 @@ class COverview {
   // the overview's alternative and attribute the document's selection and
   // refreshes the views.
   void Select();
-  // "&Graph": the belief degrees of the document's selection.
-  std::vector<SGraphWindow> Graph();
   static void ShowHelp();
 
   // The views selected another alternative: the window shows it.
