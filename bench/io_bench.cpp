@@ -107,6 +107,17 @@ void BM_ReadModelFromBytes(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadModelFromBytes)->Unit(benchmark::kMillisecond);
 
+// The check every save makes of its own bytes before they replace the
+// previous file: the reader without building the model.
+void BM_CheckModelBytes(benchmark::State& state) {
+  const std::string& bytes = Bytes();
+  for (auto _ : state) {
+    zev::SFileError error;
+    if (!zev::CheckModel(bytes, error)) state.SkipWithError(error.Message().c_str());
+  }
+}
+BENCHMARK(BM_CheckModelBytes)->Unit(benchmark::kMillisecond);
+
 void BM_LoadModelFile(benchmark::State& state) {
   Bytes();
   for (auto _ : state) {

@@ -7,6 +7,7 @@
 #include <CLI/CLI.hpp>
 #include <cstdio>
 #include <memory>
+#include <new>
 #include <string>
 
 #include "cli/analysis_commands.h"
@@ -16,6 +17,7 @@
 #include "cli/merge_command.h"
 #include "cli/model_output.h"
 #include "cli/overview_command.h"
+#include "cli/weights_command.h"
 #include "engine/conversion.h"
 #include "engine/evaluate_commands.h"
 #include "io/model_file.h"
@@ -116,7 +118,8 @@ int RunSave(const std::string& model, const std::string& out) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+// Running out of memory is a refusal with a message, not an abort.
+int main(int argc, char** argv) try {
   CLI::App app{
       "zev-cli: multiple-criteria assessment with evidential reasoning, without windows.\n"
       "Messages go to standard error; results to standard output.\n"
@@ -166,6 +169,7 @@ int main(int argc, char** argv) {
   zev::cli::CGroupCommand cmdGroup(app);
   zev::cli::CSensitivityCommand cmdSensitivity(app);
   zev::cli::CTradeOffCommand cmdTradeOff(app);
+  zev::cli::CWeightsCommand cmdWeights(app);
 
   try {
     app.parse(argc, argv);
@@ -189,5 +193,11 @@ int main(int argc, char** argv) {
   if (cmdGroup.Parsed()) return cmdGroup.Run();
   if (cmdSensitivity.Parsed()) return cmdSensitivity.Run();
   if (cmdTradeOff.Parsed()) return cmdTradeOff.Run();
+  if (cmdWeights.Parsed()) return cmdWeights.Run();
   return kUsage;
+} catch (const std::bad_alloc&) {
+  zev::cli::CCliPrompter prompter;
+  zev::CPrompterScope scope(prompter);
+  zev::ThePrompter().Error(zev::kOutOfMemoryMessage);
+  return kRefused;
 }

@@ -225,9 +225,9 @@ STextImportResult CTextDataReader::Read() {
       break;
     }
   }
-  // The views show the new input; the model is deliberately not marked
-  // modified, and results wait for the next evaluation.
-  if (m_bStored) m_doc.Notify({EDocChange::Assessment, -1, -1});
+  // Whatever was stored marks the model modified, so that closing it asks
+  // before the imported data is lost; results wait for the next evaluation.
+  if (m_bStored) m_doc.PublishChanges({EDocChange::Assessment, -1, -1});
   return m_result;
 }
 

@@ -15,7 +15,8 @@ namespace zev {
 //   ATTRIBUTE NAME: {name} TYPE: QUALITATIVE NUMBER: n JUDGEMENT: {grade} real ...
 //   ATTRIBUTE NAME: {name} TYPE: UNCERTAIN NUMBER: m DISTRIBUTION: real real ...
 // Reading stops at the first error. What the blocks before it stored stays
-// in the model; the model is not marked modified and nothing is recomputed.
+// in the model; the model is marked modified when anything was stored, and
+// nothing is recomputed.
 
 enum class ETextImportError {
   None,

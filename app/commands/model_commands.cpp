@@ -1,5 +1,7 @@
 #include "app/commands/model_commands.h"
 
+#include <new>
+
 #include "app/commands/box_geometry.h"
 #include "elicitation/add_from_file_presenter.h"
 #include "elicitation/assessment_entry.h"
@@ -12,12 +14,15 @@
 #include "elicitation/define_attribute_presenter.h"
 #include "elicitation/grade_table_presenter.h"
 #include "elicitation/grade_text_presenter.h"
+#include "elicitation/pairwise_presenter.h"
 #include "elicitation/possible_value_count_presenter.h"
 #include "elicitation/qualitative_entry_presenter.h"
 #include "elicitation/read_data_presenter.h"
 #include "elicitation/text_presenter.h"
 #include "elicitation/uncertain_entry_presenter.h"
+#include "elicitation/utility_scoring_presenter.h"
 #include "elicitation/value_utility_presenter.h"
+#include "elicitation/weight_scoring_presenter.h"
 #include "engine/evaluate_commands.h"
 #include "io/report_commands.h"
 #include "io/report_options.h"
@@ -65,22 +70,34 @@ void CModelCommands::InstallHandlers() {
   SetHandler(kIdInsertLeft, [&d] { d.InsertAttributeLeft(); });
   SetHandler(kIdInsertRight, [&d] { d.InsertAttributeRight(); });
   SetHandler(kIdDeleteAttribute, [&d] { d.DeleteAttributeCommand(); });
-  // The follow-up of a definition opens the grade table and the direct
-  // assignment of utilities; the choice of a utility method is not built
-  // yet and opens nothing.
+  // The utility method choice, whose visual scoring is a tool window.
+  auto selectUtilityMethods = [this](CMADMDoc& doc) {
+    UtilitySelectMethodsCommand(doc, [this] { OpenModeless(EModelessKind::UtilityScoring); });
+  };
   SAttributeDialogOpeners openers;
   openers.m_defineGrades = DefineGradesFromDefinition;
   openers.m_assignUtilitiesDirectly = DirectAssignmentCommand;
+  openers.m_selectUtilityMethods = selectUtilityMethods;
   SetHandler(
       kIdDefineAttribute, [&d, openers] { RunDefineAttributeCommand(d, openers); },
       {CDefineAttributePresenter::kKind, CTextPresenter::kKind, CConvertGradesPresenter::kKind,
        CConvertValuesPresenter::kKind, CGradeTablePresenter::kKind, CGradeMeaningPresenter::kKind,
-       CValueUtilityPresenter::kKind});
+       CValueUtilityPresenter::kKind, CUtilityMethodPresenter::kKind});
   SetHandler(kIdDefineGrades, [&d] { DefineGradesCommand(d); },
              {CGradeTablePresenter::kKind, CGradeMeaningPresenter::kKind});
   SetHandler(kIdUtilityDirect, [&d] { DirectAssignmentCommand(d); },
              {CGradeTablePresenter::kKind, CGradeMeaningPresenter::kKind,
               CValueUtilityPresenter::kKind, CTextPresenter::kKind});
+  SetHandler(kIdUtilitySelectMethods, [&d, selectUtilityMethods] { selectUtilityMethods(d); },
+             {CUtilityMethodPresenter::kKind, CGradeTablePresenter::kKind,
+              CGradeMeaningPresenter::kKind, CValueUtilityPresenter::kKind, CTextPresenter::kKind});
+  SetHandler(kIdWeightSelectMethods, [&d] { WeightSelectMethodsCommand(d); },
+             {CWeightMethodPresenter::kKind, CWeightScoringPresenter::kKind,
+              CPairwisePresenter::kKind, CTextPresenter::kKind});
+  SetHandler(kIdWeightVisualScoring, [&d] { WeightVisualScoringCommand(d); },
+             {CWeightScoringPresenter::kKind, CTextPresenter::kKind});
+  SetHandler(kIdWeightPairwise, [&d] { PairwiseComparisonCommand(d); },
+             {CPairwisePresenter::kKind, CTextPresenter::kKind});
   SetHandler(kIdConvertGrades, [&d] { RunConvertGradesEditor(d); },
              {CConvertGradesPresenter::kKind, CTextPresenter::kKind});
   SetHandler(kIdConvertValues, [&d] { RunConvertValuesEditor(d); },
@@ -235,15 +252,29 @@ bool CModelCommands::IsEnabled(int id, EViewKind activeView, int nViewMode) cons
   return RuleAllows(id, m_doc, nViewMode);
 }
 
+namespace {
+
+// Running out of memory ends the command, not the program: every open model
+// keeps its unsaved work.
+void RunGuarded(const std::function<void()>& run) {
+  try {
+    run();
+  } catch (const std::bad_alloc&) {
+    ThePrompter().Error(kOutOfMemoryMessage);
+  }
+}
+
+}  // namespace
+
 bool CModelCommands::Execute(int id, EViewKind activeView, int nViewMode) {
   if (!IsEnabled(id, activeView, nViewMode)) return false;
-  m_handlers[id].m_run();
+  RunGuarded(m_handlers[id].m_run);
   return true;
 }
 
 void CModelCommands::Run(int id) {
   if (!IsAvailable(id) || !RuleAllows(id, m_doc, 0)) return;
-  m_handlers[id].m_run();
+  RunGuarded(m_handlers[id].m_run);
 }
 
 void CModelCommands::OpenModeless(EModelessKind kind) {

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include "app/commands/box_geometry.h"
 #include "elicitation/define_alternative_presenter.h"
 #include "elicitation/define_attribute_presenter.h"
+#include "elicitation/pairwise_presenter.h"
+#include "elicitation/utility_scoring_presenter.h"
+#include "elicitation/weight_scoring_presenter.h"
 #include "tests/support/model_builders.h"
 #include "tests/support/scripted_user.h"
 
@@ -138,6 +143,18 @@ TEST_F(CommandsTest, CommandsWithoutAnImplementationStayDisabled) {
   EXPECT_FALSE(commands.IsAvailable(kIdChangeRules));
   commands.Run(kIdOverview);  // a gesture that reaches it does nothing
   EXPECT_FALSE(registry.IsOpen(EModelessKind::Overview));
+}
+
+// A command that runs out of memory ends with a message; the program and the
+// open models go on.
+TEST_F(CommandsTest, RunningOutOfMemoryEndsTheCommandWithAMessage) {
+  CScriptedUser user;
+  m_commands.SetHandler(kIdRank, [] { throw std::bad_alloc(); });
+  EXPECT_TRUE(m_commands.Execute(kIdRank, EViewKind::Tree, 2));
+  m_commands.Run(kIdRank);
+  ASSERT_EQ(user.Count(), 2u);
+  EXPECT_EQ(user.Last().m_strText, kOutOfMemoryMessage);
+  EXPECT_EQ(user.Last().m_icon, EIcon::Error);
 }
 
 // --- the modeless-window rule ---------------------------------------------
@@ -551,6 +568,28 @@ TEST(BoxGeometry, TheScrollExtentTakesInEveryAttribute) {
   EXPECT_GE(e.cy - 21, maxY);
   // Five levels deep reach x = 80 + 5 * 135 = 755, beyond 755 - 55.
   EXPECT_EQ(e.cx, 755 + 105);
+}
+
+TEST_F(CommandsTest, TheUtilityMethodChoiceOpensTheScoringWindowAndTheWeightOnesTheirDialogs) {
+  m_doc.Attribute(0).m_nConversion = ByUtility;
+  CScriptedUser user;
+  user.OnDialog(CUtilityMethodPresenter::kKind, [](CDialogPresenter& p) {
+    static_cast<CUtilityMethodPresenter&>(p).m_nChoice = CUtilityMethodPresenter::kVisualScoring;
+    return true;
+  });
+  m_commands.Run(kIdUtilitySelectMethods);
+  EXPECT_TRUE(m_registry.IsOpen(EModelessKind::UtilityScoring));
+
+  test::BuildHierarchy(m_doc, {"A:", "B:"});
+  m_doc.SetCurrentAttribute(test::FindAttribute(m_doc, "B"));
+  user.OnDialog(CWeightMethodPresenter::kKind, [](CDialogPresenter&) { return true; });
+  user.OnDialog(CWeightScoringPresenter::kKind, [](CDialogPresenter&) { return false; });
+  user.OnDialog(CWeightScoringPresenter::kKind, [](CDialogPresenter&) { return false; });
+  user.OnDialog(CPairwisePresenter::kKind, [](CDialogPresenter&) { return false; });
+  for (int id : {kIdWeightSelectMethods, kIdWeightVisualScoring, kIdWeightPairwise}) {
+    EXPECT_TRUE(Enabled(id)) << id;
+    m_commands.Run(id);
+  }
 }
 
 }  // namespace
