@@ -14,6 +14,7 @@
 #include "cli/chart_commands.h"
 #include "cli/cli_prompter.h"
 #include "cli/data_commands.h"
+#include "cli/exchange_commands.h"
 #include "cli/merge_command.h"
 #include "cli/model_output.h"
 #include "cli/overview_command.h"
@@ -170,6 +171,9 @@ int main(int argc, char** argv) try {
   zev::cli::CSensitivityCommand cmdSensitivity(app);
   zev::cli::CTradeOffCommand cmdTradeOff(app);
   zev::cli::CWeightsCommand cmdWeights(app);
+  zev::cli::CExportCommand cmdExport(app);
+  zev::cli::CImportCsvCommand cmdImportCsv(app);
+  zev::cli::CImportJsonCommand cmdImportJson(app);
 
   try {
     app.parse(argc, argv);
@@ -194,6 +198,9 @@ int main(int argc, char** argv) try {
   if (cmdSensitivity.Parsed()) return cmdSensitivity.Run();
   if (cmdTradeOff.Parsed()) return cmdTradeOff.Run();
   if (cmdWeights.Parsed()) return cmdWeights.Run();
+  if (cmdExport.Parsed()) return cmdExport.Run();
+  if (cmdImportCsv.Parsed()) return cmdImportCsv.Run();
+  if (cmdImportJson.Parsed()) return cmdImportJson.Run();
   return kUsage;
 } catch (const std::bad_alloc&) {
   zev::cli::CCliPrompter prompter;
