@@ -50,6 +50,7 @@ class COverview {
   struct SAttributeRow {
     int m_nAttribute = 0;
     int m_nLevel = 0;
+    std::uint16_t m_nType = Qualitative;
     bool m_bHasChildren = false;
     std::string m_strName;
     std::string m_strIndex;

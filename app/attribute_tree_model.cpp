@@ -3,7 +3,7 @@
 #include <QFont>
 
 #include "app/dialogs/qt_text.h"
-#include "app/icons.h"
+#include "app/dialogs/icons.h"
 
 namespace zev {
 
