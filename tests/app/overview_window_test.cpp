@@ -115,6 +115,23 @@ class OverviewWindowTest : public QObject {
     QVERIFY(user.Problems().isEmpty());
   }
 
+  // "&Graph" is the graph command's, on the selection the window handed over.
+  void graphDrawsTheSelectionThroughTheGraphCommand() {
+    CQtScriptedUser user;
+    CMADMDoc& doc = m_child->Document().Doc();
+    std::vector<std::pair<int, int>> drawn;
+    m_child->Commands().SetHandler(kIdGraphBeliefAttAtAlt, [&] {
+      drawn.emplace_back(doc.CurrentAttribute(), doc.CurrentPosition());
+    });
+    COverviewWindow* window = Open();
+    QVERIFY(window);
+    QVERIFY(window->GraphButton()->isEnabled());
+    ClickRow(*window->Attributes(), window->Attributes()->topLevelItem(2));
+    Click(window, "graph");
+    QCOMPARE(drawn, (std::vector<std::pair<int, int>>{{FindAttribute(doc, "Comfort"), 0}}));
+    QVERIFY(user.Problems().isEmpty());
+  }
+
   // The views' choice of an alternative shows in the window; a new
   // attribute shows in its lists and tree; Close empties the slot.
   void followsTheViewsAndTheModelUntilClosed() {
