@@ -20,11 +20,13 @@ namespace zev::test {
 
 namespace {
 
-// Clicks the item of the tree whose text is name.
-void ClickItem(QTreeWidget& tree, const QString& name) {
+// Double-clicks the item of the tree whose text is name.
+void DoubleClickItem(QTreeWidget& tree, const QString& name) {
   const QList<QTreeWidgetItem*> found = tree.findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
   QCOMPARE(found.size(), 1);
-  QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(found[0]).center());
+  const QPoint at = tree.visualItemRect(found[0]).center();
+  QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(tree.viewport(), Qt::LeftButton, {}, at);
 }
 
 }  // namespace
@@ -56,9 +58,9 @@ class DataInputTest : public QObject {
     QVERIFY(Enabled(*m_frame, kIdAddAlternativesFromFile));
   }
 
-  // The method window, then the walk from an attribute clicked in its window:
-  // A2 and B are entered, A1 is not visited.
-  void theWalkStartsFromTheAttributeClickedInItsWindow() {
+  // The method window, then the walk from an attribute double-clicked in its
+  // window: A2 and B are entered, A1 is not visited.
+  void theWalkStartsFromTheAttributeDoubleClickedInItsWindow() {
     CQtScriptedUser user;
     user.OnDialog(CDataInputMethodPresenter::kKind, [](QDialog& d) {
       QCOMPARE(d.windowTitle(), QString("ZEV Dialog: Data Input Method"));
@@ -71,8 +73,8 @@ class DataInputTest : public QObject {
     user.OnDialog(CSelectAttributePresenter::kKind, [](QDialog& d) {
       auto* tree = Child<QTreeWidget>(&d, "attributes");
       QCOMPARE(tree->topLevelItemCount(), 1);  // the top, with the hierarchy under it
-      ClickItem(*tree, "A2");
-      Click(&d, "ok");
+      DoubleClickItem(*tree, "A2");
+      QVERIFY(!d.isVisible());
     });
     QStringList visited;
     for (int i = 0; i < 2; ++i) {
@@ -88,6 +90,17 @@ class DataInputTest : public QObject {
     CMADMDoc& doc = m_child->Document().Doc();
     QCOMPARE(doc.Alternative(0).Record(FindAttribute(doc, "B")).m_dBelief[0], 1.0);
     QCOMPARE(doc.Alternative(0).Record(FindAttribute(doc, "A1")).m_dBelief[0], 0.0);
+  }
+
+  void escapeInTheMethodWindowStartsNothing() {
+    CQtScriptedUser user;
+    m_child->Document().Doc().SetModifiedFlag(false);
+    user.OnDialog(CDataInputMethodPresenter::kKind,
+                  [](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
+    Trigger(*m_frame, kIdDataInputMethod);
+    QCOMPARE(user.Problems().join("|"), QString());
+    QVERIFY(user.Texts().isEmpty());
+    QVERIFY(!m_child->Document().Doc().IsModified());
   }
 
   // Escape in the attribute window, then Yes to abandoning: nothing is entered.
