@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "app/dialogs/attribute_tree_items.h"
 #include "app/dialogs/icons.h"
@@ -117,15 +118,24 @@ COverviewWindow::COverviewWindow(CModelCommands& commands, QWidget* parent)
   layout->addWidget(m_pAttributes, 1);
   layout->addLayout(buttons);
 
-  connect(m_pAlternatives, &QTreeWidget::currentItemChanged, this,
-          [this](QTreeWidgetItem* item) { ChooseAlternativeItem(item); });
-  connect(m_pAlternatives, &QTreeWidget::itemActivated, this,
-          [this](QTreeWidgetItem* item) { ChooseAlternativeItem(item); });
-  for (QTreeWidget* attributes : {m_pAttributes, m_pHierarchy}) {
-    connect(attributes, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* item) { ChooseAttributeItem(item); });
-    connect(attributes, &QTreeWidget::itemActivated, this,
-            [this](QTreeWidgetItem* item) { ChooseAttributeItem(item); });
+  // A click chooses its row even when the row is marked already (the views
+  // may have moved the model's selection since); a press that moved the
+  // mark has chosen it already.
+  for (QTreeWidget* list : {m_pAlternatives, m_pAttributes, m_pHierarchy}) {
+    const auto choose = [this, list](QTreeWidgetItem* item) {
+      if (list == m_pAlternatives)
+        ChooseAlternativeItem(item);
+      else
+        ChooseAttributeItem(item);
+    };
+    connect(list, &QTreeWidget::currentItemChanged, this, [this, choose](QTreeWidgetItem* item) {
+      m_bMovedByPress = QApplication::mouseButtons() != Qt::NoButton;
+      choose(item);
+    });
+    connect(list, &QTreeWidget::itemClicked, this, [this, choose](QTreeWidgetItem* item) {
+      if (!std::exchange(m_bMovedByPress, false)) choose(item);
+    });
+    connect(list, &QTreeWidget::itemActivated, this, choose);
   }
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
     if (now == m_pAlternatives || now == m_pAttributes || now == m_pHierarchy) m_pLastList = now;

@@ -67,6 +67,7 @@ class COverviewWindow : public CToolWindow {
   // Set while the window's own work (evaluating for its lists, handing over
   // its selection) tells the document's listeners.
   bool m_bBusy = false;
+  bool m_bMovedByPress = false;
 };
 
 }  // namespace zev

@@ -104,6 +104,10 @@ class OverviewWindowTest : public QObject {
     QCOMPARE(doc.CurrentAttribute(), comfort);
     QCOMPARE(window->AttributeName()->text(), QString("Comfort"));
     QCOMPARE(window->Attributes()->currentItem()->text(0), QString("Comfort"));
+    // A click on the marked row hands it over again after the views moved on.
+    doc.SetCurrentAttribute(0);
+    ClickRow(*window->Hierarchy(), node);
+    QCOMPARE(doc.CurrentAttribute(), comfort);
     // Select repeats the choice of the list used last, the attribute list.
     ClickRow(*window->Attributes(), window->Attributes()->topLevelItem(3));
     QCOMPARE(doc.CurrentAttribute(), FindAttribute(doc, "Price"));
