@@ -27,12 +27,13 @@
 #include "app/about_dialog.h"
 #include "app/child_frame.h"
 #include "app/dialogs/dialog_registry.h"
+#include "app/dialogs/icons.h"
 #include "app/dialogs/qt_text.h"
-#include "app/icons.h"
 #include "app/insertion_window.h"
 #include "app/madm_print.h"
 #include "app/madm_view.h"
 #include "app/model_builder_window.h"
+#include "app/overview_window.h"
 #include "app/rename_grade_window.h"
 #include "app/report_writer.h"
 #include "app/results_window.h"
@@ -498,6 +499,9 @@ void CMainFrame::InstallToolWindows(CModelDocument& document) {
   });
   d->Registry().SetFactory(EModelessKind::ModelBuilder, [this, d]() -> CModelessWindow* {
     return new CModelBuilderWindow(d->Commands(), this);
+  });
+  d->Registry().SetFactory(EModelessKind::Overview, [this, d]() -> CModelessWindow* {
+    return new COverviewWindow(d->Commands(), this);
   });
 }
 
