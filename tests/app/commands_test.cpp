@@ -301,7 +301,7 @@ class CCommandsTest : public QObject {
     CQtScriptedUser user;
     auto frame = StartForTest();
     Focus(frame->ActiveChild()->TreeView());
-    for (int id : {kIdOverview, kIdVisualComparison, kIdChangeRules, kIdEditUndo}) {
+    for (int id : {kIdVisualComparison, kIdChangeRules, kIdEditUndo}) {
       QVERIFY2(!Enabled(*frame, id), qPrintable(QString::number(id)));
     }
     QVERIFY(user.Problems().isEmpty());
@@ -393,12 +393,6 @@ class CCommandsTest : public QObject {
                                     kIdWeightSelectMethods,
                                     kIdWeightVisualScoring,
                                     kIdWeightPairwise,
-                                    kIdAddAttributesFromFile,
-                                    kIdAddAlternativesFromFile,
-                                    kIdAddDataFromFile,
-                                    kIdDataInputMethod,
-                                    kIdInputAlternative,
-                                    kIdOverview,
                                     kIdVisualComparison,
                                     kIdGraphRanking,
                                     kIdGraphBeliefAttAtAlt,
