@@ -34,6 +34,7 @@
 #include "app/model_builder_window.h"
 #include "app/rename_grade_window.h"
 #include "app/results_window.h"
+#include "app/utility_scoring_window.h"
 #include "commands/command_table.h"
 #include "commands/model_files.h"
 
@@ -464,6 +465,9 @@ void CMainFrame::InstallToolWindows(CModelDocument& document) {
   });
   d->Registry().SetFactory(EModelessKind::ModelBuilder, [this, d]() -> CModelessWindow* {
     return new CModelBuilderWindow(d->Commands(), this);
+  });
+  d->Registry().SetFactory(EModelessKind::UtilityScoring, [this, d]() -> CModelessWindow* {
+    return new CUtilityScoringWindow(d->Commands(), this);
   });
 }
 

@@ -2,9 +2,13 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTreeWidget>
+#include <algorithm>
 
 #include "app/dialogs/qt_text.h"
 
@@ -41,6 +45,20 @@ QComboBox* NewPresetCombo(const std::vector<std::string>& presets, QWidget* pare
   QComboBox* combo = NewChoiceCombo(presets, parent);
   combo->setCompleter(nullptr);
   return combo;
+}
+
+void FitListToColumns(QTreeWidget* list) {
+  int width = 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width();
+  const QFontMetrics metrics = list->fontMetrics();
+  const int padding = 2 * metrics.averageCharWidth();
+  for (int c = 0; c < list->columnCount(); ++c) {
+    int column = list->header()->sectionSizeHint(c);
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+      column =
+          std::max(column, metrics.horizontalAdvance(list->topLevelItem(i)->text(c)) + padding);
+    width += column;
+  }
+  list->setMinimumWidth(width);
 }
 
 void AddEditButtons(QBoxLayout* layout, QPlainTextEdit* edit) {

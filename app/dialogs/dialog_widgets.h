@@ -9,6 +9,7 @@ class QBoxLayout;
 class QComboBox;
 
 class QPlainTextEdit;
+class QTreeWidget;
 class QWidget;
 
 namespace zev {
@@ -27,6 +28,10 @@ QLabel* PageLabel(int nPage, int nPages, QWidget* parent);
 QComboBox* NewPresetCombo(const std::vector<std::string>& presets, QWidget* parent);
 // An editable drop-down list of choices that completes a typed text from them.
 QComboBox* NewChoiceCombo(const std::vector<std::string>& choices, QWidget* parent);
+
+// A list of columns as wide as its columns' texts and headers need, so that
+// none is cut at any font size.
+void FitListToColumns(QTreeWidget* list);
 
 // The editing buttons of every text window: Copy, Paste, Cut and Undo.
 void AddEditButtons(QBoxLayout* layout, QPlainTextEdit* edit);

@@ -390,10 +390,6 @@ class CCommandsTest : public QObject {
     }
     const std::set<int> expected = {kIdEditUndo,
                                     kIdChangeRules,  // never enabled
-                                    kIdUtilityVisualScoring,
-                                    kIdWeightSelectMethods,
-                                    kIdWeightVisualScoring,
-                                    kIdWeightPairwise,
                                     kIdAddAttributesFromFile,
                                     kIdAddAlternativesFromFile,
                                     kIdAddDataFromFile,
