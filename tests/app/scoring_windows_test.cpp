@@ -153,11 +153,17 @@ class CScoringWindowsTest : public QObject {
       // Dragged above the scale, it stops at its top.
       Drag(*chart, 2, 1.5);
       QCOMPARE(Column(&d, "weights", 1)[2], QString("1.000000"));
+      // Enter in "Weight:" confirms the typed weight, not the dialog.
+      Child<QLineEdit>(&d, "weight")->setFocus();
+      Retype("0.25");
+      Press(Qt::Key_Return);
+      QVERIFY(d.isVisible());
+      QCOMPARE(Column(&d, "weights", 1)[2], QString("0.250000"));
       Click(&d, "ok");
     });
     Trigger(*m_frame, kIdWeightVisualScoring);
     QVERIFY(std::fabs(m_doc->Attribute(comfort).m_dWeight - 0.8) < kPixel);
-    QCOMPARE(m_doc->Attribute(FindAttribute(*m_doc, "Price")).m_dWeight, 1.0);
+    QCOMPARE(m_doc->Attribute(FindAttribute(*m_doc, "Price")).m_dWeight, 0.25);
     QVERIFY(user.Problems().isEmpty());
   }
 
@@ -191,6 +197,33 @@ class CScoringWindowsTest : public QObject {
     QCOMPARE(user.LastText(), QString("A window for scoring utilities is still open and used.\n"
                                       "You have to close this window to open a new one."));
     QCOMPARE(m_frame->findChildren<CUtilityScoringWindow*>().size(), 1);
+    QVERIFY(user.Problems().isEmpty());
+  }
+
+  // "&Edit Grade" unlocks the order; Enter there moves grade 3 of 5 to the
+  // top after the question (the former first takes its order), and the
+  // utilities follow the new orders.
+  void anOrderTypedWithEnterResetsTheUtilities() {
+    CQtScriptedUser user;
+    m_doc->Attribute(m_speed).m_nConversion = ByUtility;
+    m_doc->SelectAttribute(m_speed);
+    Trigger(*m_frame, kIdUtilityVisualScoring);
+    auto* window = m_frame->findChild<CUtilityScoringWindow*>();
+    QVERIFY(window);
+    Activate(window);
+    auto* grades = Child<QTreeWidget>(window, "grades");
+    grades->setCurrentItem(grades->topLevelItem(2));
+    QVERIFY(!Child<QLineEdit>(window, "order")->isEnabled());
+    Click(window, "editGrade");
+    QVERIFY(!Child<QLineEdit>(window, "utility")->isEnabled());
+    QCOMPARE(FocusedName(), QString("order"));
+    Retype("1");
+    user.Answer(EAnswer::Yes);
+    Press(Qt::Key_Return);
+    QCOMPARE(Column(window, "grades", 1), QStringList({"5", "4", "1", "2", "3"}));
+    QCOMPARE(Column(window, "grades", 2),
+             QStringList({"0.000000", "0.250000", "1.000000", "0.750000", "0.500000"}));
+    QVERIFY(Child<QLineEdit>(window, "utility")->isEnabled());
     QVERIFY(user.Problems().isEmpty());
   }
 
