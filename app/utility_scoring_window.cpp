@@ -28,10 +28,7 @@ CUtilityScoringWindow::CUtilityScoringWindow(CModelCommands& commands, QWidget* 
   layout->addWidget(m_pAttribute);
   auto* body = new QHBoxLayout;
 
-  m_pChart = new CChartWidget(this);
-  m_pChart->setObjectName("chart");
-  m_pChart->SetDragEnabled(true);
-  m_pChart->setMinimumSize(560, 360);
+  m_pChart = NewDragChart(this);
   connect(m_pChart, &CChartWidget::PointDragged, this, [this](int series, int point, double v) {
     // A refused value leaves the point where it was.
     Act([&] { return m_presenter.Drag(series, point, v); });
@@ -39,12 +36,8 @@ CUtilityScoringWindow::CUtilityScoringWindow(CModelCommands& commands, QWidget* 
   body->addWidget(m_pChart, 1);
 
   auto* side = new QVBoxLayout;
-  m_pList = new QTreeWidget(this);
-  m_pList->setObjectName("grades");
-  m_pList->setHeaderLabels({tr("Grade Name"), tr("Grade Order"), tr("Grade Utility")});
-  m_pList->setRootIsDecorated(false);
-  m_pList->setAllColumnsShowFocus(true);
-  m_pList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  m_pList =
+      NewColumnList({tr("Grade Name"), tr("Grade Order"), tr("Grade Utility")}, "grades", this);
   connect(m_pList, &QTreeWidget::currentItemChanged, this, [this] {
     if (IsShowing()) return;
     m_presenter.Select(m_pList->indexOfTopLevelItem(m_pList->currentItem()));
@@ -55,8 +48,7 @@ CUtilityScoringWindow::CUtilityScoringWindow(CModelCommands& commands, QWidget* 
   auto* form = new QFormLayout;
   m_pUtility = new QLineEdit(this);
   m_pUtility->setObjectName(P::kFieldUtility);
-  Bind(m_pUtility, ToQt(m_presenter.m_utility.Text()),
-       [this](const QString& text) { m_presenter.m_utility.SetText(FromQt(text)); });
+  Bind(m_pUtility, m_presenter.m_utility);
   GuardField(m_pUtility, [this] {
     const bool bSet = m_presenter.ConfirmUtility();
     ShowState();

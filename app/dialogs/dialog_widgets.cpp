@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 #include <algorithm>
 
+#include "app/charts/chart_widget.h"
 #include "app/dialogs/qt_text.h"
 
 namespace zev {
@@ -45,6 +46,24 @@ QComboBox* NewPresetCombo(const std::vector<std::string>& presets, QWidget* pare
   QComboBox* combo = NewChoiceCombo(presets, parent);
   combo->setCompleter(nullptr);
   return combo;
+}
+
+QTreeWidget* NewColumnList(const QStringList& columns, const char* name, QWidget* parent) {
+  auto* list = new QTreeWidget(parent);
+  list->setObjectName(name);
+  list->setHeaderLabels(columns);
+  list->setRootIsDecorated(false);
+  list->setAllColumnsShowFocus(true);
+  list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  return list;
+}
+
+CChartWidget* NewDragChart(QWidget* parent) {
+  auto* chart = new CChartWidget(parent);
+  chart->setObjectName("chart");
+  chart->SetDragEnabled(true);
+  chart->setMinimumSize(560, 360);
+  return chart;
 }
 
 void FitListToColumns(QTreeWidget* list) {

@@ -19,16 +19,6 @@ namespace zev {
 
 namespace {
 
-QTreeWidget* NewList(const QStringList& columns, const char* name, QWidget* parent) {
-  auto* list = new QTreeWidget(parent);
-  list->setObjectName(name);
-  list->setHeaderLabels(columns);
-  list->setRootIsDecorated(false);
-  list->setAllColumnsShowFocus(true);
-  list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  return list;
-}
-
 bool IsWithin(QWidget* focus, QWidget* control) {
   return focus && (focus == control || control->isAncestorOf(focus));
 }
@@ -83,15 +73,15 @@ CPairwiseDialog::CPairwiseDialog(CPairwisePresenter& p, QWidget* parent)
 
   layout->addWidget(new QLabel(tr("Comparisons provided:"), this));
   m_pComparisons =
-      NewList({tr("Attribute Selected"), tr("times a.i.a."), tr("Attribute Compared to")},
-              "comparisons", this);
+      NewColumnList({tr("Attribute Selected"), tr("times a.i.a."), tr("Attribute Compared to")},
+                    "comparisons", this);
   connect(m_pComparisons, &QTreeWidget::itemDoubleClicked, this, [this] { EditComparison(); });
   layout->addWidget(m_pComparisons, 1);
 
   auto* results = new QHBoxLayout;
   auto* weightsColumn = new QVBoxLayout;
   weightsColumn->addWidget(new QLabel(tr("Generated Weights:"), this));
-  m_pWeights = NewList({tr("Attribute name"), tr("Weight")}, "weights", this);
+  m_pWeights = NewColumnList({tr("Attribute name"), tr("Weight")}, "weights", this);
   m_pWeights->setFocusPolicy(Qt::NoFocus);
   m_pWeights->setSelectionMode(QAbstractItemView::NoSelection);
   weightsColumn->addWidget(m_pWeights, 1);

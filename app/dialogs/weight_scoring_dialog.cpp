@@ -24,10 +24,7 @@ CWeightScoringDialog::CWeightScoringDialog(CWeightScoringPresenter& p, QWidget* 
   auto* layout = new QVBoxLayout(this);
   auto* body = new QHBoxLayout;
 
-  m_pChart = new CChartWidget(this);
-  m_pChart->setObjectName("chart");
-  m_pChart->SetDragEnabled(true);
-  m_pChart->setMinimumSize(560, 360);
+  m_pChart = NewDragChart(this);
   connect(m_pChart, &CChartWidget::PointDragged, this, [this](int series, int point, double v) {
     m_p.Drag(series, point, v);
     ShowState();
@@ -35,12 +32,7 @@ CWeightScoringDialog::CWeightScoringDialog(CWeightScoringPresenter& p, QWidget* 
   body->addWidget(m_pChart, 1);
 
   auto* side = new QVBoxLayout;
-  m_pList = new QTreeWidget(this);
-  m_pList->setObjectName("weights");
-  m_pList->setHeaderLabels({tr("Attribute name"), tr("Weight")});
-  m_pList->setRootIsDecorated(false);
-  m_pList->setAllColumnsShowFocus(true);
-  m_pList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  m_pList = NewColumnList({tr("Attribute name"), tr("Weight")}, "weights", this);
   connect(m_pList, &QTreeWidget::currentItemChanged, this, [this] {
     if (IsShowing()) return;
     m_p.Select(m_pList->indexOfTopLevelItem(m_pList->currentItem()));
@@ -51,8 +43,7 @@ CWeightScoringDialog::CWeightScoringDialog(CWeightScoringPresenter& p, QWidget* 
   auto* weightRow = new QHBoxLayout;
   m_pWeight = new QLineEdit(this);
   m_pWeight->setObjectName(P::kFieldWeight);
-  Bind(m_pWeight, ToQt(m_p.m_weight.Text()),
-       [this](const QString& text) { m_p.m_weight.SetText(FromQt(text)); });
+  Bind(m_pWeight, m_p.m_weight);
   auto* weightLabel = new QLabel(tr("W&eight:"), this);
   weightLabel->setBuddy(m_pWeight);
   weightRow->addWidget(weightLabel);
