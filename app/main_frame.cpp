@@ -40,6 +40,7 @@
 #include "app/report_writer.h"
 #include "app/results_window.h"
 #include "app/trade_off_window.h"
+#include "app/utility_scoring_window.h"
 #include "app/weight_sensitivity_window.h"
 #include "commands/command_table.h"
 #include "commands/exchange_commands.h"
@@ -515,6 +516,9 @@ void CMainFrame::InstallToolWindows(CModelDocument& document) {
   });
   d->Registry().SetFactory(EModelessKind::TradeOff, [this, d]() -> CModelessWindow* {
     return new CTradeOffWindow(d->Commands(), this);
+  });
+  d->Registry().SetFactory(EModelessKind::UtilityScoring, [this, d]() -> CModelessWindow* {
+    return new CUtilityScoringWindow(d->Commands(), this);
   });
   d->Registry().SetFactory(EModelessKind::Overview, [this, d]() -> CModelessWindow* {
     return new COverviewWindow(d->Commands(), this);

@@ -8,6 +8,7 @@
 
 #include "app/dialogs/focus_guard.h"
 #include "app/dialogs/qt_text.h"
+#include "elicitation/entry_field.h"
 
 namespace zev {
 
@@ -24,6 +25,10 @@ void CFieldWindow::Bind(QLineEdit* field, std::string& text) {
 
 void CFieldWindow::Bind(QComboBox* field, std::string& text) {
   Bind(field, ToQt(text), [&text](const QString& t) { text = FromQt(t); });
+}
+
+void CFieldWindow::Bind(QLineEdit* field, CEntryField& entry) {
+  Bind(field, ToQt(entry.Text()), [&entry](const QString& t) { entry.SetText(FromQt(t)); });
 }
 
 void CFieldWindow::Bind(QPlainTextEdit* field, std::string& text) {

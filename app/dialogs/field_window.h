@@ -14,6 +14,7 @@ class QPushButton;
 
 namespace zev {
 
+class CEntryField;
 class CFocusGuard;
 
 // What the two window bases share (CDialogView for modal dialogs,
@@ -37,6 +38,8 @@ class CFieldWindow : public QDialog {
   void Bind(QLineEdit* field, std::string& text);
   void Bind(QComboBox* field, std::string& text);  // an editable list
   void Bind(QPlainTextEdit* field, std::string& text);
+  // A number field of the presenter: its text as typed.
+  void Bind(QLineEdit* field, CEntryField& entry);
   // The same through the presenter's own setter (texts as Qt has them).
   void Bind(QLineEdit* field, const QString& shown, std::function<void(const QString&)> store);
   void Bind(QComboBox* field, const QString& shown, std::function<void(const QString&)> store);

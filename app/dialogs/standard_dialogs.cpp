@@ -11,6 +11,7 @@
 #include "app/dialogs/grade_text_dialog.h"
 #include "app/dialogs/group_name_dialog.h"
 #include "app/dialogs/method_choice_dialog.h"
+#include "app/dialogs/pairwise_dialog.h"
 #include "app/dialogs/possible_value_count_dialog.h"
 #include "app/dialogs/qualitative_entry_dialog.h"
 #include "app/dialogs/read_data_dialog.h"
@@ -20,6 +21,7 @@
 #include "app/dialogs/text_dialog.h"
 #include "app/dialogs/uncertain_entry_dialog.h"
 #include "app/dialogs/value_utility_dialog.h"
+#include "app/dialogs/weight_scoring_dialog.h"
 
 namespace zev {
 
@@ -36,6 +38,8 @@ void RegisterStandardDialogViews() {
   RegisterDialog<CValueUtilityPresenter, CValueUtilityDialog>();
   RegisterDialog<CUtilityMethodPresenter, CMethodChoiceDialog>();
   RegisterDialog<CWeightMethodPresenter, CMethodChoiceDialog>();
+  RegisterDialog<CPairwisePresenter, CPairwiseDialog>();
+  RegisterDialog<CWeightScoringPresenter, CWeightScoringDialog>();
   // Entering assessments.
   RegisterDialog<CQualitativeEntryPage, CQualitativeEntryDialog>();
   RegisterDialog<CCertainValueEntry, CCertainValueDialog>();

@@ -389,10 +389,6 @@ class CCommandsTest : public QObject {
     }
     const std::set<int> expected = {kIdEditUndo,
                                     kIdChangeRules,  // never enabled
-                                    kIdUtilityVisualScoring,
-                                    kIdWeightSelectMethods,
-                                    kIdWeightVisualScoring,
-                                    kIdWeightPairwise,
                                     kIdVisualComparison,
                                     kIdGraphRanking,
                                     kIdGraphBeliefAttAtAlt,

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QPainter>
 #include <QPixmap>
+#include <QTreeWidget>
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -11,10 +12,14 @@
 #include "app/dialogs/dialog_registry.h"
 #include "app/dialogs/dialog_view.h"
 #include "app/overview_window.h"
+#include "app/utility_scoring_window.h"
 #include "commands/model_document.h"
+#include "commands/modeless_registry.h"
 #include "elicitation/convert_grades_presenter.h"
 #include "elicitation/define_attribute_presenter.h"
+#include "elicitation/pairwise_presenter.h"
 #include "elicitation/qualitative_entry_page.h"
+#include "elicitation/weight_scoring_presenter.h"
 #include "model/madm_doc.h"
 #include "tests/support/model_builders.h"
 
@@ -128,6 +133,46 @@ int main(int argc, char** argv) {
                                   "Average seats are mostly average, partly good quality.");
   ok = Save(convert, folder, "convert-grades.png") && ok;
 
+  // The weights of four laptop criteria: Performance compared with the
+  // three others, then Portability with the two after it, and the weights
+  // generated from the slightly inconsistent matrix.
+  CMADMDoc laptop;
+  laptop.OnNewDocument();
+  laptop.Attribute(0).SetName("Laptop");
+  test::BuildHierarchy(laptop, {"Performance:", "Portability:", "Cost:", "Build quality:"});
+  CPairwisePresenter pairwise(SWeightGroup::Of(laptop, 0));
+  for (const auto& [choice, ratios] :
+       {std::pair<int, std::vector<std::string>>{0, {"3/2", "2", "3"}},
+        std::pair<int, std::vector<std::string>>{1, {"1", "2"}}}) {
+    pairwise.m_nChoice = choice;
+    pairwise.ConfirmSelection();
+    for (const std::string& ratio : ratios) {
+      pairwise.m_strRatio = ratio;
+      pairwise.ConfirmComparison();
+    }
+  }
+  pairwise.CalculateWeights();
+  ok = Save(pairwise, folder, "pairwise-comparison.png") && ok;
+
+  const double scores[] = {0.8, 0.55, 0.5, 0.3};
+  SWeightGroup group = SWeightGroup::Of(laptop, 0);
+  for (int i = 0; i < group.Count(); ++i) group.m_dWeights[static_cast<size_t>(i)] = scores[i];
+  CWeightScoringPresenter scoring(group);
+  scoring.Select(1);
+  ok = Save(scoring, folder, "weight-scoring.png") && ok;
+
+  CModelessRegistry registry(doc);
+  CModelCommands commands(doc, registry);
+  CAttribute& comfortAttribute = doc.Attribute(comfort);
+  comfortAttribute.m_nConversion = ByUtility;
+  const double utilities[] = {0.0, 0.35, 0.6, 0.8, 1.0};
+  for (int k = 0; k < 5; ++k) comfortAttribute.SetGradeUtility(k, utilities[k]);
+  doc.SelectAttribute(comfort);
+  auto* utilityWindow = new CUtilityScoringWindow(commands, nullptr);
+  auto* grades = utilityWindow->findChild<QTreeWidget*>("grades");
+  grades->setCurrentItem(grades->topLevelItem(2));
+  ok = SaveWindow(utilityWindow, folder, "utility-scoring.png") && ok;
+  delete utilityWindow;
   ok = SaveOverview(folder) && ok;
 
   return ok ? 0 : 1;
