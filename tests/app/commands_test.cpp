@@ -302,7 +302,7 @@ class CCommandsTest : public QObject {
     auto frame = StartForTest();
     Focus(frame->ActiveChild()->TreeView());
     for (int id : {kIdOverview, kIdVisualComparison, kIdCreateGroupAssessment, kIdTradeOff,
-                   kIdChangeWeight, kIdChangeInputData, kIdChangeRules, kIdEditUndo}) {
+                   kIdChangeWeight, kIdChangeInputData, kIdChangeRules}) {
       QVERIFY2(!Enabled(*frame, id), qPrintable(QString::number(id)));
     }
     QVERIFY(user.Problems().isEmpty());
@@ -388,8 +388,7 @@ class CCommandsTest : public QObject {
         missing.insert(c.m_nId);
       }
     }
-    const std::set<int> expected = {kIdEditUndo,
-                                    kIdChangeRules,  // never enabled
+    const std::set<int> expected = {kIdChangeRules,  // never enabled
                                     kIdUtilityVisualScoring,
                                     kIdWeightSelectMethods,
                                     kIdWeightVisualScoring,
