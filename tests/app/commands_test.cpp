@@ -301,8 +301,8 @@ class CCommandsTest : public QObject {
     CQtScriptedUser user;
     auto frame = StartForTest();
     Focus(frame->ActiveChild()->TreeView());
-    for (int id : {kIdOverview, kIdVisualComparison, kIdCreateGroupAssessment, kIdTradeOff,
-                   kIdChangeWeight, kIdChangeInputData, kIdChangeRules}) {
+    for (int id : {kIdVisualComparison, kIdCreateGroupAssessment, kIdTradeOff, kIdChangeWeight,
+                   kIdChangeInputData, kIdChangeRules}) {
       QVERIFY2(!Enabled(*frame, id), qPrintable(QString::number(id)));
     }
     QVERIFY(user.Problems().isEmpty());
@@ -393,13 +393,7 @@ class CCommandsTest : public QObject {
                                     kIdWeightSelectMethods,
                                     kIdWeightVisualScoring,
                                     kIdWeightPairwise,
-                                    kIdAddAttributesFromFile,
-                                    kIdAddAlternativesFromFile,
-                                    kIdAddDataFromFile,
-                                    kIdDataInputMethod,
-                                    kIdInputAlternative,
                                     kIdCreateGroupAssessment,
-                                    kIdOverview,
                                     kIdVisualComparison,
                                     kIdGraphRanking,
                                     kIdGraphBeliefAttAtAlt,
