@@ -40,6 +40,7 @@
 #include "app/report_writer.h"
 #include "app/results_window.h"
 #include "app/trade_off_window.h"
+#include "app/undo_history_window.h"
 #include "app/utility_scoring_window.h"
 #include "app/weight_sensitivity_window.h"
 #include "commands/command_table.h"
@@ -71,14 +72,20 @@ CChildFrame* FrameOf(QMdiSubWindow* sub) {
 
 // Tells the main window about every change of a model: its title, its
 // modified mark and the enabled commands follow.
-class CMainFrame::CDocumentWatcher : public CDocObserver {
+class CMainFrame::CDocumentWatcher : public CDocObserver, public CUndoListener {
  public:
   CDocumentWatcher(CMainFrame& frame, CModelDocument& document)
       : m_frame(frame), m_document(document) {
     m_document.Doc().Subscribe(this);
+    m_document.Commands().History().Subscribe(this);
   }
-  ~CDocumentWatcher() override { m_document.Doc().Unsubscribe(this); }
-  void OnDocumentChanged(CMADMDoc&, const SDocChange&) override {
+  ~CDocumentWatcher() override {
+    m_document.Commands().History().Unsubscribe(this);
+    m_document.Doc().Unsubscribe(this);
+  }
+  void OnDocumentChanged(CMADMDoc&, const SDocChange&) override { OnHistoryChanged(); }
+  // The modified mark and the texts of Undo and Redo follow the history.
+  void OnHistoryChanged() override {
     m_frame.UpdateTitles();
     m_frame.UpdateCommandUI();
   }
@@ -140,6 +147,8 @@ void CMainFrame::BuildActions() {
     connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
     m_actions[id] = action;
   }
+  m_actions[kIdEditRedo]->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   for (int id : {static_cast<int>(kIdViewToolbar), static_cast<int>(kIdViewStatusBar)}) {
     m_actions[id]->setCheckable(true);
     m_actions[id]->setChecked(true);
@@ -329,6 +338,12 @@ bool CMainFrame::IsFrameCommandEnabled(int id) const {
     case kIdViewDialogBox:
     case kIdViewListTree:
       return child && CModelCommands::RuleAllows(id, child->Document().Doc(), child->ViewMode());
+    case kIdEditUndo:
+      return child && child->Commands().History().CanUndo();
+    case kIdEditRedo:
+      return child && child->Commands().History().CanRedo();
+    case kIdViewUndoHistory:
+      return child != nullptr;
     default:
       return true;
   }
@@ -366,6 +381,18 @@ void CMainFrame::UpdateCommandUI() {
     m_actions[kIdFileMru1 + i]->setVisible(i == 0 || i < m_recent.Count());
   }
   m_actions[kIdViewStatusBar]->setChecked(statusBar()->isVisible() || !isVisible());
+  // "&Undo Delete Attribute\tCtrl+Z": the step by name.
+  for (int id : {static_cast<int>(kIdEditUndo), static_cast<int>(kIdEditRedo)}) {
+    std::string text = id == kIdEditUndo ? "&Undo" : "&Redo";
+    if (child) {
+      text =
+          id == kIdEditUndo ? child->Commands().UndoMenuText() : child->Commands().RedoMenuText();
+    }
+    const SCommandInfo* info = FindCommand(id);
+    m_actions[id]->setText(ToQt(text) + "\t" +
+                           QString::fromUtf8(MenuShortcut(*info).data(),
+                                             static_cast<qsizetype>(MenuShortcut(*info).size())));
+  }
 }
 
 // ---------------------------------------------------------------------------
@@ -452,6 +479,15 @@ void CMainFrame::OnFrameCommand(int id) {
     case kIdViewSwitch:
       if (child) child->SwitchViews();
       break;
+    case kIdEditUndo:
+      if (child) child->Commands().History().Undo();
+      break;
+    case kIdEditRedo:
+      if (child) child->Commands().History().Redo();
+      break;
+    case kIdViewUndoHistory:
+      if (child) child->Document().Registry().Open(EModelessKind::UndoHistory);
+      break;
     case kIdViewDialogBox:
       if (child) child->SetViewMode(EViewMode::DialogBox);
       break;
@@ -519,6 +555,9 @@ void CMainFrame::InstallToolWindows(CModelDocument& document) {
   });
   d->Registry().SetFactory(EModelessKind::UtilityScoring, [this, d]() -> CModelessWindow* {
     return new CUtilityScoringWindow(d->Commands(), this);
+  });
+  d->Registry().SetFactory(EModelessKind::UndoHistory, [this, d]() -> CModelessWindow* {
+    return new CUndoHistoryWindow(d->Commands(), this);
   });
   d->Registry().SetFactory(EModelessKind::Overview, [this, d]() -> CModelessWindow* {
     return new COverviewWindow(d->Commands(), this);

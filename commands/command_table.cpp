@@ -100,8 +100,11 @@ constexpr std::array kTable = {
     kFrame, kSep, kBare, true},
 
   SCommandInfo{kIdEditUndo, kEdit, "&Undo\tCtrl+Z",
-    "The last edit is undone.", "Undo",
-    0u, kNoSep, kModel, true},
+    "The last change to the model is undone.", "Undo",
+    kFrame, kNoSep, kModel, true},
+  SCommandInfo{kIdEditRedo, kEdit, "&Redo\tCtrl+Y",
+    "The last change undone is made again.", "Redo",
+    kFrame, kNoSep, kModel, true},
   SCommandInfo{kIdEditCut, kEdit, "Cu&t\tCtrl+X",
     "The selected attribute or alternative is copied and then deleted.", "Cut",
     kAll, kSep, kModel, true},
@@ -127,6 +130,9 @@ constexpr std::array kTable = {
   SCommandInfo{kIdViewListTree, kView, "&List-Tree View",
     "The model is shown as a list of alternatives beside a tree of attributes.",
     "List-tree view", kFrame, kNoSep, kModel, true},
+  SCommandInfo{kIdViewUndoHistory, kView, "Undo &History",
+    "The changes to the model are listed; a click goes back to any of them.",
+    "Undo history", kFrame, kSep, kModel, true},
 
   SCommandInfo{kIdInsertAttribute, kAttribute, "&Insert Attribute",
     "A window is opened for inserting attributes next to the selected attribute.",

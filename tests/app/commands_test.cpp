@@ -301,7 +301,7 @@ class CCommandsTest : public QObject {
     CQtScriptedUser user;
     auto frame = StartForTest();
     Focus(frame->ActiveChild()->TreeView());
-    for (int id : {kIdVisualComparison, kIdChangeRules, kIdEditUndo}) {
+    for (int id : {kIdVisualComparison, kIdChangeRules}) {
       QVERIFY2(!Enabled(*frame, id), qPrintable(QString::number(id)));
     }
     QVERIFY(user.Problems().isEmpty());
@@ -387,14 +387,10 @@ class CCommandsTest : public QObject {
         missing.insert(c.m_nId);
       }
     }
-    const std::set<int> expected = {kIdEditUndo,
-                                    kIdChangeRules,  // never enabled
-                                    kIdVisualComparison,
-                                    kIdGraphRanking,
-                                    kIdGraphBeliefAttAtAlt,
-                                    kIdGraphBeliefAlternatives,
-                                    kIdGraphUtilityAttAtAlt,
-                                    kIdGraphUtilityAlternatives};
+    const std::set<int> expected = {kIdChangeRules,  // never enabled
+                                    kIdVisualComparison,     kIdGraphRanking,
+                                    kIdGraphBeliefAttAtAlt,  kIdGraphBeliefAlternatives,
+                                    kIdGraphUtilityAttAtAlt, kIdGraphUtilityAlternatives};
     QCOMPARE(missing, expected);
   }
 

@@ -1,0 +1,148 @@
+// Undo and redo in the desktop: the Edit items, their keys and texts, the
+// modified mark, the history window and a tool window's writes.
+
+#include <QLabel>
+#include <QListWidget>
+
+#include "app/attribute_tree_model.h"
+#include "app/attribute_tree_view.h"
+#include "app/insertion_window.h"
+#include "app/madm_view.h"
+#include "app/undo_history_window.h"
+#include "commands/command_table.h"
+#include "tests/app/support/app_fixture.h"
+#include "tests/app/support/qt_scripted_user.h"
+#include "tests/support/model_builders.h"
+
+namespace zev::test {
+
+namespace {
+
+template <typename W>
+W* OpenWindow(CMainFrame& frame) {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* t = qobject_cast<W*>(w); t && t->isVisible() && t->parent() == &frame) return t;
+  }
+  return nullptr;
+}
+
+// A model of two fathers with two children each, as if opened.
+CChildFrame& StartWithHierarchy(CMainFrame& frame) {
+  CChildFrame& child = *frame.ActiveChild();
+  CMADMDoc& doc = child.Document().Doc();
+  BuildHierarchy(
+      doc, {"Cost:", "Price:Cost", "Upkeep:Cost", "Quality:", "Comfort:Quality", "Safety:Quality"});
+  child.Commands().History().Clear();
+  doc.Notify({EDocChange::Loaded, 0, 0});
+  return child;
+}
+
+QString ActionText(CMainFrame& frame, int id) {
+  frame.UpdateCommandUI();
+  return frame.Action(id)->text();
+}
+
+}  // namespace
+
+class CUndoTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void ctrlZBringsADeletedSubTreeBackInTheTreeAndTheBoxes() {
+    CQtScriptedUser user;
+    auto frame = StartForTest();
+    CChildFrame& child = StartWithHierarchy(*frame);
+    CMADMDoc& doc = child.Document().Doc();
+    QVERIFY(!Enabled(*frame, kIdEditUndo));
+    QCOMPARE(ActionText(*frame, kIdEditUndo), QString("&Undo\tCtrl+Z"));
+
+    Trigger(*frame, kIdViewDialogBox);
+    CMADMView* boxes = child.DialogBoxView();
+    QVERIFY(boxes);
+    child.Commands().SelectAttribute(FindAttribute(doc, "Cost"));
+    Focus(boxes);
+    const QImage before = boxes->grab().toImage();
+
+    user.Answer(EAnswer::Yes).Answer(EAnswer::Yes);  // delete it, and its children
+    Trigger(*frame, kIdDeleteAttribute);
+    QCOMPARE(FindAttribute(doc, "Upkeep"), -1);
+    QVERIFY(boxes->grab().toImage() != before);
+    QVERIFY(doc.IsModified());
+    QCOMPARE(ActionText(*frame, kIdEditUndo), QString("&Undo Delete Attribute\tCtrl+Z"));
+
+    QTest::keyClick(boxes, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(TreeIsConsistent(doc));
+    QVERIFY(FindAttribute(doc, "Upkeep") != -1);
+    QCOMPARE(boxes->grab().toImage(), before);
+    QVERIFY(!doc.IsModified());
+    QCOMPARE(ActionText(*frame, kIdEditRedo), QString("&Redo Delete Attribute\tCtrl+Y"));
+
+    Trigger(*frame, kIdViewListTree);
+    CAttributeTreeModel* tree = child.TreeView()->TreeModel();
+    QCOMPARE(tree->rowCount(tree->IndexOf(FindAttribute(doc, "Cost"))), 2);
+
+    // Ctrl+Shift+Z makes it again; Ctrl+Z once more, and the model is as
+    // opened, so closing it asks nothing.
+    Focus(child.TreeView());
+    QTest::keyClick(child.TreeView(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(FindAttribute(doc, "Upkeep"), -1);
+    QCOMPARE(tree->rowCount(tree->IndexOf(0)), 1);
+    QTest::keyClick(child.TreeView(), Qt::Key_Z, Qt::ControlModifier);
+    Trigger(*frame, kIdFileClose);
+    QCOMPARE(frame->ActiveChild(), nullptr);
+    QVERIFY(user.Problems().isEmpty());
+  }
+
+  void theHistoryWindowGoesBackToAClickedStepAndUndoesAToolWindowsWrites() {
+    CQtScriptedUser user;
+    auto frame = StartForTest();
+    CChildFrame& child = *frame->ActiveChild();
+    CMADMDoc& doc = child.Document().Doc();
+    Focus(child.TreeView());
+    Trigger(*frame, kIdInsertAttribute);
+    auto* insertion = OpenWindow<CInsertionWindow>(*frame);
+    QVERIFY(insertion);
+    insertion->SetChoice(1);  // right
+    insertion->Insert();
+    insertion->SetChoice(2);  // below
+    insertion->Insert();
+    QCOMPARE(doc.LastAttribute(), 2);
+
+    Focus(child.TreeView());
+    Trigger(*frame, kIdViewUndoHistory);
+    auto* history = OpenWindow<CUndoHistoryWindow>(*frame);
+    QVERIFY(history);
+    QListWidget* list = history->List();
+    QCOMPARE(list->count(), 3);
+    QCOMPARE(list->item(1)->text(), QString("Insert Attribute Right"));
+    QCOMPARE(list->item(2)->text(), QString("Insert Attribute Below"));
+    QCOMPARE(list->currentRow(), 2);
+    if (qEnvironmentVariableIsSet("ZEV_UNDO_SCREENSHOT")) {
+      child.Commands().History().Undo();
+      history->adjustSize();
+      history->grab().save(qEnvironmentVariable("ZEV_UNDO_SCREENSHOT"));
+      child.Commands().History().Redo();
+    }
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
+    QCoreApplication::processEvents();
+    QCOMPARE(doc.LastAttribute(), 0);
+    QVERIFY(!doc.IsModified());
+    QCOMPARE(list->currentRow(), 0);
+    QCOMPARE(insertion->AttributeLabel()->text(), QString("Top Attribute"));
+
+    Trigger(*frame, kIdEditRedo);
+    QCOMPARE(doc.LastAttribute(), 1);
+    QCOMPARE(list->currentRow(), 1);
+    QVERIFY(doc.IsModified());
+    user.Answer(EAnswer::No);
+    Trigger(*frame, kIdFileClose);
+    QVERIFY(user.Problems().isEmpty());
+  }
+};
+
+}  // namespace zev::test
+
+QTEST_MAIN(zev::test::CUndoTest)
+#include "undo_test.moc"
