@@ -53,6 +53,8 @@ class CMADMView : public QAbstractScrollArea, public CDocObserver {
   void DiscardPending();
   bool ScrollKey(QKeyEvent* event, bool bKeypadDigits);
   void FocusAttributeField();
+  // Gives a field the focus with its whole text selected.
+  void FocusField(QLineEdit* field, Qt::FocusReason reason);
 
   CModelCommands& m_commands;
   CMADMDoc& m_doc;
@@ -61,6 +63,8 @@ class CMADMView : public QAbstractScrollArea, public CDocObserver {
   double m_dScale = 1.0;
   int m_nPaintedAlternatives = 0;
   bool m_bCommitting = false;
+  // A field the mouse has just given the focus to.
+  QLineEdit* m_pClickedInto = nullptr;
   // What the fields were last loaded with, so that a refresh keeps a pending
   // edit unless its target or its stored text changed.
   int m_nFieldAttribute = -1;

@@ -1,0 +1,113 @@
+// The desktop as a person meets it: keys in fields, the focus after a
+// command or a refusal, window sizes and what the boxes and messages say.
+
+#include <QClipboard>
+#include <QLineEdit>
+
+#include "app/alternative_list_view.h"
+#include "app/attribute_tree_view.h"
+#include "app/madm_view.h"
+#include "commands/command_table.h"
+#include "tests/app/support/app_fixture.h"
+#include "tests/app/support/qt_scripted_user.h"
+
+namespace zev::test {
+
+namespace {
+
+// A model window in the dialog-box view on the top and one child "Alpha",
+// which is current.
+CMADMView* BoxViewOnAlpha(CMainFrame& frame) {
+  CChildFrame* child = frame.ActiveChild();
+  Focus(child->TreeView());
+  Trigger(frame, kIdInsertRight);
+  child->Commands().RenameAttribute(1, "Alpha");
+  Trigger(frame, kIdViewDialogBox);
+  child->Commands().SelectAttribute(1);
+  return child->DialogBoxView();
+}
+
+}  // namespace
+
+class CEverydayUseTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void editingKeysActOnTheTextOfABoxField() {
+    CQtScriptedUser user;
+    auto frame = StartForTest();
+    CMADMView* view = BoxViewOnAlpha(*frame);
+    CMADMDoc& doc = frame->ActiveChild()->Document().Doc();
+    QLineEdit* field = view->AttributeField();
+
+    // The first click into the field selects its text.
+    QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(4, field->height() / 2));
+    QVERIFY(field->hasFocus());
+    QCOMPARE(field->selectedText(), QString("Alpha"));
+
+    struct SCase {
+      const char* m_pszWhat;
+      Qt::Key m_key;
+      Qt::KeyboardModifiers m_modifiers;
+      QString m_strText;
+      int m_nCursor;
+      QString m_strSelected;
+    };
+    const SCase cases[] = {
+        {"End", Qt::Key_End, Qt::NoModifier, "Alpha", 5, ""},
+        {"Home", Qt::Key_Home, Qt::NoModifier, "Alpha", 0, ""},
+        {"Right", Qt::Key_Right, Qt::NoModifier, "Alpha", 1, ""},
+        {"select all", Qt::Key_A, Qt::ControlModifier, "Alpha", 5, "Alpha"},
+        {"copy", Qt::Key_C, Qt::ControlModifier, "Alpha", 5, "Alpha"},
+        {"cut", Qt::Key_X, Qt::ControlModifier, "", 0, ""},
+        {"undo", Qt::Key_Z, Qt::ControlModifier, "Alpha", 5, "Alpha"},
+        {"paste", Qt::Key_V, Qt::ControlModifier, "Alpha", 5, ""},
+    };
+    for (const SCase& c : cases) {
+      QTest::keyClick(field, c.m_key, c.m_modifiers);
+      QVERIFY2(field->text() == c.m_strText, c.m_pszWhat);
+      QVERIFY2(field->cursorPosition() == c.m_nCursor, c.m_pszWhat);
+      QVERIFY2(field->selectedText() == c.m_strSelected, c.m_pszWhat);
+    }
+    QCOMPARE(QApplication::clipboard()->text(), QString("Alpha"));
+    // None of them reached the model: no attribute added, asked for or copied.
+    QCOMPARE(doc.LastAttribute(), 1);
+    QVERIFY(!doc.HasClipboardAttribute());
+
+    // Down to the weight row: the weight is selected, so a 2 replaces the 1.
+    QTest::keyClick(field, Qt::Key_Down);
+    QCOMPARE(field->selectedText(), QString("1.0000"));
+    QTest::keyClick(field, Qt::Key_2);
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(doc.Attribute(1).m_dWeight, 2.0);
+
+    // With the view itself focused, the model's shortcuts act.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(2, 2));
+    QVERIFY(view->hasFocus());
+    QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(doc.LastAttribute(), 2);
+    QVERIFY(user.Problems().isEmpty());
+  }
+
+  void theTreeLabelEditorKeepsItsEditingKeys() {
+    CQtScriptedUser user;
+    auto frame = StartForTest();
+    CChildFrame* child = frame->ActiveChild();
+    CAttributeTreeView* tree = child->TreeView();
+    Focus(tree);
+    QTest::keyClick(tree, Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(editor);
+    QTest::keyClick(editor, Qt::Key_End);
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(editor->selectedText(), editor->text());
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QCOMPARE(child->Document().Doc().LastAttribute(), 0);
+    QVERIFY(user.Problems().isEmpty());
+  }
+};
+
+}  // namespace zev::test
+
+QTEST_MAIN(zev::test::CEverydayUseTest)
+#include "everyday_use_test.moc"
