@@ -18,6 +18,10 @@ class CModelItemView : public QTreeView {
  public:
   CModelItemView(CModelCommands& commands, QWidget* parent);
 
+  // A rebuilt list drops an open name editor; the focus stays in the view
+  // rather than passing on to the next control.
+  void reset() override;
+
  protected:
   // Makes index current and visible without telling the document.
   void ShowQuietly(const QModelIndex& index);

@@ -105,6 +105,28 @@ class CEverydayUseTest : public QObject {
     QCOMPARE(child->Document().Doc().LastAttribute(), 0);
     QVERIFY(user.Problems().isEmpty());
   }
+
+  void newAlternativeKeepsTheListReadyForTheNext() {
+    CQtScriptedUser user;
+    auto frame = StartForTest();
+    CChildFrame* child = frame->ActiveChild();
+    CAlternativeListView* list = child->ListView();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(0, 0)).center());
+    QCOMPARE(QApplication::focusWidget(), list);
+    for (int n = 2; n <= 3; ++n) {
+      // The second time with the name being edited (a click on the
+      // selected name opens its editor).
+      if (n == 3) QTest::keyClick(list, Qt::Key_F2);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
+      QCoreApplication::processEvents();
+      QCOMPARE(child->Document().Doc().AlternativeCount(), n);
+      QCOMPARE(QApplication::focusWidget(), list);
+      QCOMPARE(list->currentIndex().row(), n - 1);
+      QVERIFY(list->selectionModel()->isSelected(list->currentIndex()));
+    }
+    QVERIFY(user.Problems().isEmpty());
+  }
 };
 
 }  // namespace zev::test
