@@ -21,6 +21,16 @@ void CModelItemView::reset() {
   }
 }
 
+void CModelItemView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+  const bool bEditorHadFocus = editor && window()->focusWidget() == editor;
+  QTreeView::closeEditor(editor, hint);
+  if (bEditorHadFocus && window()->focusWidget() != this) {
+    m_bSyncing = true;
+    setFocus(Qt::OtherFocusReason);
+    m_bSyncing = false;
+  }
+}
+
 void CModelItemView::ShowQuietly(const QModelIndex& index) {
   if (!index.isValid()) return;
   m_bSyncing = true;

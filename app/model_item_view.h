@@ -22,6 +22,11 @@ class CModelItemView : public QTreeView {
   // rather than passing on to the next control.
   void reset() override;
 
+ protected slots:
+  // A name editor closed while a message box had the focus (a refused
+  // name) leaves the focus to the view, not to whatever control is next.
+  void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+
  protected:
   // Makes index current and visible without telling the document.
   void ShowQuietly(const QModelIndex& index);

@@ -3,10 +3,14 @@
 
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 
 #include "app/alternative_list_view.h"
 #include "app/attribute_tree_view.h"
 #include "app/madm_view.h"
+#include "app/qt_prompter.h"
 #include "commands/command_table.h"
 #include "tests/app/support/app_fixture.h"
 #include "tests/app/support/qt_scripted_user.h"
@@ -25,6 +29,29 @@ CMADMView* BoxViewOnAlpha(CMainFrame& frame) {
   Trigger(frame, kIdViewDialogBox);
   child->Commands().SelectAttribute(1);
   return child->DialogBoxView();
+}
+
+// Closes the next message box with its first button, noting what it said.
+struct SBoxSeen {
+  QString m_strTitle;
+  QString m_strText;
+  QMessageBox::Icon m_icon = QMessageBox::NoIcon;
+};
+
+// Looks again at every turn of the event loop until the box is there (a
+// name editor commits from the event loop).
+void CloseNextBox(SBoxSeen* seen) {
+  QTimer::singleShot(0, [seen] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) {
+      CloseNextBox(seen);
+      return;
+    }
+    seen->m_strTitle = box->windowTitle();
+    seen->m_strText = box->text();
+    seen->m_icon = box->icon();
+    box->buttons().front()->click();
+  });
 }
 
 }  // namespace
@@ -126,6 +153,36 @@ class CEverydayUseTest : public QObject {
       QVERIFY(list->selectionModel()->isSelected(list->currentIndex()));
     }
     QVERIFY(user.Problems().isEmpty());
+  }
+
+  void refusingAnEmptyNameKeepsTheUserWhereTheyWere() {
+    CQtScriptedUser user;
+    auto frame = StartForTest();
+    frame->NewDocument();
+    CChildFrame* child = frame->ActiveChild();
+    struct SCase {
+      QAbstractItemView* m_pView;
+      const char* m_pszMessage;
+    };
+    const SCase cases[] = {{child->ListView(), "The alternative name must not be empty."},
+                           {child->TreeView(), "The attribute name must not be empty."}};
+    // The real message box: closing it hands the focus back.
+    CQtPrompter desktop;
+    CPrompterScope scope(desktop);
+    for (const SCase& c : cases) {
+      Focus(c.m_pView);
+      QTest::keyClick(c.m_pView, Qt::Key_F2);
+      QWidget* editor = QApplication::focusWidget();
+      QTest::keyClick(editor, Qt::Key_Delete);
+      SBoxSeen seen;
+      CloseNextBox(&seen);
+      QTest::keyClick(editor, Qt::Key_Return);
+      QCoreApplication::processEvents();
+      QCOMPARE(seen.m_strText, QString(c.m_pszMessage));
+      // Where the focus goes when the main window is active again.
+      QCOMPARE(frame->ActiveChild(), child);
+      QCOMPARE(frame->focusWidget(), c.m_pView);
+    }
   }
 };
 
