@@ -3,8 +3,12 @@
 
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
 #include <QTimer>
 
 #include "app/alternative_list_view.h"
@@ -183,6 +187,50 @@ class CEverydayUseTest : public QObject {
       QCOMPARE(frame->ActiveChild(), child);
       QCOMPARE(frame->focusWidget(), c.m_pView);
     }
+  }
+
+  void windowsOpenAtAUsefulSizeAndStayReachable() {
+    CQtScriptedUser user;
+    auto frame = StartForTest();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(frame->width() >= screen.width() * 3 / 4);
+    QVERIFY(frame->height() >= screen.height() * 3 / 4);
+    QMdiArea* area = frame->MdiArea();
+    const QRect inside = area->viewport()->rect();
+    auto allInside = [&] {
+      for (QMdiSubWindow* sub : area->subWindowList()) {
+        if (!inside.contains(sub->geometry())) return false;
+      }
+      return true;
+    };
+    QMdiSubWindow* first = area->subWindowList().front();
+    QVERIFY(first->width() >= inside.width() * 3 / 4);
+    QVERIFY(first->height() >= inside.height() * 3 / 4);
+    for (int i = 0; i < 9; ++i) frame->NewDocument();
+    QVERIFY(allInside());
+    Trigger(*frame, kIdWindowTile);
+    QVERIFY(allInside());
+    Trigger(*frame, kIdWindowCascade);
+    QVERIFY(allInside());
+
+    // The list keeps its width through a view change while maximised.
+    CChildFrame* child = frame->ActiveChild();
+    QMdiSubWindow* sub = area->activeSubWindow();
+    sub->showMaximized();
+    Trigger(*frame, kIdViewSwitch);
+    Trigger(*frame, kIdViewSwitch);
+    sub->showNormal();
+    QCoreApplication::processEvents();
+    QVERIFY(child->Splitter()->sizes().front() >= 150);
+
+    // The main window comes back where the user left it.
+    const QRect left(screen.topLeft() + QPoint(30, 20), QSize(640, 480));
+    frame->setGeometry(left);
+    QVERIFY(frame->close());
+    frame.reset();
+    frame = StartForTest();
+    QCOMPARE(frame->size(), left.size());
+    QVERIFY(user.Problems().isEmpty());
   }
 };
 
