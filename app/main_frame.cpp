@@ -173,6 +173,8 @@ void CMainFrame::BuildMenus() {
         created = menu->addMenu(path[level]);
       }
       connect(created, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+      // The prompt of the last item highlighted goes with the menu.
+      connect(created, &QMenu::aboutToHide, statusBar(), &QStatusBar::clearMessage);
       m_menus[key] = created;
       menu = created;
     }
@@ -214,11 +216,6 @@ void CMainFrame::BuildStatusBar() {
     pane->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     bar->addPermanentWidget(pane);
   }
-  // A menu prompt takes the whole bar while it is shown.
-  connect(bar, &QStatusBar::messageChanged, this, [this](const QString& message) {
-    m_pDatePane->setVisible(message.isEmpty());
-    m_pTimePane->setVisible(message.isEmpty());
-  });
   m_pClock = new QTimer(this);
   m_pClock->setObjectName("clock");
   m_pClock->setInterval(1000);
@@ -502,6 +499,7 @@ CChildFrame* CMainFrame::AddFrame(CModelDocument& document) {
     }
   }
   connect(frame, &CChildFrame::ActiveViewChanged, this, &CMainFrame::UpdateCommandUI);
+  connect(sub, &QMdiSubWindow::windowStateChanged, this, [this] { UpdateTitles(); });
   sub->show();
   PlaceWindow(sub, static_cast<int>(m_pMdiArea->subWindowList().size()) - 1);
   m_pMdiArea->setActiveSubWindow(sub);
@@ -675,7 +673,12 @@ void CMainFrame::UpdateTitles() {
     sub->setWindowModified(d.Doc().IsModified());
   }
   CChildFrame* child = ActiveChild();
-  if (child) {
+  QMdiSubWindow* active = m_pMdiArea->activeSubWindow();
+  if (child && active && active->isMaximized()) {
+    // A maximised model window adds its own name to the title.
+    setWindowTitle(kTitle);
+    setWindowModified(false);
+  } else if (child) {
     setWindowTitle(QString(kTitle) + " - " + ToQt(child->Document().Title()) + "[*]");
     setWindowModified(child->Document().Doc().IsModified());
   } else {

@@ -2,13 +2,17 @@
 // command or a refusal, window sizes and what the boxes and messages say.
 
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "app/alternative_list_view.h"
@@ -191,6 +195,8 @@ class CEverydayUseTest : public QObject {
 
   void windowsOpenAtAUsefulSizeAndStayReachable() {
     CQtScriptedUser user;
+    // As on the first start.
+    QSettings("Local AppWizard-Generated Applications", "ZEV").remove("Main Window");
     auto frame = StartForTest();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     QVERIFY(frame->width() >= screen.width() * 3 / 4);
@@ -230,6 +236,35 @@ class CEverydayUseTest : public QObject {
     frame.reset();
     frame = StartForTest();
     QCOMPARE(frame->size(), left.size());
+    QVERIFY(user.Problems().isEmpty());
+  }
+
+  void theFrameSaysWhatIsGoingOnWithoutHidingTheClock() {
+    CQtScriptedUser user;
+    auto frame = StartForTest();
+    // A menu prompt leaves the date and time shown and goes with the menu.
+    QMenu* file = frame->TopMenu("&File");
+    file->popup(QPoint(0, 0));
+    file->setActiveAction(frame->Action(kIdFileNew));
+    QVERIFY(!frame->statusBar()->currentMessage().isEmpty());
+    QVERIFY(frame->DatePane()->isVisible());
+    QVERIFY(frame->TimePane()->isVisible());
+    file->hide();
+    QVERIFY(frame->statusBar()->currentMessage().isEmpty());
+    QVERIFY(frame->MessagePane()->isVisible());
+    QCOMPARE(frame->MessagePane()->text(), QString("Ready"));
+
+    // The model's name once in the title, maximised or not.
+    const QString name = QString::fromStdString(frame->ActiveChild()->Document().Title());
+    QMdiSubWindow* sub = frame->MdiArea()->activeSubWindow();
+    for (bool bMaximised : {true, false, true}) {
+      if (bMaximised)
+        sub->showMaximized();
+      else
+        sub->showNormal();
+      QCoreApplication::processEvents();
+      QCOMPARE(frame->windowTitle().count(name), 1);
+    }
     QVERIFY(user.Problems().isEmpty());
   }
 };
