@@ -17,11 +17,14 @@
 
 #include "app/alternative_list_view.h"
 #include "app/attribute_tree_view.h"
+#include "app/dialogs/qt_text.h"
 #include "app/madm_view.h"
 #include "app/qt_prompter.h"
 #include "commands/command_table.h"
+#include "io/text_import.h"
 #include "tests/app/support/app_fixture.h"
 #include "tests/app/support/qt_scripted_user.h"
+#include "tests/support/model_builders.h"
 
 namespace zev::test {
 
@@ -266,6 +269,38 @@ class CEverydayUseTest : public QObject {
       QCOMPARE(frame->windowTitle().count(name), 1);
     }
     QVERIFY(user.Problems().isEmpty());
+  }
+
+  void dataFileMessagesShowTheirHeadingAndKind() {
+    auto frame = StartForTest();
+    CQtPrompter desktop;
+    CPrompterScope scope(desktop);
+    CMADMDoc doc;
+    doc.OnNewDocument();
+    test::BuildHierarchy(doc, {"Build"});
+    const std::string name(doc.Alternative(0).m_strName.View());
+    const std::string judgement =
+        "ATTRIBUTE NAME: {Build} TYPE: QUALITATIVE NUMBER: 5 JUDGEMENT: {Worst} 0.25 {Poor} 0 "
+        "{Average} 0 {Good} 0 {Best} ";
+    struct SCase {
+      std::string m_strData;
+      bool m_bSucceeds;
+      QMessageBox::Icon m_icon;
+    };
+    const SCase cases[] = {
+        {"ALTERNATIVE NAME: {" + name + "} " + judgement + "0.75\n", true,
+         QMessageBox::Information},
+        {"ALTERNATIVE NAME: {" + name + "} " + judgement + "1.75\n", false, QMessageBox::Warning},
+    };
+    for (const SCase& c : cases) {
+      SBoxSeen seen;
+      CloseNextBox(&seen);
+      const STextImportResult result = ImportTextData(doc, c.m_strData);
+      QCOMPARE(result.Succeeded(), c.m_bSucceeds);
+      QCOMPARE(seen.m_icon, c.m_icon);
+      QCOMPARE(seen.m_strTitle, c.m_bSucceeds ? QString("ZEV") : ToQt(result.m_strHeading));
+      QVERIFY(!seen.m_strTitle.isEmpty());
+    }
   }
 };
 
