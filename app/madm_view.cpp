@@ -10,6 +10,7 @@
 
 #include "app/box_painter.h"
 #include "app/dialogs/qt_text.h"
+#include "engine/evaluate_commands.h"
 
 namespace zev {
 
@@ -56,6 +57,7 @@ CMADMView::CMADMView(CModelCommands& commands, QWidget* parent)
   // The initial update.
   m_doc.SetFocusRow(kNameRow);
   m_doc.Subscribe(this);
+  m_nShownAlternative = ShownValuesAlternative(m_doc);
   UpdateExtent();
   LoadFields(true);
 }
@@ -63,6 +65,7 @@ CMADMView::CMADMView(CModelCommands& commands, QWidget* parent)
 CMADMView::~CMADMView() { m_doc.Unsubscribe(this); }
 
 void CMADMView::OnDocumentChanged(CMADMDoc&, const SDocChange& change) {
+  if (change.m_kind != EDocChange::Selection) m_nShownAlternative = ShownValuesAlternative(m_doc);
   UpdateExtent();
   LoadFields(change.m_kind == EDocChange::Loaded);
   viewport()->update();
@@ -205,6 +208,7 @@ void CMADMView::paintEvent(QPaintEvent*) {
   QPoint tl = ToUnits(QPoint(0, 0));
   QPoint br = ToUnits(QPoint(viewport()->width(), viewport()->height()));
   m_nPaintedAlternatives = PaintDiagram(painter, m_doc, QRect(tl, br));
+  PaintSelectionAndCaption(painter, m_doc, m_nShownAlternative);
 }
 
 void CMADMView::resizeEvent(QResizeEvent* event) {

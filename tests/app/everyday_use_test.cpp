@@ -2,6 +2,7 @@
 // command or a refusal, window sizes and what the boxes and messages say.
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -17,6 +18,8 @@
 
 #include "app/alternative_list_view.h"
 #include "app/attribute_tree_view.h"
+#include "app/box_painter.h"
+#include "app/dialogs/field_window.h"
 #include "app/dialogs/qt_text.h"
 #include "app/madm_view.h"
 #include "app/qt_prompter.h"
@@ -301,6 +304,65 @@ class CEverydayUseTest : public QObject {
       QCOMPARE(seen.m_strTitle, c.m_bSucceeds ? QString("ZEV") : ToQt(result.m_strHeading));
       QVERIFY(!seen.m_strTitle.isEmpty());
     }
+  }
+
+  void fieldsShowTheirNumbersAndDialogsTheirTitles() {
+    CQtScriptedUser user;
+    auto frame = StartForTest();
+    CChildFrame* child = frame->ActiveChild();
+    Focus(child->TreeView());
+    Trigger(*frame, kIdInsertRight);
+    bool bSeen = false;
+    user.OnDialog("GradeTable", [&](QDialog& view) {
+      const QList<QComboBox*> utilities = view.findChildren<QComboBox*>();
+      QVERIFY(!utilities.isEmpty());
+      for (QComboBox* utility : utilities) {
+        utility->setEditText("0.333333");
+        QLineEdit* edit = utility->lineEdit();
+        QVERIFY(edit->fontMetrics().horizontalAdvance(edit->text()) < edit->width());
+      }
+      QVERIFY(view.width() >= TitleWidth(&view));
+      bSeen = true;
+      Click(&view, "cancel");
+    });
+    Trigger(*frame, kIdDefineGrades);
+    QVERIFY(bSeen);
+    QVERIFY(user.Problems().isEmpty());
+  }
+
+  void theBoxDiagramShowsTheSelectionAndWhoseValuesItShows() {
+    CQtScriptedUser user;
+    auto frame = StartForTest();
+    CMADMView* view = BoxViewOnAlpha(*frame);
+    CChildFrame* child = frame->ActiveChild();
+    CMADMDoc& doc = child->Document().Doc();
+    doc.AddAlternativeCommand();
+    doc.Alternative(1).SetName("Second");
+    doc.Notify({EDocChange::Model, -1, -1});
+    view->resize(900, 600);
+    auto framed = [&](int x, int y) {
+      const QImage image = view->viewport()->grab().toImage();
+      const QPoint at = view->ToViewport(x - 58, y) * image.devicePixelRatio();
+      return image.pixelColor(at) == diagram::kSelection;
+    };
+    const CAttribute& alpha = doc.Attribute(1);
+    const CAlternative& second = doc.Alternative(1);
+    child->Commands().SelectAttribute(1);
+    QVERIFY(framed(alpha.m_nX, alpha.m_nY));
+    QVERIFY(!framed(second.m_nX, second.m_nY));
+    child->Commands().SelectAlternative(1);
+    QVERIFY(!framed(alpha.m_nX, alpha.m_nY));
+    QVERIFY(framed(second.m_nX, second.m_nY));
+
+    // Rank leaves the last alternative's values in the boxes; assessing one
+    // alternative leaves its own.
+    Trigger(*frame, kIdRank);
+    QCOMPARE(view->ShownAlternative(), 1);
+    QCOMPARE(ValuesCaption(doc, view->ShownAlternative()), QString("Attribute values of: Second"));
+    child->Commands().SelectAlternative(0);
+    Trigger(*frame, kIdAssessAlternative);
+    QCOMPARE(view->ShownAlternative(), 0);
+    QVERIFY(user.Problems().isEmpty());
   }
 };
 
