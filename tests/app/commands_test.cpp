@@ -301,8 +301,8 @@ class CCommandsTest : public QObject {
     CQtScriptedUser user;
     auto frame = StartForTest();
     Focus(frame->ActiveChild()->TreeView());
-    for (int id : {kIdOverview, kIdVisualComparison, kIdCreateGroupAssessment, kIdTradeOff,
-                   kIdChangeWeight, kIdChangeInputData, kIdChangeRules, kIdEditUndo}) {
+    for (int id : {kIdVisualComparison, kIdCreateGroupAssessment, kIdTradeOff, kIdChangeWeight,
+                   kIdChangeInputData, kIdChangeRules, kIdEditUndo}) {
       QVERIFY2(!Enabled(*frame, id), qPrintable(QString::number(id)));
     }
     QVERIFY(user.Problems().isEmpty());
@@ -394,13 +394,7 @@ class CCommandsTest : public QObject {
                                     kIdWeightSelectMethods,
                                     kIdWeightVisualScoring,
                                     kIdWeightPairwise,
-                                    kIdAddAttributesFromFile,
-                                    kIdAddAlternativesFromFile,
-                                    kIdAddDataFromFile,
-                                    kIdDataInputMethod,
-                                    kIdInputAlternative,
                                     kIdCreateGroupAssessment,
-                                    kIdOverview,
                                     kIdVisualComparison,
                                     kIdGraphRanking,
                                     kIdGraphBeliefAttAtAlt,

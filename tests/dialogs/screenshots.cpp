@@ -4,11 +4,14 @@
 #include <QDir>
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
 #include "app/dialogs/dialog_registry.h"
 #include "app/dialogs/dialog_view.h"
+#include "app/overview_window.h"
+#include "commands/model_document.h"
 #include "elicitation/convert_grades_presenter.h"
 #include "elicitation/define_attribute_presenter.h"
 #include "elicitation/qualitative_entry_page.h"
@@ -19,25 +22,27 @@ namespace {
 
 using namespace zev;
 
-bool Save(CDialogPresenter& presenter, const QString& folder, const QString& file) {
-  std::unique_ptr<QDialog> view(CreateDialogView(presenter, nullptr));
-  if (!view) return false;
+bool SaveWindow(QDialog* view, const QString& folder, const QString& file) {
   view->show();
   view->activateWindow();
-  QApplication::setActiveWindow(view.get());
+  QApplication::setActiveWindow(view);
   QCoreApplication::processEvents();
   // The window's own frame is the desktop's; a plain caption stands in for
   // it so that the title shows.
   const QPixmap client = view->grab();
   const int caption = 28;
-  QPixmap shot(client.width(), client.height() + caption);
+  // Drawn in the window's own units, at its scale.
+  const QSize size = client.deviceIndependentSize().toSize();
+  const qreal scale = client.devicePixelRatio();
+  QPixmap shot(QSize(size.width(), size.height() + caption) * scale);
+  shot.setDevicePixelRatio(scale);
   shot.fill(QColor(60, 64, 72));
   QPainter painter(&shot);
   painter.setPen(Qt::white);
   QFont font = view->font();
   font.setBold(true);
   painter.setFont(font);
-  painter.drawText(QRect(10, 0, client.width() - 20, caption), Qt::AlignVCenter | Qt::AlignLeft,
+  painter.drawText(QRect(10, 0, size.width() - 20, caption), Qt::AlignVCenter | Qt::AlignLeft,
                    view->windowTitle());
   painter.drawPixmap(0, caption, client);
   painter.end();
@@ -48,6 +53,30 @@ bool Save(CDialogPresenter& presenter, const QString& folder, const QString& fil
   }
   std::printf("%s\n", qPrintable(path));
   return true;
+}
+
+bool Save(CDialogPresenter& presenter, const QString& folder, const QString& file) {
+  std::unique_ptr<QDialog> view(CreateDialogView(presenter, nullptr));
+  return view && SaveWindow(view.get(), folder, file);
+}
+
+// The overview window on the example model, with the second alternative
+// and an attribute with children chosen.
+bool SaveOverview(const QString& folder) {
+  CModelDocument document(1);
+  std::string message;
+  if (!document.OnOpenDocument(ZEV_EXAMPLES "/laptop.zev", message)) {
+    std::fprintf(stderr, "%s\n", message.c_str());
+    return false;
+  }
+  CMADMDoc& doc = document.Doc();
+  doc.SetCurrentPosition(std::min(1, doc.AlternativeCount() - 1));
+  doc.SetCurrentAttribute(std::min(1, doc.LastAttribute()));
+  auto* window = new COverviewWindow(document.Commands(), nullptr);
+  document.Registry().Attach(EModelessKind::Overview, window);
+  const bool ok = SaveWindow(window, folder, "overview.png");
+  document.Registry().DestroyAll();
+  return ok;
 }
 
 // A car model: comfort judged on five grades, price as a number.
@@ -98,6 +127,8 @@ int main(int argc, char** argv) {
   CConvertGradesPresenter convert(doc.Attribute(comfort), doc.Attribute(quality), 2, 0, row,
                                   "Average seats are mostly average, partly good quality.");
   ok = Save(convert, folder, "convert-grades.png") && ok;
+
+  ok = SaveOverview(folder) && ok;
 
   return ok ? 0 : 1;
 }
