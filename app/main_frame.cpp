@@ -6,7 +6,9 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -16,8 +18,10 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
@@ -54,6 +58,11 @@ namespace {
 constexpr const char* kSettingsKey = "Local AppWizard-Generated Applications";
 constexpr const char* kSettingsApplication = "ZEV";
 constexpr const char* kRecentGroup = "Recent File List";
+constexpr const char* kGeometryKey = "Main Window/Geometry";
+// The share of the screen a main window takes the first time, and of the
+// window area a model window takes.
+constexpr double kScreenShare = 0.85;
+constexpr double kAreaShare = 0.8;
 
 QString LocalTime(const char* format) {
   std::time_t now = std::time(nullptr);
@@ -116,7 +125,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
   LoadSettings();
   UpdateTitles();
   UpdateCommandUI();
-  resize(900, 640);
+  RestoreGeometry();
 }
 
 CMainFrame::~CMainFrame() {
@@ -182,6 +191,8 @@ void CMainFrame::BuildMenus() {
         created = menu->addMenu(path[level]);
       }
       connect(created, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+      // The prompt of the last item highlighted goes with the menu.
+      connect(created, &QMenu::aboutToHide, statusBar(), &QStatusBar::clearMessage);
       m_menus[key] = created;
       menu = created;
     }
@@ -223,11 +234,6 @@ void CMainFrame::BuildStatusBar() {
     pane->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     bar->addPermanentWidget(pane);
   }
-  // A menu prompt takes the whole bar while it is shown.
-  connect(bar, &QStatusBar::messageChanged, this, [this](const QString& message) {
-    m_pDatePane->setVisible(message.isEmpty());
-    m_pTimePane->setVisible(message.isEmpty());
-  });
   m_pClock = new QTimer(this);
   m_pClock->setObjectName("clock");
   m_pClock->setInterval(1000);
@@ -257,8 +263,20 @@ void CMainFrame::LoadSettings() {
   UpdateRecentMenu();
 }
 
+void CMainFrame::RestoreGeometry() {
+  QSettings settings(kSettingsKey, kSettingsApplication);
+  if (restoreGeometry(settings.value(kGeometryKey).toByteArray())) return;
+  // The first start: most of the screen, centred.
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  const QSize size(static_cast<int>(screen.width() * kScreenShare),
+                   static_cast<int>(screen.height() * kScreenShare));
+  resize(size);
+  move(screen.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
 void CMainFrame::SaveSettings() const {
   QSettings settings(kSettingsKey, kSettingsApplication);
+  if (isVisible()) settings.setValue(kGeometryKey, saveGeometry());
   settings.beginGroup(kRecentGroup);
   for (int i = 1; i <= CRecentFileList::kSize; ++i) {
     QString key = QString("File%1").arg(i);
@@ -498,7 +516,7 @@ void CMainFrame::OnFrameCommand(int id) {
       if (child) AddFrame(child->Document());
       break;
     case kIdWindowCascade:
-      m_pMdiArea->cascadeSubWindows();
+      Cascade();
       break;
     case kIdWindowTile:
       m_pMdiArea->tileSubWindows();
@@ -578,9 +596,9 @@ CChildFrame* CMainFrame::AddFrame(CModelDocument& document) {
     }
   }
   connect(frame, &CChildFrame::ActiveViewChanged, this, &CMainFrame::UpdateCommandUI);
-  sub->resize(std::max(420, m_pMdiArea->width() * 3 / 4),
-              std::max(300, m_pMdiArea->height() * 3 / 4));
+  connect(sub, &QMdiSubWindow::windowStateChanged, this, [this] { UpdateTitles(); });
   sub->show();
+  PlaceWindow(sub, static_cast<int>(m_pMdiArea->subWindowList().size()) - 1);
   m_pMdiArea->setActiveSubWindow(sub);
   frame->setFocus(Qt::OtherFocusReason);
   UpdateTitles();
@@ -759,7 +777,12 @@ void CMainFrame::UpdateTitles() {
     sub->setWindowModified(d.Doc().IsModified());
   }
   CChildFrame* child = ActiveChild();
-  if (child) {
+  QMdiSubWindow* active = m_pMdiArea->activeSubWindow();
+  if (child && active && active->isMaximized()) {
+    // A maximised model window adds its own name to the title.
+    setWindowTitle(kTitle);
+    setWindowModified(false);
+  } else if (child) {
     setWindowTitle(QString(kTitle) + " - " + ToQt(child->Document().Title()) + "[*]");
     setWindowModified(child->Document().Doc().IsModified());
   } else {
@@ -795,6 +818,43 @@ void CMainFrame::UpdateWindowMenu() {
     a->setChecked(sub == m_pMdiArea->activeSubWindow());
     connect(a, &QAction::triggered, this, [this, sub] { m_pMdiArea->setActiveSubWindow(sub); });
     m_windowListActions.push_back(a);
+  }
+}
+
+void CMainFrame::PlaceWindow(QMdiSubWindow* sub, int nth) {
+  const QSize area = m_pMdiArea->viewport()->size();
+  if (area.width() < 2 || area.height() < 2) return;  // placed again when shown
+  const QSize size(
+      std::min(area.width(), std::max(480, static_cast<int>(area.width() * kAreaShare))),
+      std::min(area.height(), std::max(320, static_cast<int>(area.height() * kAreaShare))));
+  // Each window one title bar lower and to the right, starting again at the
+  // corner before one would leave the area.
+  const int step = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub) + 4;
+  const int fit =
+      std::max(1, std::min(area.width() - size.width(), area.height() - size.height()) / step + 1);
+  const int offset = (nth % fit) * step;
+  sub->setGeometry(QRect(QPoint(offset, offset), size));
+}
+
+void CMainFrame::Cascade() {
+  int nth = 0;
+  for (QMdiSubWindow* sub : m_pMdiArea->subWindowList()) {
+    if (sub->isHidden() || sub->isMinimized()) continue;
+    if (sub->isMaximized()) sub->showNormal();
+    PlaceWindow(sub, nth++);
+  }
+  if (QMdiSubWindow* active = m_pMdiArea->activeSubWindow()) active->raise();
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (m_bPlacedOnShow) return;
+  // Windows opened before the main window had its size.
+  m_bPlacedOnShow = true;
+  if (QLayout* l = layout()) l->activate();
+  int nth = 0;
+  for (QMdiSubWindow* sub : m_pMdiArea->subWindowList()) {
+    if (!sub->isMaximized() && !sub->isMinimized()) PlaceWindow(sub, nth++);
   }
 }
 

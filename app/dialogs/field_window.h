@@ -63,10 +63,21 @@ class CFieldWindow : public QDialog {
   QPushButton* AddButton(QLayout* layout, const QString& text, const char* name,
                          std::function<void()> action);
 
+  // The first time: every field wide enough for the number it holds, the
+  // window wide enough for its title.
+  void showEvent(QShowEvent* event) override;
+
  private:
   CFocusGuard* m_pGuard;
   std::function<std::string()> m_focusField;
   bool m_bShowing = false;
+  bool m_bFitted = false;
 };
+
+// Makes a text field (or an editable list) wide enough to show its text
+// and any number of the program's formats in full.
+void FitField(QWidget* field);
+// The width a window needs to show its title uncut in a title bar.
+int TitleWidth(const QWidget* window);
 
 }  // namespace zev
