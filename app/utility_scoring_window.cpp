@@ -21,6 +21,7 @@ namespace zev {
 CUtilityScoringWindow::CUtilityScoringWindow(CModelCommands& commands, QWidget* parent)
     : CToolWindow(parent, "utilityScoringWindow", ToQt(CUtilityScoringPresenter::Title()),
                   [this] { return m_presenter.FocusField(); }),
+      m_commands(commands),
       m_presenter(commands.Doc(), commands.Doc().CurrentAttribute()) {
   using P = CUtilityScoringPresenter;
   auto* layout = new QVBoxLayout(this);
@@ -68,7 +69,7 @@ CUtilityScoringWindow::CUtilityScoringWindow(CModelCommands& commands, QWidget* 
   m_pNumber->setObjectName("number");
   for (int n : P::NumberChoices()) m_pNumber->addItem(QString::number(n), n);
   connect(m_pNumber, &QComboBox::activated, this, [this](int index) {
-    Act([&] {
+    Write("Change Utility Number", [&] {
       m_presenter.ChooseNumber(m_pNumber->itemData(index).toInt());
       return true;
     });
@@ -83,8 +84,9 @@ CUtilityScoringWindow::CUtilityScoringWindow(CModelCommands& commands, QWidget* 
     ShowState();
     (m_presenter.OrderEditing() ? static_cast<QWidget*>(m_pOrder) : m_pNumber)->setFocus();
   });
-  QPushButton* update = AddButton(row0, tr("&Update"), "update",
-                                  [this] { Act([&] { return m_presenter.Update(); }); });
+  QPushButton* update = AddButton(row0, tr("&Update"), "update", [this] {
+    Write("Update Utilities", [&] { return m_presenter.Update(); });
+  });
   AddButton(row0, tr("&Restart"), "restart", [this] {
     Act([&] {
       m_presenter.Restart();
@@ -93,7 +95,7 @@ CUtilityScoringWindow::CUtilityScoringWindow(CModelCommands& commands, QWidget* 
   });
   auto* row1 = new QHBoxLayout;
   AddButton(row1, tr("&Comments"), "comments", [this] {
-    Act([&] {
+    Write("Change Attribute Description", [&] {
       m_presenter.Comments();
       return true;
     });
@@ -121,6 +123,14 @@ void CUtilityScoringWindow::Act(const std::function<bool()>& action) {
   m_bWriting = false;
   ShowState();
   if (!bDone) FocusPresenterField();
+}
+
+void CUtilityScoringWindow::Write(const char* step, const std::function<bool()>& action) {
+  Act([&] {
+    bool bDone = true;
+    m_commands.RecordStep(step, [&] { bDone = action(); });
+    return bDone;
+  });
 }
 
 void CUtilityScoringWindow::ShowState() {
@@ -155,6 +165,8 @@ void CUtilityScoringWindow::OnDocumentChanged(CMADMDoc&, const SDocChange& chang
     case EDocChange::Attribute:
       if (change.m_nAttribute != m_presenter.Attribute()) return;
       break;
+    // An undo or a redo may have changed anything.
+    case EDocChange::Model:
     case EDocChange::Structure:
     case EDocChange::Loaded:
       break;

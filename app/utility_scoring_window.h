@@ -37,8 +37,12 @@ class CUtilityScoringWindow : public CToolWindow {
   // Runs a presenter action and shows the state it left; after a refusal
   // the focus goes back to the field the presenter names.
   void Act(const std::function<bool()>& action);
+  // The same for an action that may write into the model: what it writes
+  // is one undo step named `step`.
+  void Write(const char* step, const std::function<bool()>& action);
   void ShowState();
 
+  CModelCommands& m_commands;
   CUtilityScoringPresenter m_presenter;
   QLabel* m_pAttribute;
   CChartWidget* m_pChart;

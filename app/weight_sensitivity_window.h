@@ -21,9 +21,9 @@ class CWeightSensitivityWindow : public CSensitivityWindow {
 
  protected:
   void ShowState() override;
-  void Dragged(int point, double dValue) override { m_presenter.DragWeight(point, dValue); }
+  void Dragged(int point, double dValue) override;
   void FollowDocument(const SDocChange& change) override;
-  void Closing() override { m_presenter.Close(); }
+  void Closing() override;
 
  private:
   CWeightSensitivityPresenter m_presenter;

@@ -328,6 +328,10 @@ std::string CModelCommands::StepNameOf(int id) {
       return "Estimate Utilities";
     case kIdUtilityDirect:
       return "Direct Assignment of Utilities";
+    // Opening it names the grades of a quantitative attribute after their
+    // values, when they are not yet.
+    case kIdUtilityVisualScoring:
+      return "Visual Scoring of Utilities";
     case kIdInputAttAtAlt:
       return "Type in Data";
     case kIdInputAlternative:

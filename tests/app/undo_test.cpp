@@ -1,15 +1,23 @@
 // Undo and redo in the desktop: the Edit items, their keys and texts, the
 // modified mark, the history window and a tool window's writes.
 
+#include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <iterator>
 
+#include "app/alternative_list_view.h"
 #include "app/attribute_tree_model.h"
 #include "app/attribute_tree_view.h"
+#include "app/charts/chart_widget.h"
+#include "app/dialogs/qt_text.h"
 #include "app/insertion_window.h"
 #include "app/madm_view.h"
 #include "app/undo_history_window.h"
+#include "commands/command_ids.h"
 #include "commands/command_table.h"
+#include "io/model_file.h"
 #include "tests/app/support/app_fixture.h"
 #include "tests/app/support/qt_scripted_user.h"
 #include "tests/support/model_builders.h"
@@ -41,6 +49,56 @@ QString ActionText(CMainFrame& frame, int id) {
   frame.UpdateCommandUI();
   return frame.Action(id)->text();
 }
+
+// A write of a tool window into the model, and what comes before it.
+struct SWindowWrite {
+  const char* m_strAttribute;  // current when the window opens
+  int m_nCommand;              // opens the window
+  const char* m_strWindow;     // its object name
+  const char* m_strStep;       // the step the write records
+  void (*m_prepare)(QWidget& window, CQtScriptedUser& user);
+  void (*m_write)(QWidget& window, CQtScriptedUser& user);
+};
+
+CChartWidget& DragChart(QWidget& window) {
+  auto* chart = window.findChild<CChartWidget*>("leftChart");
+  return chart ? *chart : *window.findChild<CChartWidget*>();
+}
+
+void Nothing(QWidget&, CQtScriptedUser&) {}
+
+void DragSecondWeight(QWidget& window, CQtScriptedUser&) {
+  emit DragChart(window).PointDragged(0, 1, 0.05);
+}
+
+const SWindowWrite kWindowWrites[] = {
+    {"Price", kIdUtilityVisualScoring, "utilityScoringWindow", "Update Utilities",
+     [](QWidget& window, CQtScriptedUser&) {
+       const ChartContent& chart = DragChart(window).Content();
+       emit DragChart(window).PointDragged(0, 1, (chart.Value(0, 0) + chart.Value(0, 1)) / 2);
+     },
+     [](QWidget& window, CQtScriptedUser& user) {
+       user.Answer(EAnswer::Yes);
+       Click(&window, "update");
+     }},
+    {"Portability", kIdChangeWeight, "weightSensitivityWindow", "Change Weight", Nothing,
+     DragSecondWeight},
+    {"Portability", kIdChangeWeight, "weightSensitivityWindow", "Normalise Weights",
+     DragSecondWeight,
+     [](QWidget& window, CQtScriptedUser&) {
+       window.findChild<QCheckBox*>("normalise")->setChecked(true);
+     }},
+    {"Portability", kIdChangeWeight, "weightSensitivityWindow", "Restore Opening Weights",
+     DragSecondWeight, [](QWidget& window, CQtScriptedUser&) { Click(&window, "restart"); }},
+    {"Build quality", kIdChangeInputData, "inputSensitivityWindow", "Change Input Data", Nothing,
+     [](QWidget& window, CQtScriptedUser&) { emit DragChart(window).PointDragged(0, 0, 0.9); }},
+    {"Price", kIdCreateGroupAssessment, "groupAssessmentWindow", "Create A Group Alternative",
+     Nothing,
+     [](QWidget& window, CQtScriptedUser& user) {
+       user.OnDialog("GroupName", [](QDialog& view) { Click(&view, "ok"); });
+       Click(&window, "create");
+     }},
+};
 
 }  // namespace
 
@@ -139,6 +197,48 @@ class CUndoTest : public QObject {
     user.Answer(EAnswer::No);
     Trigger(*frame, kIdFileClose);
     QVERIFY(user.Problems().isEmpty());
+  }
+
+  void aToolWindowsWriteIsOneStepUndoneToTheSavedBytes_data() {
+    QTest::addColumn<int>("row");
+    for (int row = 0; row < static_cast<int>(std::size(kWindowWrites)); ++row)
+      QTest::newRow(kWindowWrites[row].m_strStep) << row;
+  }
+  void aToolWindowsWriteIsOneStepUndoneToTheSavedBytes() {
+    QFETCH(int, row);
+    const SWindowWrite& w = kWindowWrites[row];
+    CQtScriptedUser user;
+    auto frame = StartForTest();
+    QVERIFY(frame->OpenDocument(PathFromQt(qEnvironmentVariable("ZEV_EXAMPLES") + "/laptop.zev")));
+    CChildFrame& child = *frame->ActiveChild();
+    CMADMDoc& doc = child.Document().Doc();
+    const int k = FindAttribute(doc, w.m_strAttribute);
+    if (w.m_nCommand == kIdUtilityVisualScoring) doc.Attribute(k).m_nConversion = ByUtility;
+    child.Commands().SelectAttribute(k);
+    if (w.m_nCommand == kIdCreateGroupAssessment)
+      Focus(child.ListView());
+    else
+      Focus(child.TreeView());
+    Trigger(*frame, w.m_nCommand);
+    auto* window = frame->findChild<QWidget*>(w.m_strWindow);
+    QVERIFY(window && window->isVisible());
+    w.m_prepare(*window, user);
+    CUndoHistory& history = child.Commands().History();
+    const size_t steps = history.Position();
+    const std::string before = WriteModel(doc);
+
+    w.m_write(*window, user);
+    const std::string after = WriteModel(doc);
+    QVERIFY(after != before);
+    QCOMPARE(history.Position(), steps + 1);
+    QCOMPARE(history.UndoName(), std::string(w.m_strStep));
+    QVERIFY(history.Undo());
+    QVERIFY(WriteModel(doc) == before);
+    QVERIFY(history.Redo());
+    QVERIFY(WriteModel(doc) == after);
+    QVERIFY(user.Problems().isEmpty());
+    user.Answer(EAnswer::Yes);  // keep changed weights
+    window->close();
   }
 };
 
