@@ -11,6 +11,7 @@ namespace {
 // Restart and closing without keeping the changes put the weights back as
 // they were when the window opened.
 constexpr const char* kRestoreStep = "Restore Opening Weights";
+constexpr const char* kNormaliseStep = "Normalise Weights";
 
 }  // namespace
 
@@ -22,9 +23,7 @@ CWeightSensitivityWindow::CWeightSensitivityWindow(CModelCommands& commands, QWi
   m_pNormalise = new QCheckBox("&Normalise", this);
   m_pNormalise->setObjectName("normalise");
   connect(m_pNormalise, &QCheckBox::toggled, this, [this](bool b) {
-    Act([this, b] {
-      m_commands.RecordStep("Normalise Weights", [&] { m_presenter.SetNormalise(b); });
-    });
+    Act([this, b] { m_commands.RecordStep(kNormaliseStep, [&] { m_presenter.SetNormalise(b); }); });
   });
   own->addWidget(m_pNormalise);
   using EGraph = CWeightSensitivityPresenter::EGraph;
@@ -39,6 +38,12 @@ CWeightSensitivityWindow::CWeightSensitivityWindow(CModelCommands& commands, QWi
   });
   own->addStretch(1);
   ShowState();
+}
+
+// Picking an attribute of another sibling group switches normalising off,
+// which scales the weights back.
+void CWeightSensitivityWindow::ClickedAttribute(int k) {
+  m_commands.RecordStep(kNormaliseStep, [&] { Presenter().ClickAttribute(k); });
 }
 
 void CWeightSensitivityWindow::Dragged(int point, double dValue) {

@@ -21,6 +21,7 @@ class CWeightSensitivityWindow : public CSensitivityWindow {
 
  protected:
   void ShowState() override;
+  void ClickedAttribute(int k) override;
   void Dragged(int point, double dValue) override;
   void FollowDocument(const SDocChange& change) override;
   void Closing() override;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTreeView>
 #include <iterator>
 
 #include "app/alternative_list_view.h"
@@ -87,6 +88,19 @@ const SWindowWrite kWindowWrites[] = {
      DragSecondWeight,
      [](QWidget& window, CQtScriptedUser&) {
        window.findChild<QCheckBox*>("normalise")->setChecked(true);
+     }},
+    // Picking another sibling group switches normalising off.
+    {"Portability", kIdChangeWeight, "weightSensitivityWindow", "Normalise Weights",
+     [](QWidget& window, CQtScriptedUser& user) {
+       DragSecondWeight(window, user);
+       window.findChild<QCheckBox*>("normalise")->setChecked(true);
+     },
+     [](QWidget& window, CQtScriptedUser&) {
+       auto* tree = window.findChild<QTreeView*>("attributes");
+       QAbstractItemModel* model = tree->model();
+       const QModelIndexList price =
+           model->match(model->index(0, 0), Qt::DisplayRole, "Price", 1, Qt::MatchRecursive);
+       emit tree->clicked(price.value(0));
      }},
     {"Portability", kIdChangeWeight, "weightSensitivityWindow", "Restore Opening Weights",
      DragSecondWeight, [](QWidget& window, CQtScriptedUser&) { Click(&window, "restart"); }},
@@ -202,7 +216,7 @@ class CUndoTest : public QObject {
   void aToolWindowsWriteIsOneStepUndoneToTheSavedBytes_data() {
     QTest::addColumn<int>("row");
     for (int row = 0; row < static_cast<int>(std::size(kWindowWrites)); ++row)
-      QTest::newRow(kWindowWrites[row].m_strStep) << row;
+      QTest::addRow("%d %s", row, kWindowWrites[row].m_strStep) << row;
   }
   void aToolWindowsWriteIsOneStepUndoneToTheSavedBytes() {
     QFETCH(int, row);
