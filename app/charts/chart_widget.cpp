@@ -1,5 +1,6 @@
 #include "app/charts/chart_widget.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -429,20 +430,33 @@ CChartWidget::CChartWidget(QWidget* parent) : QWidget(parent) {
   layout->setSpacing(0);
   m_pToolBar = new QToolBar(tr("Chart"), this);
   m_pToolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  m_pToolBar->addAction(tr("Save &Image..."), this, &CChartWidget::SaveImage)
-      ->setToolTip(tr("Save the chart as a PNG picture or an SVG drawing"));
-  m_pToolBar->addAction(tr("C&opy"), this, &CChartWidget::CopyToClipboard)
-      ->setToolTip(tr("Copy the chart to the clipboard as a picture"));
-  m_pToolBar->addAction(tr("&Print..."), this, &CChartWidget::Print)
-      ->setToolTip(tr("Print the chart"));
   m_pToolBar->hide();
   layout->addWidget(m_pToolBar);
-
   m_pView = new QChartView(NewChart(m_content), this);
   m_pView->setRenderHint(QPainter::Antialiasing);
   m_pView->viewport()->installEventFilter(this);
   m_pView->viewport()->setMouseTracking(true);
   layout->addWidget(m_pView, 1);
+
+  // The same commands on the tool bar and on the chart's context menu,
+  // which also shows or hides the tool bar.
+  m_pView->setContextMenuPolicy(Qt::ActionsContextMenu);
+  m_pToolBarAction = new QAction(tr("&Tool Bar"), this);
+  m_pToolBarAction->setCheckable(true);
+  connect(m_pToolBarAction, &QAction::triggered, this, &CChartWidget::SetToolBarVisible);
+  m_pView->addAction(m_pToolBarAction);
+  auto add = [this](const QString& text, const QString& tip, void (CChartWidget::*slot)()) {
+    QAction* action = new QAction(text, this);
+    action->setToolTip(tip);
+    connect(action, &QAction::triggered, this, slot);
+    m_pToolBar->addAction(action);
+    m_pView->addAction(action);
+  };
+  add(tr("Save &Image..."), tr("Save the chart as a PNG picture or an SVG drawing"),
+      &CChartWidget::SaveImage);
+  add(tr("C&opy"), tr("Copy the chart to the clipboard as a picture"),
+      &CChartWidget::CopyToClipboard);
+  add(tr("&Print..."), tr("Print the chart"), &CChartWidget::Print);
 }
 
 CChartWidget::~CChartWidget() = default;
@@ -457,7 +471,10 @@ void CChartWidget::ShowChart(const ChartContent& content) {
   delete old;
 }
 
-void CChartWidget::SetToolBarVisible(bool b) { m_pToolBar->setVisible(b); }
+void CChartWidget::SetToolBarVisible(bool b) {
+  m_pToolBar->setVisible(b);
+  m_pToolBarAction->setChecked(b);
+}
 
 bool CChartWidget::IsToolBarVisible() const { return !m_pToolBar->isHidden(); }
 
@@ -584,7 +601,7 @@ void CChartWidget::SaveImage() {
     ThePrompter().Warning("The chart cannot be saved in the file <" + choice.m_strPath + ">.");
 }
 
-void CChartWidget::CopyToClipboard() const {
+void CChartWidget::CopyToClipboard() {
   QApplication::clipboard()->setImage(ChartImage(m_content, ExportSize(*m_pView), 2.0));
 }
 
