@@ -16,6 +16,7 @@ EAnswer CCliPrompter::Show(const SMessage& message) {
   std::fwrite(text.data(), 1, text.size(), stderr);
   std::fputc('\n', stderr);
   std::fflush(stderr);
+  if (m_bAnswerYes && message.m_buttons != EButtons::Ok) return EAnswer::Yes;
   return DefaultAnswer(message);
 }
 

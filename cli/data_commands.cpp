@@ -3,9 +3,7 @@
 #include <cstdio>
 
 #include "cli/cli_model.h"
-#include "engine/conversion.h"
 #include "io/atomic_file.h"
-#include "io/model_file.h"
 #include "io/report_commands.h"
 #include "io/report_options.h"
 #include "io/text_import.h"

@@ -13,7 +13,10 @@
 #include "cli/chart_commands.h"
 #include "cli/cli_prompter.h"
 #include "cli/data_commands.h"
+#include "cli/merge_command.h"
 #include "cli/model_output.h"
+#include "cli/overview_command.h"
+#include "cli/weights_command.h"
 #include "engine/conversion.h"
 #include "engine/evaluate_commands.h"
 #include "io/model_file.h"
@@ -157,11 +160,14 @@ int main(int argc, char** argv) {
 
   zev::cli::CImportCommand cmdImport(app);
   zev::cli::CReportCommand cmdReport(app);
+  zev::cli::CMergeCommand cmdMerge(app);
+  zev::cli::COverviewCommand cmdOverview(app);
   zev::cli::CChartCommand cmdChart(app);
   zev::cli::CCompareCommand cmdCompare(app);
   zev::cli::CGroupCommand cmdGroup(app);
   zev::cli::CSensitivityCommand cmdSensitivity(app);
   zev::cli::CTradeOffCommand cmdTradeOff(app);
+  zev::cli::CWeightsCommand cmdWeights(app);
 
   try {
     app.parse(argc, argv);
@@ -178,10 +184,13 @@ int main(int argc, char** argv) {
   if (cmdSave->parsed()) return RunSave(model, out);
   if (cmdImport.Parsed()) return cmdImport.Run();
   if (cmdReport.Parsed()) return cmdReport.Run();
+  if (cmdMerge.Parsed()) return cmdMerge.Run();
+  if (cmdOverview.Parsed()) return cmdOverview.Run();
   if (cmdChart.Parsed()) return cmdChart.Run();
   if (cmdCompare.Parsed()) return cmdCompare.Run();
   if (cmdGroup.Parsed()) return cmdGroup.Run();
   if (cmdSensitivity.Parsed()) return cmdSensitivity.Run();
   if (cmdTradeOff.Parsed()) return cmdTradeOff.Run();
+  if (cmdWeights.Parsed()) return cmdWeights.Run();
   return kUsage;
 }

@@ -276,4 +276,25 @@ std::string RankingTable(const CMADMDoc& doc, int nAttribute) {
   return out;
 }
 
+std::string TextTable(const std::vector<std::vector<std::string>>& rows,
+                      const std::vector<bool>& right) {
+  std::vector<std::size_t> widths(right.size(), 0);
+  for (const auto& row : rows) {
+    for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c) {
+      widths[c] = std::max(widths[c], Width(row[c]));
+    }
+  }
+  std::string out;
+  for (const auto& row : rows) {
+    std::string line;
+    for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c) {
+      if (c > 0) line += "  ";
+      line += right[c] ? PadLeft(row[c], widths[c]) : PadRight(row[c], widths[c]);
+    }
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    out += line + "\n";
+  }
+  return out;
+}
+
 }  // namespace zev::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "model/madm_doc.h"
 
@@ -30,5 +31,11 @@ std::string ResultsJson(const CMADMDoc& doc);
 // `rank`, `assess`: the alternatives by ranking on attribute `nAttribute`
 // with their average utility, utility interval and a bar.
 std::string RankingTable(const CMADMDoc& doc, int nAttribute);
+
+// Rows of UTF-8 cells as a text table, the first row the header; each
+// column as wide as its widest cell, two blanks apart, aligned to the right
+// where `right` says so. One line per row.
+std::string TextTable(const std::vector<std::vector<std::string>>& rows,
+                      const std::vector<bool>& right);
 
 }  // namespace zev::cli

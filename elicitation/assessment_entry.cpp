@@ -60,9 +60,6 @@ bool AssessSelection(CMADMDoc& doc, EAssessCommand command) {
   return true;
 }
 
-namespace {
-
-// Whether the entered part of two records is the same, bit for bit.
 bool SameInput(const CAssessment& a, const CAssessment& b) {
   return std::memcmp(&a.m_dValue, &b.m_dValue, sizeof a.m_dValue) == 0 &&
          std::memcmp(a.m_dBelief, b.m_dBelief, sizeof a.m_dBelief) == 0 &&
@@ -70,6 +67,8 @@ bool SameInput(const CAssessment& a, const CAssessment& b) {
          a.m_nPossibleValues == b.m_nPossibleValues && a.m_strEvidence == b.m_strEvidence &&
          a.m_strAssessComment == b.m_strAssessComment;
 }
+
+namespace {
 
 // The displays at the selection run an entry dialog too; what the user
 // changes there must not be lost for want of the changed mark.

@@ -20,6 +20,9 @@ std::string FatherName(const CAlternative& alternative, int nAttribute);
 // type. No check for children: callers make their own.
 bool EnterAssessment(CAlternative& alternative, int nAttribute, const std::string& fatherName);
 
+// Whether the entered part of two records is the same, bit for bit.
+bool SameInput(const CAssessment& a, const CAssessment& b);
+
 // The two commands that assess the current alternative on the current
 // attribute; they differ only in how the refusal for a father is worded.
 enum class EAssessCommand { AttAtAlt, Modify };

@@ -1,21 +1,26 @@
 #include "app/commands/model_commands.h"
 
 #include "app/commands/box_geometry.h"
+#include "elicitation/add_from_file_presenter.h"
 #include "elicitation/assessment_entry.h"
 #include "elicitation/certain_value_presenter.h"
 #include "elicitation/convert_grades_presenter.h"
 #include "elicitation/convert_values_presenter.h"
+#include "elicitation/data_entry_walk.h"
 #include "elicitation/define_alternative_presenter.h"
 #include "elicitation/define_attribute_follow_up.h"
 #include "elicitation/define_attribute_presenter.h"
 #include "elicitation/grade_table_presenter.h"
 #include "elicitation/grade_text_presenter.h"
+#include "elicitation/pairwise_presenter.h"
 #include "elicitation/possible_value_count_presenter.h"
 #include "elicitation/qualitative_entry_presenter.h"
 #include "elicitation/read_data_presenter.h"
 #include "elicitation/text_presenter.h"
 #include "elicitation/uncertain_entry_presenter.h"
+#include "elicitation/utility_scoring_presenter.h"
 #include "elicitation/value_utility_presenter.h"
+#include "elicitation/weight_scoring_presenter.h"
 #include "engine/evaluate_commands.h"
 #include "io/report_commands.h"
 #include "io/report_options.h"
@@ -63,22 +68,34 @@ void CModelCommands::InstallHandlers() {
   SetHandler(kIdInsertLeft, [&d] { d.InsertAttributeLeft(); });
   SetHandler(kIdInsertRight, [&d] { d.InsertAttributeRight(); });
   SetHandler(kIdDeleteAttribute, [&d] { d.DeleteAttributeCommand(); });
-  // The follow-up of a definition opens the grade table and the direct
-  // assignment of utilities; the choice of a utility method is not built
-  // yet and opens nothing.
+  // The utility method choice, whose visual scoring is a tool window.
+  auto selectUtilityMethods = [this](CMADMDoc& doc) {
+    UtilitySelectMethodsCommand(doc, [this] { OpenModeless(EModelessKind::UtilityScoring); });
+  };
   SAttributeDialogOpeners openers;
   openers.m_defineGrades = DefineGradesFromDefinition;
   openers.m_assignUtilitiesDirectly = DirectAssignmentCommand;
+  openers.m_selectUtilityMethods = selectUtilityMethods;
   SetHandler(
       kIdDefineAttribute, [&d, openers] { RunDefineAttributeCommand(d, openers); },
       {CDefineAttributePresenter::kKind, CTextPresenter::kKind, CConvertGradesPresenter::kKind,
        CConvertValuesPresenter::kKind, CGradeTablePresenter::kKind, CGradeMeaningPresenter::kKind,
-       CValueUtilityPresenter::kKind});
+       CValueUtilityPresenter::kKind, CUtilityMethodPresenter::kKind});
   SetHandler(kIdDefineGrades, [&d] { DefineGradesCommand(d); },
              {CGradeTablePresenter::kKind, CGradeMeaningPresenter::kKind});
   SetHandler(kIdUtilityDirect, [&d] { DirectAssignmentCommand(d); },
              {CGradeTablePresenter::kKind, CGradeMeaningPresenter::kKind,
               CValueUtilityPresenter::kKind, CTextPresenter::kKind});
+  SetHandler(kIdUtilitySelectMethods, [&d, selectUtilityMethods] { selectUtilityMethods(d); },
+             {CUtilityMethodPresenter::kKind, CGradeTablePresenter::kKind,
+              CGradeMeaningPresenter::kKind, CValueUtilityPresenter::kKind, CTextPresenter::kKind});
+  SetHandler(kIdWeightSelectMethods, [&d] { WeightSelectMethodsCommand(d); },
+             {CWeightMethodPresenter::kKind, CWeightScoringPresenter::kKind,
+              CPairwisePresenter::kKind, CTextPresenter::kKind});
+  SetHandler(kIdWeightVisualScoring, [&d] { WeightVisualScoringCommand(d); },
+             {CWeightScoringPresenter::kKind, CTextPresenter::kKind});
+  SetHandler(kIdWeightPairwise, [&d] { PairwiseComparisonCommand(d); },
+             {CPairwisePresenter::kKind, CTextPresenter::kKind});
   SetHandler(kIdConvertGrades, [&d] { RunConvertGradesEditor(d); },
              {CConvertGradesPresenter::kKind, CTextPresenter::kKind});
   SetHandler(kIdConvertValues, [&d] { RunConvertValuesEditor(d); },
@@ -107,6 +124,22 @@ void CModelCommands::InstallHandlers() {
              {CQualitativeEntryPage::kKind, CGradeTextPresenter::kKind});
   SetHandler(kIdShowAssessmentValue, [&d] { ShowAssessmentValue(d); },
              {CCertainValueEntry::kKind, CUncertainEntryPage::kKind, CTextPresenter::kKind});
+
+  // The data entry walk and adding from another model file.
+  std::vector<std::string> walkKinds = entryKinds;
+  walkKinds.push_back(CSelectAttributePresenter::kKind);
+  SetHandler(
+      kIdInputAlternative, [&d] { RunDataEntryWalk(d); }, walkKinds);
+  std::vector<std::string> inputKinds = walkKinds;
+  inputKinds.insert(inputKinds.end(), {CDataInputMethodPresenter::kKind, CReadDataPresenter::kKind,
+                                       CAddFromFilePresenter::kKind});
+  SetHandler(
+      kIdDataInputMethod, [&d] { RunDataInputMethodCommand(d); }, inputKinds);
+  for (auto [id, kind] : {std::pair{kIdAddAlternativesFromFile, EMergeKind::Alternatives},
+                          std::pair{kIdAddAttributesFromFile, EMergeKind::Attributes},
+                          std::pair{kIdAddDataFromFile, EMergeKind::Data}}) {
+    SetHandler(id, [&d, kind] { RunAddFromFileCommand(d, kind); }, {CAddFromFilePresenter::kKind});
+  }
 
   // Text data and reports.
   SetHandler(kIdReadTextFile, [&d] { RunReadDataCommand(d); }, {CReadDataPresenter::kKind});

@@ -5,6 +5,9 @@
 #include "app/commands/box_geometry.h"
 #include "elicitation/define_alternative_presenter.h"
 #include "elicitation/define_attribute_presenter.h"
+#include "elicitation/pairwise_presenter.h"
+#include "elicitation/utility_scoring_presenter.h"
+#include "elicitation/weight_scoring_presenter.h"
 #include "tests/support/model_builders.h"
 #include "tests/support/scripted_user.h"
 
@@ -551,6 +554,28 @@ TEST(BoxGeometry, TheScrollExtentTakesInEveryAttribute) {
   EXPECT_GE(e.cy - 21, maxY);
   // Five levels deep reach x = 80 + 5 * 135 = 755, beyond 755 - 55.
   EXPECT_EQ(e.cx, 755 + 105);
+}
+
+TEST_F(CommandsTest, TheUtilityMethodChoiceOpensTheScoringWindowAndTheWeightOnesTheirDialogs) {
+  m_doc.Attribute(0).m_nConversion = ByUtility;
+  CScriptedUser user;
+  user.OnDialog(CUtilityMethodPresenter::kKind, [](CDialogPresenter& p) {
+    static_cast<CUtilityMethodPresenter&>(p).m_nChoice = CUtilityMethodPresenter::kVisualScoring;
+    return true;
+  });
+  m_commands.Run(kIdUtilitySelectMethods);
+  EXPECT_TRUE(m_registry.IsOpen(EModelessKind::UtilityScoring));
+
+  test::BuildHierarchy(m_doc, {"A:", "B:"});
+  m_doc.SetCurrentAttribute(test::FindAttribute(m_doc, "B"));
+  user.OnDialog(CWeightMethodPresenter::kKind, [](CDialogPresenter&) { return true; });
+  user.OnDialog(CWeightScoringPresenter::kKind, [](CDialogPresenter&) { return false; });
+  user.OnDialog(CWeightScoringPresenter::kKind, [](CDialogPresenter&) { return false; });
+  user.OnDialog(CPairwisePresenter::kKind, [](CDialogPresenter&) { return false; });
+  for (int id : {kIdWeightSelectMethods, kIdWeightVisualScoring, kIdWeightPairwise}) {
+    EXPECT_TRUE(Enabled(id)) << id;
+    m_commands.Run(id);
+  }
 }
 
 }  // namespace
