@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QPixmap>
 #include <clocale>
+#include <cstdio>
+#include <cstring>
 
 #include "app/child_frame.h"
 #include "app/commands/command_ids.h"
@@ -13,7 +15,10 @@
 #include "app/main_frame.h"
 #include "app/qt_prompter.h"
 #include "app/qt_text.h"
+#include "app/report_writer.h"
 #include "app/splash_screen.h"
+#include "engine/conversion.h"
+#include "io/model_file.h"
 
 static void InitZevResources() { Q_INIT_RESOURCE(zev); }
 
@@ -31,6 +36,9 @@ SStartOptions ParseCommandLine(const QStringList& arguments) {
   parser.addOption(viewMode);
   QCommandLineOption rank("rank", "Rank the alternatives of every model opened.");
   parser.addOption(rank);
+  QCommandLineOption exportReport(
+      "export-report", "Write the decision report of the model into the file and end.", "file");
+  parser.addOption(exportReport);
   parser.addPositionalArgument("file", "A model file to open.", "[file...]");
   parser.parse(arguments);
   SStartOptions options;
@@ -38,6 +46,7 @@ SStartOptions ParseCommandLine(const QStringList& arguments) {
   options.m_strScreenshot = PathFromQt(parser.value(screenshot));
   if (parser.value(viewMode) == "1") options.m_nViewMode = 1;
   options.m_bRank = parser.isSet(rank);
+  options.m_strExportReport = PathFromQt(parser.value(exportReport));
   if (!options.m_strScreenshot.empty()) options.m_bSplash = false;
   for (const QString& f : parser.positionalArguments()) options.m_files.push_back(PathFromQt(f));
   return options;
@@ -80,10 +89,35 @@ std::unique_ptr<CMainFrame> StartApplication(const SStartOptions& options) {
   return frame;
 }
 
+int ExportReportFromCommandLine(const SStartOptions& options) {
+  CStderrPrompter headless;
+  CPrompterScope scope(headless);
+  if (options.m_files.size() != 1) {
+    std::fprintf(stderr, "zev: --export-report FILE needs exactly one model file.\n");
+    return 2;
+  }
+  CMADMDoc doc;
+  SFileError error;
+  if (!LoadModelFile(options.m_files.front(), doc, error)) {
+    headless.Warning(error.Message());
+    return 1;
+  }
+  AttachEngine(doc);
+  return ExportDecisionReport(doc, options.m_strExportReport) ? 0 : 1;
+}
+
 int RunApplication(int argc, char** argv) {
+  // A report is written without a window, on any machine.
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--export-report") == 0 &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+      qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+  }
   QApplication app(argc, argv);
   ConfigureApplication(app);
   SStartOptions options = ParseCommandLine(app.arguments());
+  if (!options.m_strExportReport.empty()) return ExportReportFromCommandLine(options);
   // A picture is taken without a user: messages go to standard error.
   CQtPrompter desktop;
   CStderrPrompter headless;

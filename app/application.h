@@ -21,10 +21,13 @@ struct SStartOptions {
   int m_nViewMode = 2;
   // Runs the Rank command on every model opened.
   bool m_bRank = false;
+  // Writes the decision report of the one model named into this file
+  // (PDF, or OpenDocument text for ".odt") without showing a window.
+  std::string m_strExportReport;
 };
 
 // The command line: model files to open, "--no-splash", "--view-mode N",
-// "--rank" and "--screenshot FILE".
+// "--rank", "--screenshot FILE" and "--export-report FILE".
 SStartOptions ParseCommandLine(const QStringList& arguments);
 
 // The process-wide settings made right after the application object exists:
@@ -35,6 +38,10 @@ void ConfigureApplication(QApplication& app);
 // the files named (or a new model when none is named). nullptr when a named
 // file could not be opened: the start ends there.
 std::unique_ptr<CMainFrame> StartApplication(const SStartOptions& options);
+
+// `zev --export-report FILE MODEL`: 0 when written, 1 when the model or the
+// report file failed, 2 for a usage error.
+int ExportReportFromCommandLine(const SStartOptions& options);
 
 // The whole program.
 int RunApplication(int argc, char** argv);

@@ -7,12 +7,14 @@
 #include <CLI/CLI.hpp>
 #include <cstdio>
 #include <memory>
+#include <new>
 #include <string>
 
 #include "cli/analysis_commands.h"
 #include "cli/chart_commands.h"
 #include "cli/cli_prompter.h"
 #include "cli/data_commands.h"
+#include "cli/exchange_commands.h"
 #include "cli/merge_command.h"
 #include "cli/model_output.h"
 #include "cli/overview_command.h"
@@ -117,7 +119,8 @@ int RunSave(const std::string& model, const std::string& out) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+// Running out of memory is a refusal with a message, not an abort.
+int main(int argc, char** argv) try {
   CLI::App app{
       "zev-cli: multiple-criteria assessment with evidential reasoning, without windows.\n"
       "Messages go to standard error; results to standard output.\n"
@@ -168,6 +171,9 @@ int main(int argc, char** argv) {
   zev::cli::CSensitivityCommand cmdSensitivity(app);
   zev::cli::CTradeOffCommand cmdTradeOff(app);
   zev::cli::CWeightsCommand cmdWeights(app);
+  zev::cli::CExportCommand cmdExport(app);
+  zev::cli::CImportCsvCommand cmdImportCsv(app);
+  zev::cli::CImportJsonCommand cmdImportJson(app);
 
   try {
     app.parse(argc, argv);
@@ -192,5 +198,13 @@ int main(int argc, char** argv) {
   if (cmdSensitivity.Parsed()) return cmdSensitivity.Run();
   if (cmdTradeOff.Parsed()) return cmdTradeOff.Run();
   if (cmdWeights.Parsed()) return cmdWeights.Run();
+  if (cmdExport.Parsed()) return cmdExport.Run();
+  if (cmdImportCsv.Parsed()) return cmdImportCsv.Run();
+  if (cmdImportJson.Parsed()) return cmdImportJson.Run();
   return kUsage;
+} catch (const std::bad_alloc&) {
+  zev::cli::CCliPrompter prompter;
+  zev::CPrompterScope scope(prompter);
+  zev::ThePrompter().Error(zev::kOutOfMemoryMessage);
+  return kRefused;
 }

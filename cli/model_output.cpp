@@ -50,7 +50,8 @@ std::string PadLeft(const std::string& s, std::size_t width) {
 std::string Bar(double share, int width) {
   static const char* const kEighths[] = {"",       "\u258F", "\u258E", "\u258D",
                                          "\u258C", "\u258B", "\u258A", "\u2589"};
-  share = std::clamp(share, 0.0, 1.0);
+  // A share that is not a number draws no bar (clamping would keep it).
+  share = share > 0.0 ? std::min(share, 1.0) : 0.0;
   int eighths = static_cast<int>(share * width * 8 + 0.5);
   std::string bar;
   for (int i = 0; i < eighths / 8; ++i) bar += "\u2588";

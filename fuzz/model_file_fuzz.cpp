@@ -45,11 +45,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   zev::CMADMDoc doc;
   zev::SFileError error;
+  zev::SFileError checked;
+  const bool bAccepted = zev::CheckModel(bytes, checked);
   if (!zev::ReadModel(bytes, doc, error)) {
     Check(!error.m_strProblem.empty(), "a refusal without a problem");
     Check(error.m_bHasOffset && error.m_nOffset <= size, "a refusal outside the bytes");
+    Check(!bAccepted && checked.m_strProblem == error.m_strProblem,
+          "the check and the reader disagree about a refusal");
     return 0;
   }
+  Check(bAccepted, "the check refuses a model that loads");
   Check(prompter.m_nMessages == 0, "a message while loading a model that loads");
 
   const std::string saved = zev::WriteModel(doc);

@@ -4,9 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <string>
 
 namespace zev {
@@ -57,6 +60,37 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
+// The file a path finally names: symbolic links are followed (a dangling
+// one to the file it would name), so that saving through a link updates its
+// target and keeps the link. False for a loop of links.
+bool ResolveLinks(const std::string& path, std::string& target) {
+  target = path;
+  // As many links as the system itself follows before it gives up.
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st;
+    if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+    std::string link(static_cast<std::size_t>(std::max<off_t>(st.st_size, PATH_MAX)) + 1, '\0');
+    const ssize_t n = ::readlink(target.c_str(), link.data(), link.size());
+    if (n < 0 || static_cast<std::size_t>(n) >= link.size()) return true;
+    link.resize(static_cast<std::size_t>(n));
+    if (link.empty() || link.front() == '/') {
+      target = link;
+    } else {
+      const std::string folder = FolderOf(target);
+      target = (folder == "/" ? folder : folder + "/") + link;
+    }
+  }
+  return false;
+}
+
+// Whether this user may change an entry: the system must allow it, and its
+// mode bits must allow writing to someone. The second rule keeps a file
+// made read-only read-only for the administrator too, whom the system
+// itself never refuses.
+bool MayWrite(const std::string& path, const struct stat& st) {
+  return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 && ::access(path.c_str(), W_OK) == 0;
+}
+
 }  // namespace
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error) {
@@ -70,18 +104,40 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     error = "No file name was given.";
     return false;
   }
-  const std::string folder = FolderOf(path);
-  std::string tmp = path + ".XXXXXX";
+  std::string target;
+  if (!ResolveLinks(path, target)) {
+    error = "The file <" + path + "> cannot be written: " + Reason(ELOOP) + ".";
+    return false;
+  }
+  // Named after the path the user gave, and after the file it stands for
+  // when that is another one.
+  const std::string name = target == path ? "<" + path + ">" : "<" + path + "> (<" + target + ">)";
+  const std::string folder = FolderOf(target);
+  struct stat st;
+  const bool bExists = ::stat(target.c_str(), &st) == 0;
+  if (bExists && !MayWrite(target, st)) {
+    error = "The file " + name + " is read-only; it was not changed.";
+    return false;
+  }
+  struct stat folderStat;
+  if (::stat(folder.c_str(), &folderStat) == 0 && !MayWrite(folder, folderStat)) {
+    error = "The file " + name + " cannot be created in the folder <" + folder +
+            ">: " + Reason(EACCES) + ".";
+    return false;
+  }
+  std::string tmp = target + ".XXXXXX";
   int fd = ::mkstemp(tmp.data());
   if (fd < 0) {
-    error = "The file <" + path + "> cannot be created in the folder <" + folder +
+    error = "The file " + name + " cannot be created in the folder <" + folder +
             ">: " + Reason(errno) + ".";
     return false;
   }
   // A new file gets the permissions a plain creation would give it; an
-  // existing one keeps its own.
-  struct stat st;
-  if (::stat(path.c_str(), &st) == 0) {
+  // existing one keeps its own, and its owner where the system allows it.
+  if (bExists) {
+    if (::fchown(fd, st.st_uid, st.st_gid) != 0) {
+      // Only the administrator may give a file away; the user keeps it.
+    }
     ::fchmod(fd, st.st_mode & 07777);
   } else {
     mode_t mask = ::umask(0);
@@ -106,13 +162,13 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     why = Reason(errno);
     ok = false;
   }
-  if (ok && ::rename(tmp.c_str(), path.c_str()) != 0) {
+  if (ok && ::rename(tmp.c_str(), target.c_str()) != 0) {
     why = Reason(errno);
     ok = false;
   }
   if (!ok) {
     ::unlink(tmp.c_str());
-    error = "The file <" + path + "> could not be written: " + why + ".";
+    error = "The file " + name + " could not be written: " + why + ".";
     return false;
   }
   // Make the rename itself durable.
@@ -139,17 +195,24 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
     return false;
   }
   char buf[65536];
-  for (;;) {
-    ssize_t n = ::read(fd, buf, sizeof buf);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      error = "The file <" + path + "> cannot be read: " + Reason(errno) + ".";
-      ::close(fd);
-      bytes.clear();
-      return false;
+  try {
+    for (;;) {
+      ssize_t n = ::read(fd, buf, sizeof buf);
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        error = "The file <" + path + "> cannot be read: " + Reason(errno) + ".";
+        ::close(fd);
+        bytes.clear();
+        return false;
+      }
+      if (n == 0) break;
+      bytes.append(buf, static_cast<std::size_t>(n));
     }
-    if (n == 0) break;
-    bytes.append(buf, static_cast<std::size_t>(n));
+  } catch (const std::bad_alloc&) {
+    ::close(fd);
+    bytes = std::string();
+    error = "The file <" + path + "> is too large to be read into the memory available.";
+    return false;
   }
   ::close(fd);
   return true;

@@ -17,9 +17,13 @@ class CByteSink {
 
 // Writes a whole file so that it is never left half written: the bytes go
 // to a temporary file in the target's folder, which is flushed to disk and
-// then renamed over the target. On any failure the temporary file is
-// removed, the target (if it existed) is untouched, and `error` tells what
-// went wrong in words a user understands.
+// then renamed over the target. A symbolic link is followed to the file it
+// names, which is replaced while the link stays; the replacement keeps the
+// permissions (and, where the system allows, the owner) of the file it
+// replaces. A file or folder the user may not write, or whose mode bits allow
+// nobody to write it, is refused before anything is written. On any failure
+// the temporary file is removed, the target (if it existed) is untouched, and
+// `error` tells what went wrong in words a user understands.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error);
 
 // The same, with the bytes passing through `filter` on their way to the

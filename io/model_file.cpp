@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <memory>
+#include <new>
 #include <vector>
 
 #include "io/archive_reader.h"
 #include "io/archive_writer.h"
 #include "io/atomic_file.h"
+#include "io/available_memory.h"
 #include "model/format.h"
 #include "model/number.h"
 #include "model/prompter.h"
@@ -22,6 +24,10 @@ constexpr std::uint16_t kSchema = 1;
 constexpr std::int32_t kMaxCoordinate = 1000000000;
 
 std::string Decimal(long long n) { return Format("%lld", n); }
+
+std::string Megabytes(std::uint64_t bytes) {
+  return Format("%llu", static_cast<unsigned long long>((bytes + (1u << 20) - 1) >> 20)) + " MB";
+}
 
 // A name as it may appear in a message: not endless.
 std::string Quoted(const CText& name) {
@@ -45,18 +51,24 @@ struct SAttributeOffsets {
 // alternatives; the document is filled only once everything has been read.
 class CModelReader {
  public:
-  explicit CModelReader(std::string_view bytes) : m_in(bytes) {}
+  // A reader that only checks reads every alternative into one scratch
+  // alternative and keeps nothing.
+  CModelReader(std::string_view bytes, bool bCheckOnly) : m_in(bytes), m_bCheckOnly(bCheckOnly) {}
 
-  bool Read(const CMADMDoc& doc);
+  bool Read();
   void Commit(CMADMDoc& doc);
 
   const CArchiveReader& In() const { return m_in; }
+  // Why the model does not fit into memory (the end of a sentence that
+  // names it); empty when it fits or failed for another reason.
+  const std::string& NoMemory() const { return m_strNoMemory; }
 
  private:
   bool ReadAttribute(int i, CAttribute& a, SAttributeOffsets& at);
   bool CheckTree();
   bool ReadConversionBlock(int i);
   bool ReadAlternatives();
+  bool EnoughMemoryFor(std::size_t alternatives);
   bool ReadAlternative(CAlternative& alternative);
   bool ReadRecord(int j, CAssessment& r);
 
@@ -74,11 +86,15 @@ class CModelReader {
   bool Text(CText& s);
 
   CArchiveReader m_in;
+  bool m_bCheckOnly = false;
+  std::string m_strNoMemory;
+  std::unique_ptr<CAlternative> m_pScratch;
   int m_nLast = 0;
   std::vector<CAttribute> m_attributes;
   std::vector<SAttributeOffsets> m_offsets;
   std::vector<std::unique_ptr<CAlternative>> m_alternatives;
   std::string m_scratch;
+  CAssessment m_beyond;
 
   enum class EPlace { Attribute, Alternative, Record };
   EPlace m_place = EPlace::Attribute;
@@ -209,6 +225,9 @@ bool CModelReader::ReadAttribute(int i, CAttribute& a, SAttributeOffsets& at) {
     return true;
   };
   if (!link(a.m_nIndex, at.m_nIndex, "own index", 0, m_nLast)) return false;
+  // The slot is the attribute's identity; an own index that says otherwise
+  // could make an attribute pass for another one (the top) in the dialogs.
+  a.m_nIndex = i;
   if (i == 0) {
     at.m_nFather = m_in.Offset();
     if (!m_in.ReadInt(v)) return false;
@@ -387,8 +406,10 @@ bool CModelReader::ReadAlternative(CAlternative& alternative) {
                      atK);
   }
   alternative.m_nLastAttribute = v;
+  // Records beyond the model's attributes are checked and dropped: no
+  // attribute holds them, and one inserted later must start unassessed.
   for (int j = 0; j <= v; ++j) {
-    if (!ReadRecord(j, alternative.m_assessments[j])) return false;
+    if (!ReadRecord(j, j <= m_nLast ? alternative.m_assessments[j] : m_beyond)) return false;
   }
   return true;
 }
@@ -398,11 +419,16 @@ bool CModelReader::ReadAlternatives() {
   std::uint32_t count = 0;
   if (!m_in.ReadCount(count)) return false;
   // An alternative takes at least 96 bytes and each copy of one needs one
-  // of them, so a count the bytes cannot hold reserves no memory for itself.
-  m_alternatives.reserve(std::min<std::size_t>(count, m_in.Remaining() / 48));
+  // of them, so the bytes can hold no more than this many entries, however
+  // many the count claims.
+  const std::size_t entries = std::min<std::size_t>(count, m_in.Remaining() / 48);
+  if (!m_bCheckOnly) {
+    if (!EnoughMemoryFor(entries)) return false;
+    m_alternatives.reserve(entries);
+  }
 
-  // List positions of the alternatives by their index in the archive's
-  // object table.
+  // The archive's object indices of the alternatives read, with their list
+  // positions.
   std::vector<std::pair<std::uint32_t, std::size_t>> positions;
   std::size_t copies = 0;
   for (std::uint32_t e = 0; e < count; ++e) {
@@ -426,23 +452,45 @@ bool CModelReader::ReadAlternatives() {
             "holds alternatives of its own",
             atTag);
       }
-      m_alternatives.push_back(std::make_unique<CAlternative>(*m_alternatives[it->second]));
+      if (!m_bCheckOnly) {
+        m_alternatives.push_back(std::make_unique<CAlternative>(*m_alternatives[it->second]));
+      }
       continue;
     }
-    auto alternative = std::make_unique<CAlternative>();
-    if (!ReadAlternative(*alternative)) return false;
-    positions.emplace_back(tag.m_nIndex, m_alternatives.size());
-    m_alternatives.push_back(std::move(alternative));
+    if (m_bCheckOnly) {
+      // Every alternative is read into the same one: only the checks count.
+      if (!m_pScratch) m_pScratch = std::make_unique<CAlternative>();
+      if (!ReadAlternative(*m_pScratch)) return false;
+    } else {
+      auto alternative = std::make_unique<CAlternative>();
+      if (!ReadAlternative(*alternative)) return false;
+      m_alternatives.push_back(std::move(alternative));
+    }
+    positions.emplace_back(tag.m_nIndex, positions.size() + copies);
   }
-  if (m_alternatives.empty()) return m_in.Fail("the file holds no alternative", atCount);
+  if (positions.empty()) return m_in.Fail("the file holds no alternative", atCount);
   return true;
 }
 
-bool CModelReader::Read(const CMADMDoc& doc) {
+bool CModelReader::EnoughMemoryFor(std::size_t alternatives) {
+  // Texts are left out: each takes about the bytes it takes in the file.
+  const std::uint64_t need = static_cast<std::uint64_t>(alternatives) * sizeof(CAlternative);
+  // Small models are not worth asking the system about.
+  constexpr std::uint64_t kAlwaysAffordable = 64u << 20;
+  if (need <= kAlwaysAffordable) return true;
+  const std::uint64_t available = AvailableMemory();
+  if (need <= available) return true;
+  m_strNoMemory = "its " + Decimal(static_cast<long long>(alternatives)) +
+                  " alternatives need about " + Megabytes(need) + " of memory, and " +
+                  Megabytes(available) + " are available.";
+  return false;
+}
+
+bool CModelReader::Read() {
   std::int32_t a = 0;
   if (!m_in.ReadInt(a)) return false;
   if (a > kAttributeSlots - 1) {
-    ThePrompter().Warning(doc.LimitMessage());
+    if (!m_bCheckOnly) ThePrompter().Warning(AttributeLimitMessage());
     return m_in.Fail("the file holds " + Decimal(static_cast<long long>(a) + 1) +
                          " attributes; a model holds at most " + Decimal(kAttributeSlots),
                      0);
@@ -475,8 +523,7 @@ void CModelReader::Commit(CMADMDoc& doc) {
       slot.ResetToDefaults();
   }
   doc.SetLastAttribute(m_nLast);
-  doc.RemoveAllAlternatives();
-  for (auto& alternative : m_alternatives) doc.AddAlternative(std::move(alternative));
+  doc.ReplaceAlternatives(std::move(m_alternatives));
   m_alternatives.clear();
   doc.SetCurrentAttribute(0);
   doc.SetCurrentPosition(0);
@@ -550,6 +597,12 @@ void WriteAlternative(CArchiveWriter& out, const CAlternative& alternative) {
 }  // namespace
 
 std::string SFileError::Message() const {
+  if (m_bNoMemory) {
+    return "There is not enough memory to open " +
+           (m_strPath.empty() ? std::string("the model")
+                              : "the file <" + Utf8ToCp1252(m_strPath) + ">") +
+           (m_strProblem.empty() ? "." : ": " + m_strProblem);
+  }
   if (!m_bHasOffset) return m_strProblem;
   std::string head = m_strPath.empty() ? std::string("The data is not a valid ZEV model file.")
                                        : "The file <" + Utf8ToCp1252(m_strPath) +
@@ -558,17 +611,42 @@ std::string SFileError::Message() const {
          "): " + m_strProblem + ".";
 }
 
-bool ReadModel(std::string_view bytes, CMADMDoc& doc, SFileError& error) {
-  CModelReader reader(bytes);
-  if (!reader.Read(doc)) {
-    error.m_strPath.clear();
-    error.m_strProblem = reader.In().Problem();
-    error.m_bHasOffset = true;
-    error.m_nOffset = reader.In().FailureOffset();
+namespace {
+
+// Reads or checks the bytes; false with `error` filled (without a path).
+bool RunReader(CModelReader& reader, SFileError& error) {
+  error = {};
+  bool ok = false;
+  try {
+    ok = reader.Read();
+  } catch (const std::bad_alloc&) {
+    error.m_bNoMemory = true;
     return false;
   }
+  if (ok) return true;
+  if (!reader.NoMemory().empty()) {
+    error.m_bNoMemory = true;
+    error.m_strProblem = reader.NoMemory();
+    return false;
+  }
+  error.m_strProblem = reader.In().Problem();
+  error.m_bHasOffset = true;
+  error.m_nOffset = reader.In().FailureOffset();
+  return false;
+}
+
+}  // namespace
+
+bool ReadModel(std::string_view bytes, CMADMDoc& doc, SFileError& error) {
+  CModelReader reader(bytes, false);
+  if (!RunReader(reader, error)) return false;
   reader.Commit(doc);
   return true;
+}
+
+bool CheckModel(std::string_view bytes, SFileError& error) {
+  CModelReader reader(bytes, true);
+  return RunReader(reader, error);
 }
 
 bool LoadModelFile(const std::string& path, CMADMDoc& doc, SFileError& error) {
@@ -617,7 +695,32 @@ std::string WriteModel(CMADMDoc& doc) {
 }
 
 bool SaveModelFile(const std::string& path, CMADMDoc& doc, SFileError& error) {
-  const std::string bytes = WriteModel(doc);
+  std::string bytes;
+  SFileError check;
+  bool bOpens = false;
+  try {
+    bytes = WriteModel(doc);
+    // The bytes replace the previous file only if they open again: a model
+    // holding something the loader refuses must not cost the user the last
+    // copy that opens.
+    bOpens = CheckModel(bytes, check);
+  } catch (const std::bad_alloc&) {
+    check.m_bNoMemory = true;
+  }
+  if (check.m_bNoMemory) {
+    error = {path,
+             "There is not enough memory to save the model to <" + Utf8ToCp1252(path) +
+                 ">. Nothing was written.",
+             false, 0};
+    return false;
+  }
+  if (!bOpens) {
+    error = {path,
+             "The model was not saved: the file <" + Utf8ToCp1252(path) +
+                 "> would not open again (" + check.m_strProblem + "). Nothing was written.",
+             false, 0};
+    return false;
+  }
   std::string why;
   if (!WriteFileAtomically(path, bytes, why)) {
     error = {path, Utf8ToCp1252(why), false, 0};

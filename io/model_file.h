@@ -39,6 +39,9 @@ struct SFileError {
   // Where in the bytes the problem was found.
   bool m_bHasOffset = false;
   std::size_t m_nOffset = 0;
+  // The model does not fit into the memory available; m_strProblem, when
+  // not empty, says how much it needs.
+  bool m_bNoMemory = false;
 
   // The message to show the user (a warning box, or standard error). Like
   // every text of the core it is in code page 1252; the file name, which
@@ -61,7 +64,8 @@ struct SFileError {
 // 1..20, an alternative with more than 51 records, tree links that do not
 // form one tree under attribute 0 (a father, sibling or own index outside
 // 0..A, loops, wrong child counts, broken sibling chains, a quantitative
-// attribute with sub-attributes), a weight whose "%1.4lf" text is not a
+// attribute with sub-attributes; an own index inside 0..A is set to the
+// attribute's slot), a weight whose "%1.4lf" text is not a
 // non-negative number (negative, not a number or infinite: every
 // preparation of an alternative would refuse it with a warning), positions
 // of more than 1,000,000,000 pixels, and a file without alternatives. Other
@@ -70,8 +74,16 @@ struct SFileError {
 // its own files unreadable. Bytes after the last alternative are ignored,
 // as they always were.
 //
+// Before it allocates the alternatives the reader estimates the memory they
+// need; a model that needs more than the system has available is refused
+// (m_bNoMemory), and so is one whose allocation fails all the same.
+//
 // The same reader serves merging: read into a separate document.
 bool ReadModel(std::string_view bytes, CMADMDoc& doc, SFileError& error);
+
+// Checks that the bytes are a model file that ReadModel accepts, without
+// building the model (and without showing the attribute limit message).
+bool CheckModel(std::string_view bytes, SFileError& error);
 
 // The same for a file: reads it whole, then ReadModel. The error names the
 // file.
@@ -84,8 +96,10 @@ bool LoadModelFile(const std::string& path, CMADMDoc& doc, SFileError& error);
 std::string WriteModel(CMADMDoc& doc);
 
 // Writes the model file through WriteFileAtomically: the previous file stays
-// intact on any failure. On success the document is no longer modified; on
-// failure it stays modified and `error` says why.
+// intact on any failure, and the bytes are written only if CheckModel accepts
+// them, so that a save never replaces a file by one that does not open. On
+// success the document is no longer modified; on failure it stays modified
+// and `error` says why.
 bool SaveModelFile(const std::string& path, CMADMDoc& doc, SFileError& error);
 
 }  // namespace zev

@@ -242,16 +242,24 @@ int OverallGrade(double average, int n) {
   return 0;
 }
 
-void WriteEvidenceAndComments(const CAssessment& record, std::string& out) {
-  if (IsGiven(record.m_strEvidence, "No evidence")) {
-    out += Format("%s\n\n", record.m_strEvidence.c_str());
-  }
-  if (IsGiven(record.m_strAssessComment, "No comments")) {
-    out += Format("%s\n\n", record.m_strAssessComment.c_str());
-  }
+// The texts the summary quotes from a record: its evidence and its
+// comments, where the user gave them.
+template <typename Emit>
+void EvidenceAndComments(const CAssessment& record, Emit&& emit) {
+  if (IsGiven(record.m_strEvidence, "No evidence")) emit(&record.m_strEvidence);
+  if (IsGiven(record.m_strAssessComment, "No comments")) emit(&record.m_strAssessComment);
 }
 
-void WriteKeyAreas(const CMADMDoc& doc, const CAlternative& alternative, std::string& out) {
+void WriteEvidenceAndComments(const CAssessment& record, std::string& out) {
+  EvidenceAndComments(record,
+                      [&out](const CText* text) { out += Format("%s\n\n", text->c_str()); });
+}
+
+// The key areas in walk order: for every bottom attribute the definitions
+// of its low grades that hold belief, then, when the attribute is weak,
+// its evidence and comments and the end of its block (nullptr).
+template <typename Emit>
+void KeyAreas(const CMADMDoc& doc, const CAlternative& alternative, Emit&& emit) {
   for (const SWalkStep& step : HierarchyWalk(doc)) {
     const int m = step.m_nAttribute;
     if (doc.Attribute(m).m_nChildren > 0) continue;
@@ -261,14 +269,28 @@ void WriteKeyAreas(const CMADMDoc& doc, const CAlternative& alternative, std::st
       const CText& definition = record.GradeDefinition(j);
       if (IsGiven(definition, "No definition") && record.GradeUtility(j) <= 0.25 + kEpsilon &&
           record.m_dBelief[j] >= kEpsilon) {
-        out += Format("%s\n\n", definition.c_str());
+        emit(&definition);
       }
     }
     if (weak) {
-      WriteEvidenceAndComments(record, out);
-      out += "\n";
+      EvidenceAndComments(record, emit);
+      emit(nullptr);
     }
   }
+}
+
+void WriteKeyAreas(const CMADMDoc& doc, const CAlternative& alternative, std::string& out) {
+  KeyAreas(doc, alternative, [&out](const CText* text) {
+    out += text ? Format("%s\n\n", text->c_str()) : std::string("\n");
+  });
+}
+
+// The indicative score of a record: its average utility times 100,
+// truncated toward zero; false when it holds no belief at all.
+bool IndicativeScore(const CAssessment& record, int& score) {
+  const double scaled = std::trunc(record.m_dAvgUtility * 100);
+  score = std::isfinite(scaled) && std::fabs(scaled) < 1e9 ? static_cast<int>(scaled) : 0;
+  return BeliefSum(record, GradeCount(record)) > kEpsilon;
 }
 
 }  // namespace
@@ -282,11 +304,8 @@ void WriteSummarySection(const CMADMDoc& doc, const CAlternative& alternative, s
   if (attribute.m_nChildren > 0 && (nAttribute == 0 || attribute.m_nFather == 0)) {
     out += std::string("\n") + kUnder40;
     out += std::string(kUnder40) + "\n\n";
-    // Truncated toward zero, as a conversion to an integer does.
-    const double scaled = std::trunc(record.m_dAvgUtility * 100);
-    const int score =
-        std::isfinite(scaled) && std::fabs(scaled) < 1e9 ? static_cast<int>(scaled) : 0;
-    if (BeliefSum(record, n) > kEpsilon) {
+    int score = 0;
+    if (IndicativeScore(record, score)) {
       out += Format("%s: %s (Indicative Score: %d%s)\n", attribute.m_strName.c_str(),
                     ScoreBand(score), score, "%");
     } else {
@@ -323,6 +342,18 @@ void WriteSummarySection(const CMADMDoc& doc, const CAlternative& alternative, s
     out += std::string(kUnder40) + "\n\n";
     WriteKeyAreas(doc, alternative, out);
   }
+}
+
+SSummaryKeyAreas SummaryKeyAreas(const CMADMDoc& doc, const CAlternative& alternative) {
+  SSummaryKeyAreas areas;
+  const CAssessment& top = alternative.Record(0);
+  areas.m_bKnown = IndicativeScore(top, areas.m_nScore);
+  areas.m_strBand = areas.m_bKnown ? ScoreBand(areas.m_nScore) : "Unknown";
+  areas.m_strOverall = top.GradeDefinition(OverallGrade(top.m_dAvgUtility, GradeCount(top))).Str();
+  KeyAreas(doc, alternative, [&areas](const CText* text) {
+    if (text) areas.m_strKeyAreas.push_back(text->Str());
+  });
+  return areas;
 }
 
 std::string SummaryReportText(const CMADMDoc& doc, const CAlternative& alternative) {

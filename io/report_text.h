@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "io/report_options.h"
 #include "model/madm_doc.h"
@@ -21,6 +22,21 @@ std::string HierarchyReportText(const CMADMDoc& doc);
 std::string AttributeReportText(const CMADMDoc& doc, int nAttribute);
 // The narrative summary of one alternative.
 std::string SummaryReportText(const CMADMDoc& doc, const CAlternative& alternative);
+
+// What the summary report says of an alternative at the top attribute: the
+// indicative score with its band ("50%-74%", or "Unknown" without any
+// belief), the overall statement (the definition of the grade its average
+// utility reaches) and the key areas to consider (the definitions of low
+// grades that hold belief, and the evidence and comments of weak bottom
+// attributes), in the order the report writes them.
+struct SSummaryKeyAreas {
+  bool m_bKnown = false;
+  int m_nScore = 0;
+  std::string m_strBand;
+  std::string m_strOverall;
+  std::vector<std::string> m_strKeyAreas;
+};
+SSummaryKeyAreas SummaryKeyAreas(const CMADMDoc& doc, const CAlternative& alternative);
 
 // The part of the alternative report that belongs to one attribute.
 void WriteAttributeBlock(const SReportOptions& options, const CMADMDoc& doc,

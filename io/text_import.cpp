@@ -17,7 +17,6 @@ constexpr const char* kCommonBeginning =
 constexpr const char* kStartOfFile = "start of the file";
 // A name that is not closed within this many words is an error.
 constexpr int kMaxNameWords = 9999;
-constexpr double kTolerance = 0.00001;
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
@@ -113,12 +112,6 @@ class CTextDataReader {
     if (!ReadInteger(word, n)) n = 0;
     return n;
   }
-  bool InRange(double v, const CAttribute& attribute) const {
-    double lo = std::min(attribute.m_dBest, attribute.m_dWorst);
-    double hi = std::max(attribute.m_dBest, attribute.m_dWorst);
-    return lo - kTolerance <= v && v <= hi + kTolerance;
-  }
-  static bool DegreeInRange(double d) { return -kTolerance <= d && d <= 1.0 + kTolerance; }
 
   bool Fail(ETextImportError error, const std::string& text) {
     m_result.m_error = error;
@@ -225,9 +218,9 @@ STextImportResult CTextDataReader::Read() {
       break;
     }
   }
-  // The views show the new input; the model is deliberately not marked
-  // modified, and results wait for the next evaluation.
-  if (m_bStored) m_doc.Notify({EDocChange::Assessment, -1, -1});
+  // Whatever was stored marks the model modified, so that closing it asks
+  // before the imported data is lost; results wait for the next evaluation.
+  if (m_bStored) m_doc.PublishChanges({EDocChange::Assessment, -1, -1});
   return m_result;
 }
 
@@ -345,7 +338,7 @@ bool CTextDataReader::ReadQuantitative(int nAttribute) {
   if (!IsField(word, "VALUE")) return FieldNameError(word, "VALUE:");
   double v = 0.0;
   if (!ReadReal(v)) return ValueTypeError();
-  if (!InRange(v, attribute)) return ValueRangeError(1, v, attribute);
+  if (!DataValueInRange(v, attribute)) return ValueRangeError(1, v, attribute);
   if (CAssessment* record = CurrentRecord(nAttribute)) {
     // Held as a one-point distribution too, like a value typed in, so that
     // the attribute's own utilities and the aggregation both see the new value.
@@ -395,7 +388,7 @@ bool CTextDataReader::ReadQualitative(int nAttribute) {
     }
     double d = 0.0;
     if (!ReadReal(d)) return BeliefTypeError();
-    if (!DegreeInRange(d)) return DegreeRangeError(d);
+    if (!DataDegreeInRange(d)) return DegreeRangeError(d);
     // A grade named twice keeps the later degree; every grade of that name
     // gets it.
     for (int k = 0; k < nGrades; ++k) {
@@ -403,7 +396,7 @@ bool CTextDataReader::ReadQualitative(int nAttribute) {
     }
     sum += d;
   }
-  if (sum > 1.0 + kTolerance) return TotalBeliefError(sum);
+  if (!DataTotalInRange(sum)) return TotalBeliefError(sum);
   if (CAssessment* record = CurrentRecord(nAttribute)) {
     std::copy(beliefs.begin(), beliefs.begin() + nGrades, record->m_dBelief);
     m_bStored = true;
@@ -443,13 +436,13 @@ bool CTextDataReader::ReadUncertain(int nAttribute) {
     double d = 0.0;
     if (!ReadReal(v)) return ValueTypeError();
     if (!ReadReal(d)) return BeliefTypeError();
-    if (!InRange(v, attribute)) return ValueRangeError(i + 1, v, attribute);
-    if (!DegreeInRange(d)) return DegreeRangeError(d);
+    if (!DataValueInRange(v, attribute)) return ValueRangeError(i + 1, v, attribute);
+    if (!DataDegreeInRange(d)) return DegreeRangeError(d);
     values[static_cast<std::size_t>(i)] = v;
     beliefs[static_cast<std::size_t>(i)] = d;
     sum += d;
   }
-  if (sum > 1.0 + kTolerance) return TotalBeliefError(sum);
+  if (!DataTotalInRange(sum)) return TotalBeliefError(sum);
   if (CAssessment* record = CurrentRecord(nAttribute)) {
     std::copy(values.begin(), values.begin() + m, record->m_dPossibleValue);
     std::copy(beliefs.begin(), beliefs.begin() + m, record->m_dBelief);
@@ -458,6 +451,12 @@ bool CTextDataReader::ReadUncertain(int nAttribute) {
 }
 
 }  // namespace
+
+bool DataValueInRange(double v, const CAttribute& attribute) {
+  const double lo = std::min(attribute.m_dBest, attribute.m_dWorst);
+  const double hi = std::max(attribute.m_dBest, attribute.m_dWorst);
+  return lo - kDataTolerance <= v && v <= hi + kDataTolerance;
+}
 
 const char* TextImportHeading(ETextImportError error) {
   switch (error) {

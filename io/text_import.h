@@ -15,7 +15,8 @@ namespace zev {
 //   ATTRIBUTE NAME: {name} TYPE: QUALITATIVE NUMBER: n JUDGEMENT: {grade} real ...
 //   ATTRIBUTE NAME: {name} TYPE: UNCERTAIN NUMBER: m DISTRIBUTION: real real ...
 // Reading stops at the first error. What the blocks before it stored stays
-// in the model; the model is not marked modified and nothing is recomputed.
+// in the model; the model is marked modified when anything was stored, and
+// nothing is recomputed.
 
 enum class ETextImportError {
   None,
@@ -55,6 +56,16 @@ struct STextImportResult {
 
 // The caption of each error's message box.
 const char* TextImportHeading(ETextImportError error);
+
+// The rules every reader of assessment data applies: a value within the
+// attribute's best and worst value, a belief degree within [0, 1], and a
+// total of degrees at most 1, each with this tolerance.
+inline constexpr double kDataTolerance = 0.00001;
+bool DataValueInRange(double v, const CAttribute& attribute);
+inline bool DataDegreeInRange(double d) {
+  return -kDataTolerance <= d && d <= 1.0 + kDataTolerance;
+}
+inline bool DataTotalInRange(double sum) { return sum <= 1.0 + kDataTolerance; }
 
 inline constexpr const char* kTextImportSuccess = "The whole data file has been read successfully!";
 

@@ -29,12 +29,12 @@ CMADMDoc::~CMADMDoc() = default;
 
 bool CMADMDoc::OnNewDocument() {
   m_alternatives.clear();
+  m_nLastAttribute = 0;
   auto first = NewAlternative();
   first->m_nX = 80;
   first->m_nY = 60;
   AddAlternative(std::move(first));
   m_posCurrent = 0;
-  m_nLastAttribute = 0;
   m_nCurrentAttribute = 0;
   m_bAttributeSelected = true;
   m_nFocusRow = 51;
@@ -67,8 +67,28 @@ std::unique_ptr<CAlternative> CMADMDoc::NewAlternative() const {
 }
 
 CAlternative& CMADMDoc::AddAlternative(std::unique_ptr<CAlternative> alternative) {
+  alternative->m_nLastAttribute = m_nLastAttribute;
   m_alternatives.push_back(std::move(alternative));
   return *m_alternatives.back();
+}
+
+void CMADMDoc::ReplaceAlternatives(std::vector<std::unique_ptr<CAlternative>> alternatives) {
+  m_alternatives = std::move(alternatives);
+  m_posCurrent = 0;
+  FollowLastAttribute();
+}
+
+void CMADMDoc::SetLastAttribute(int n) {
+  m_nLastAttribute = n;
+  FollowLastAttribute();
+}
+
+void CMADMDoc::FollowLastAttribute() {
+  // Saving writes an alternative's records up to its own last index, so that
+  // index must never lag behind the model: what an import or a paste stores
+  // on a newer attribute would be dropped.
+  for (auto& alternative : m_alternatives) alternative->m_nLastAttribute = m_nLastAttribute;
+  if (m_pClipboardAlternative) m_pClipboardAlternative->m_nLastAttribute = m_nLastAttribute;
 }
 
 std::unique_ptr<CAlternative> CMADMDoc::RemoveAlternative(CAlternative* alternative) {
@@ -385,6 +405,7 @@ int CMADMDoc::StartInsertBeside(int s) {
     return -1;
   }
   const int n = ++m_nLastAttribute;
+  FollowLastAttribute();
   InitNewAttribute(n);
   return n;
 }
@@ -481,6 +502,7 @@ void CMADMDoc::InsertAttributeRight() {
   }
   if (!CheckInsertLimit()) return;
   const int n = ++m_nLastAttribute;
+  FollowLastAttribute();
   InitNewAttribute(n);
   CAttribute& S = m_attributes[s];
   CAttribute& N = m_attributes[n];
@@ -586,18 +608,23 @@ void CMADMDoc::DeleteAttribute() {
     if (a.m_nNextSibling > s) --a.m_nNextSibling;
   }
   for (int j = s; j < m_nLastAttribute; ++j) m_attributes[j] = m_attributes[j + 1];
-  for (auto& alternative : m_alternatives) {
+  // The copied alternative is renumbered with the others, so that a later
+  // paste puts every assessment on its own attribute.
+  auto compact = [&](CAlternative& alternative) {
     for (int j = s; j < m_nLastAttribute; ++j) {
-      alternative->m_assessments[j] = alternative->m_assessments[j + 1];
+      alternative.m_assessments[j] = alternative.m_assessments[j + 1];
     }
     // The vacated record is cleared like the vacated slot, so that the next
     // attribute inserted there does not inherit an assessment nobody made.
-    CAssessment& vacated = alternative->m_assessments[m_nLastAttribute];
+    CAssessment& vacated = alternative.m_assessments[m_nLastAttribute];
     static_cast<CAttribute&>(vacated).ResetToDefaults();
     vacated.ResetAssessment();
-  }
+  };
+  for (auto& alternative : m_alternatives) compact(*alternative);
+  if (m_pClipboardAlternative) compact(*m_pClipboardAlternative);
   m_attributes[m_nLastAttribute].ResetToDefaults();
   m_nLastAttribute = std::max(0, m_nLastAttribute - 1);
+  FollowLastAttribute();
   for (int i = 0; i <= m_nLastAttribute; ++i) m_attributes[i].m_nIndex = i;
   for (SWeightCache& cache : m_weightCache) cache.m_bValid = false;
 

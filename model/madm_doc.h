@@ -82,6 +82,7 @@ class CMADMDoc {
   int PositionOf(const CAlternative* alternative) const;
 
   std::unique_ptr<CAlternative> NewAlternative() const;
+  // Appends the alternative; its last attribute index becomes the model's.
   CAlternative& AddAlternative(std::unique_ptr<CAlternative> alternative);
   // Unlinks the alternative and hands it back; "Attempt to delete
   // non-existent alternative" and nullptr when it is not in the list.
@@ -155,8 +156,10 @@ class CMADMDoc {
 
   const std::string& LimitMessage() const { return m_strLimitMessage; }
 
-  // For the file reader: replaces the model wholesale.
-  void SetLastAttribute(int n) { m_nLastAttribute = n; }
+  // For the file reader: replaces the model wholesale. Every alternative,
+  // the copied one included, takes the model's last attribute index.
+  void SetLastAttribute(int n);
+  void ReplaceAlternatives(std::vector<std::unique_ptr<CAlternative>> alternatives);
 
  private:
   void ShiftBelow(int k, int step, bool bX, int depth);
@@ -170,6 +173,7 @@ class CMADMDoc {
   // The checks and the new slot of an insertion beside s; -1 when refused.
   int StartInsertBeside(int s);
   void MoveAllAttributesY(int dy);
+  void FollowLastAttribute();
 
   SExtent m_sizeExtent;
   CAttribute m_attributes[kAttributeSlots];

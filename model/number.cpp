@@ -1,13 +1,25 @@
 #include "model/number.h"
 
+#include <cmath>
+
 namespace zev {
+
+namespace {
+
+double PowerOfTen(int n) {
+  double p = 1.0;
+  for (int k = 0; k < n; ++k) p *= 10.0;
+  return p;
+}
+
+}  // namespace
 
 bool ReadNonNegativeNumber(std::string_view text, double& dValue) {
   dValue = 0.0;
   double dInteger = 0.0;
   double dFraction = 0.0;
   double dScale = 1.0;  // 10 to the number of fraction digits
-  double dExponent = 1.0;
+  int nExp = 0;
   int nExponentSign = 0;  // +1 multiply, -1 divide, 0 neither
   std::size_t i = 0;
   const std::size_t n = text.size();
@@ -23,8 +35,12 @@ bool ReadNonNegativeNumber(std::string_view text, double& dValue) {
     while (i < n) {
       char c = text[i];
       if (c >= '0' && c <= '9') {
-        dFraction = dFraction * 10.0 + (c - '0');
-        dScale *= 10.0;
+        // Digits beyond what a double resolves change nothing; taking them
+        // all would overflow both the fraction and its scale.
+        if (dScale < 1e300) {
+          dFraction = dFraction * 10.0 + (c - '0');
+          dScale *= 10.0;
+        }
         ++i;
       } else if (c == 'e' || c == 'E') {
         ++i;
@@ -37,15 +53,13 @@ bool ReadNonNegativeNumber(std::string_view text, double& dValue) {
             nExponentSign = 0;
           ++i;
         }
-        int nExp = 0;
+        nExp = 0;
         for (int k = 0; k < 3; ++k, ++i) {
           int digit = 0;
           if (i < n && text[i] >= '0' && text[i] <= '9') digit = text[i] - '0';
           nExp = nExp * 10 + digit;
         }
         if (i > n) i = n;
-        dExponent = 1.0;
-        for (int k = 0; k < nExp; ++k) dExponent *= 10.0;
         // Reading goes on with fraction digits after the exponent.
       } else {
         return false;
@@ -54,10 +68,22 @@ bool ReadNonNegativeNumber(std::string_view text, double& dValue) {
   }
 
   double d = dInteger + dFraction / dScale;
-  if (nExponentSign > 0)
-    d *= dExponent;
-  else if (nExponentSign < 0)
-    d /= dExponent;
+  // Zero stays zero whatever its exponent, and a power of ten beyond the
+  // range of a double is applied in two steps, so that "0.001e+310" keeps its
+  // finite value.
+  if (d != 0.0 && nExponentSign != 0) {
+    const int nFirst = nExp < 300 ? nExp : 300;
+    const double dFirst = PowerOfTen(nFirst);
+    const double dSecond = PowerOfTen(nExp - nFirst);
+    if (nExponentSign > 0)
+      d = d * dFirst * dSecond;
+    else
+      d = d / dFirst / dSecond;
+  }
+  // A value beyond the range of a double ("1.0e+400", or hundreds of integer
+  // digits) is refused: held as infinity it would be saved into a model
+  // file that can no longer be read.
+  if (!std::isfinite(d)) return false;
   dValue = d;
   return true;
 }

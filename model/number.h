@@ -7,7 +7,8 @@ namespace zev {
 // The one reader of typed or copied numeric text: digits, an optional point
 // with fraction digits, and after the fraction an optional exponent written
 // with three digits as the C library prints it ("1.5e+002"). Signs, blanks
-// and any other character make the text invalid. The empty text is 0.
+// and any other character make the text invalid, and so does a value too
+// large for a double. The empty text is 0.
 // Returns false (and 0 in dValue) for an invalid text.
 bool ReadNonNegativeNumber(std::string_view text, double& dValue);
 

@@ -115,6 +115,12 @@ class CStderrPrompter : public CPrompter {
 // The answer a message box gives when its default button is taken.
 EAnswer DefaultAnswer(const SMessage& message);
 
+// Shown when a command runs out of memory: the command ends, the program
+// and every open model stay.
+inline constexpr const char* kOutOfMemoryMessage =
+    "There is not enough memory to finish this command.\n"
+    "Save your models, close what you do not need, and try again.";
+
 // An internal error that a consistent model never reaches: an error box,
 // then the program ends with exit code -1.
 [[noreturn]] void InternalError(std::string_view text);

@@ -5,6 +5,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
@@ -26,6 +27,7 @@
 #include <cmath>
 
 #include "app/qt_text.h"
+#include "io/atomic_file.h"
 #include "model/prompter.h"
 
 namespace zev {
@@ -569,14 +571,33 @@ QImage ChartImage(const ChartContent& content, QSize size, double scale) {
 
 }  // namespace
 
+namespace {
+
+// A chart is written like every file of the program: whole or not at all,
+// through a link to its target, never over a read-only file.
+bool WriteChartFile(const QString& path, const QByteArray& bytes) {
+  std::string error;
+  return WriteFileAtomically(PathFromQt(path),
+                             std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                             error);
+}
+
+}  // namespace
+
 bool CChartWidget::SavePng(const QString& path) const {
-  return ChartImage(m_content, ExportSize(*m_pView), 2.0).save(path, "PNG");
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  return ChartImage(m_content, ExportSize(*m_pView), 2.0).save(&buffer, "PNG") &&
+         WriteChartFile(path, bytes);
 }
 
 bool CChartWidget::SaveSvg(const QString& path) const {
   const QSize size = ExportSize(*m_pView);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
   QSvgGenerator svg;
-  svg.setFileName(path);
+  svg.setOutputDevice(&buffer);
   svg.setSize(size);
   svg.setViewBox(QRect(QPoint(0, 0), size));
   svg.setResolution(96);
@@ -584,7 +605,7 @@ bool CChartWidget::SaveSvg(const QString& path) const {
   QPainter painter;
   if (!painter.begin(&svg)) return false;
   RenderChart(m_content, painter, QRectF(QPointF(0, 0), QSizeF(size)));
-  return painter.end();
+  return painter.end() && WriteChartFile(path, bytes);
 }
 
 void CChartWidget::SaveImage() {

@@ -1,5 +1,7 @@
 #include "app/commands/model_commands.h"
 
+#include <new>
+
 #include "app/commands/box_geometry.h"
 #include "elicitation/add_from_file_presenter.h"
 #include "elicitation/assessment_entry.h"
@@ -250,15 +252,29 @@ bool CModelCommands::IsEnabled(int id, EViewKind activeView, int nViewMode) cons
   return RuleAllows(id, m_doc, nViewMode);
 }
 
+namespace {
+
+// Running out of memory ends the command, not the program: every open model
+// keeps its unsaved work.
+void RunGuarded(const std::function<void()>& run) {
+  try {
+    run();
+  } catch (const std::bad_alloc&) {
+    ThePrompter().Error(kOutOfMemoryMessage);
+  }
+}
+
+}  // namespace
+
 bool CModelCommands::Execute(int id, EViewKind activeView, int nViewMode) {
   if (!IsEnabled(id, activeView, nViewMode)) return false;
-  m_handlers[id].m_run();
+  RunGuarded(m_handlers[id].m_run);
   return true;
 }
 
 void CModelCommands::Run(int id) {
   if (!IsAvailable(id) || !RuleAllows(id, m_doc, 0)) return;
-  m_handlers[id].m_run();
+  RunGuarded(m_handlers[id].m_run);
 }
 
 void CModelCommands::OpenModeless(EModelessKind kind) {

@@ -220,6 +220,15 @@ class CChartWidgetTest : public QObject {
     QFile pngFile(QString::fromStdString(png + ".png"));
     QVERIFY(pngFile.open(QIODevice::ReadOnly));
     QCOMPARE(pngFile.read(4), QByteArray("\x89PNG"));
+    QCOMPARE(user.Count(), size_t(0));
+
+    // A file made read-only is not replaced.
+    QVERIFY(svgFile.setPermissions(QFileDevice::ReadOwner));
+    user.ChooseFile(svg);
+    w.SaveImage();
+    QCOMPARE(user.OnlyText(), "The chart cannot be saved in the file <" + svg + ">.");
+    QVERIFY(svgFile.seek(0));
+    QCOMPARE(svgFile.readAll(), drawing);
 
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);

@@ -20,6 +20,7 @@
 #include "app/tool_windows.h"
 #include "elicitation/define_attribute_presenter.h"
 #include "elicitation/read_data_presenter.h"
+#include "io/model_file.h"
 #include "io/report_commands.h"
 #include "io/report_options.h"
 #include "tests/app/support/app_fixture.h"
@@ -475,7 +476,17 @@ class CCommandsTest : public QObject {
         user.Texts().at(0).endsWith("> is not found.\nWould you like to enter a new file name?"));
     QCOMPARE(doc.Alternative(0).Record(1).m_dBelief[3], 0.6);
     QCOMPARE(doc.Alternative(0).Record(1).m_dBelief[4], 0.3);
-    QVERIFY(!doc.IsModified());
+    // The data mark the model modified, and the save keeps them (the first
+    // alternative existed before the attribute it assesses).
+    QVERIFY(doc.IsModified());
+    QVERIFY(frame->isWindowModified());
+    const std::string path = PathFromQt(dir.filePath("read.zev"));
+    user.ChooseFile(path);
+    Trigger(*frame, kIdFileSave);
+    CMADMDoc saved;
+    SFileError error;
+    QVERIFY(LoadModelFile(path, saved, error));
+    QCOMPARE(saved.Alternative(0).Record(1).m_dBelief[3], 0.6);
     QVERIFY(user.Unexpected().isEmpty());
   }
 

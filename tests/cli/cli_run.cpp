@@ -1,6 +1,7 @@
 #include "tests/cli/cli_run.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -31,7 +32,7 @@ void WriteFile(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
-SCliRun RunCli(const std::vector<std::string>& args) {
+SCliRun RunCli(const std::vector<std::string>& args, std::uint64_t nAddressSpace) {
   CTempDir io;
   const std::string out = io.Path("stdout");
   const std::string err = io.Path("stderr");
@@ -40,6 +41,12 @@ SCliRun RunCli(const std::vector<std::string>& args) {
     int o = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     int e = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (o < 0 || e < 0 || ::dup2(o, 1) < 0 || ::dup2(e, 2) < 0) std::_Exit(127);
+    if (nAddressSpace > 0) {
+      struct rlimit limit;
+      ::getrlimit(RLIMIT_AS, &limit);
+      limit.rlim_cur = nAddressSpace;
+      if (::setrlimit(RLIMIT_AS, &limit) != 0) std::_Exit(127);
+    }
     std::vector<char*> argv;
     std::string program = ZEV_CLI;
     argv.push_back(program.data());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -12,8 +13,9 @@ struct SCliRun {
   std::string m_strErr;
 };
 
-// Runs the built zev-cli with the arguments, in the given working folder.
-SCliRun RunCli(const std::vector<std::string>& args);
+// Runs the built zev-cli with the arguments, in the given working folder;
+// with a limit, the program may take at most that many bytes of address space.
+SCliRun RunCli(const std::vector<std::string>& args, std::uint64_t nAddressSpace = 0);
 
 // A fresh temporary folder, removed when the object goes.
 class CTempDir {

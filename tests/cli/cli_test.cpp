@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <nlohmann/json.hpp>
 
 #include "engine/conversion.h"
@@ -7,6 +8,7 @@
 #include "io/model_file.h"
 #include "model/format.h"
 #include "tests/cli/cli_run.h"
+#include "tests/io/memory_limit.h"
 #include "tests/support/scripted_user.h"
 
 namespace zev {
@@ -42,6 +44,22 @@ TEST(CliNew, AFolderThatIsMissingIsRefused) {
   EXPECT_EQ(run.m_strErr, "The file <" + dir.Path("missing/fresh.zev") +
                               "> cannot be created in the folder <" + dir.Path("missing") +
                               ">: No such file or directory.\n");
+}
+
+// A small file may describe more alternatives than the memory holds: it is
+// refused before the memory is taken, instead of ending the program.
+TEST(CliShow, AModelThatNeedsMoreMemoryThanThereIsIsRefused) {
+  if (test::kAddressSanitizer) GTEST_SKIP() << "an address-space limit needs a plain build";
+  test::CTempDir dir;
+  const std::string path = dir.Path("many.zev");
+  test::WriteFile(path, test::ManyAlternativesModel(40000));
+  auto run = RunCli({"show", path}, 512u << 20);
+  EXPECT_EQ(run.m_nExit, 1);
+  EXPECT_EQ(run.m_strOut, "");
+  EXPECT_EQ(run.m_strErr.find("There is not enough memory to open the file <" + path +
+                              ">: its 40000 alternatives need about "),
+            0u)
+      << run.m_strErr;
 }
 
 TEST(CliSave, LoadAndSaveGivesTheSameBytes) {
@@ -232,6 +250,22 @@ TEST(CliRank, QuantitativeBeliefsAreTheValuesSpreadOverTheGrades) {
   const ordered_json& price = j["alternatives"][0]["attributes"][8];
   EXPECT_NEAR(price["belief"][1].get<double>(), 0.75, 1e-12);
   EXPECT_NEAR(price["belief"][2].get<double>(), 0.25, 1e-12);
+}
+
+// Utilities that are not numbers (a model may hold them) are shown as such,
+// without a bar: the bar's length is not computed from them.
+TEST(CliRank, AUtilityThatIsNotANumberDrawsNoBar) {
+  test::CTempDir dir;
+  CMADMDoc doc;
+  doc.OnNewDocument();
+  doc.InsertAttributeRight();
+  for (int k = 0; k < 5; ++k) doc.Attribute(0).SetGradeUtility(k, std::nan(""));
+  SFileError error;
+  ASSERT_TRUE(SaveModelFile(dir.Path("nan.zev"), doc, error)) << error.Message();
+  auto run = RunCli({"rank", dir.Path("nan.zev")});
+  ASSERT_EQ(run.m_nExit, 0) << run.m_strErr;
+  const std::string row = "   1  First alternative  nan    [nan, nan]  \n";
+  EXPECT_NE(run.m_strOut.find(row), std::string::npos) << run.m_strOut;
 }
 
 TEST(CliRank, TableByRankingAndTheSavedModel) {

@@ -47,6 +47,34 @@ TEST_F(CliDataTest, ImportSavesTheModelWithTheData) {
   EXPECT_DOUBLE_EQ(doc.Alternative(0).Record(2).m_dValue, 0.75);
 }
 
+// A model built as the desktop builds it (the first alternative before the
+// attributes), saved, then given the same data for both alternatives.
+TEST_F(CliDataTest, ImportOnAttributesAddedAfterAnAlternativeKeepsEveryAlternativesData) {
+  CMADMDoc doc;
+  doc.OnNewDocument();
+  doc.InsertAttributeRight();
+  doc.InsertAttributeBelow();
+  doc.AddAlternativeCommand();
+  SFileError error;
+  ASSERT_TRUE(SaveModelFile(m_dir.Path("built.zev"), doc, error)) << error.Message();
+  std::string data;
+  for (std::string alternative : {"First alternative", "Alternative 2"}) {
+    data += "ALTERNATIVE NAME: {" + alternative +
+            "} ATTRIBUTE NAME: {Attribute 2} TYPE: QUALITATIVE NUMBER: 5 JUDGEMENT: {Worst} 0.25 "
+            "{Poor} 0 {Average} 0 {Good} 0 {Best} 0.75\n";
+  }
+  test::WriteFile(m_dir.Path("data.txt"), data);
+  auto run = RunCli(
+      {"import", m_dir.Path("built.zev"), m_dir.Path("data.txt"), "-o", m_dir.Path("out.zev")});
+  ASSERT_EQ(run.m_nExit, 0) << run.m_strErr;
+  CMADMDoc back;
+  Load(m_dir.Path("out.zev"), back);
+  for (int pos = 0; pos < 2; ++pos) {
+    EXPECT_EQ(back.Alternative(pos).Record(2).m_dBelief[0], 0.25) << pos;
+    EXPECT_EQ(back.Alternative(pos).Record(2).m_dBelief[4], 0.75) << pos;
+  }
+}
+
 TEST_F(CliDataTest, ImportErrorWritesNothingUnlessPartialIsAskedFor) {
   test::WriteFile(m_dir.Path("data.txt"),
                   "ALTERNATIVE NAME: {Plan B} ATTRIBUTE NAME: {Cost} TYPE: QUANTITATIVE VALUE: 0.9 "

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include "app/commands/box_geometry.h"
 #include "elicitation/define_alternative_presenter.h"
 #include "elicitation/define_attribute_presenter.h"
@@ -141,6 +143,18 @@ TEST_F(CommandsTest, CommandsWithoutAnImplementationStayDisabled) {
   EXPECT_FALSE(commands.IsAvailable(kIdChangeRules));
   commands.Run(kIdOverview);  // a gesture that reaches it does nothing
   EXPECT_FALSE(registry.IsOpen(EModelessKind::Overview));
+}
+
+// A command that runs out of memory ends with a message; the program and the
+// open models go on.
+TEST_F(CommandsTest, RunningOutOfMemoryEndsTheCommandWithAMessage) {
+  CScriptedUser user;
+  m_commands.SetHandler(kIdRank, [] { throw std::bad_alloc(); });
+  EXPECT_TRUE(m_commands.Execute(kIdRank, EViewKind::Tree, 2));
+  m_commands.Run(kIdRank);
+  ASSERT_EQ(user.Count(), 2u);
+  EXPECT_EQ(user.Last().m_strText, kOutOfMemoryMessage);
+  EXPECT_EQ(user.Last().m_icon, EIcon::Error);
 }
 
 // --- the modeless-window rule ---------------------------------------------

@@ -234,13 +234,17 @@ TEST_F(ModelFileRefusal, LinksThatAreNotOneTree) {
                 "does not match its place");
 }
 
-TEST_F(ModelFileRefusal, InconsistentButHarmlessOwnIndexLoads) {
-  std::string bytes = Damaged([](CMADMDoc& d) { d.Attribute(6).m_nIndex = 2; });
+// An own index that is not the slot loads, but as the slot: it cannot make
+// an attribute pass for another one (the top) in the dialogs.
+TEST_F(ModelFileRefusal, AnOwnIndexThatIsNotTheSlotLoadsAsTheSlot) {
+  std::string bytes = Damaged([](CMADMDoc& d) {
+    for (int i = 0; i <= d.LastAttribute(); ++i) d.Attribute(i).m_nIndex = i == 6 ? 2 : 0;
+  });
   CMADMDoc doc;
   SFileError error;
   ASSERT_TRUE(ReadModel(bytes, doc, error)) << error.Message();
-  EXPECT_EQ(doc.Attribute(6).m_nIndex, 2);
-  EXPECT_EQ(WriteModel(doc), bytes);
+  for (int i = 0; i <= doc.LastAttribute(); ++i) EXPECT_EQ(doc.Attribute(i).m_nIndex, i);
+  EXPECT_EQ(WriteModel(doc), Damaged([](CMADMDoc&) {}));
 }
 
 TEST_F(ModelFileRefusal, WeightsThatEveryPreparationWouldRefuse) {

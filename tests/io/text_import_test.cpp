@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/evaluate_commands.h"
+#include "io/model_file.h"
 #include "tests/support/model_builders.h"
 #include "tests/support/scripted_user.h"
 
@@ -93,8 +94,8 @@ TEST_F(TextImportTest, ExampleFileIsStoredAndReportedAsSuccess) {
   EXPECT_DOUBLE_EQ(fuel.m_dBelief[0], 0.7);
   EXPECT_DOUBLE_EQ(fuel.m_dBelief[1], 0.3);
 
-  // Reading neither marks the model changed nor touches the other cars.
-  EXPECT_FALSE(m_doc.IsModified());
+  // Reading marks the model modified and leaves the other cars alone.
+  EXPECT_TRUE(m_doc.IsModified());
   EXPECT_DOUBLE_EQ(Record(1, m_nPrice).m_dValue, 12500);  // its default midpoint
   EXPECT_DOUBLE_EQ(Record(1, m_nComfort).m_dBelief[3], 0.0);
 }
@@ -119,6 +120,48 @@ TEST(TextImportEvaluationTest, ImportedValueIsWhatTheNextEvaluationUses) {
   EXPECT_DOUBLE_EQ(q.m_dMinUtility, 0.75);
   // And the top sees Good (value 0.75) from Q.
   EXPECT_GT(doc.Alternative(1).Record(0).m_dBelief[3], 0.0);
+}
+
+// The model built as the desktop builds it: the first alternative exists
+// before the attributes that the data then assesses.
+TEST(TextImportSaveTest, DataOnAttributesAddedAfterAnAlternativeSurviveTheSave) {
+  CMADMDoc built;
+  built.OnNewDocument();
+  built.InsertAttributeRight();
+  built.InsertAttributeBelow();
+  built.AddAlternativeCommand();
+  // The same model as an earlier version saved it: the first alternative
+  // with the one record it had when the attributes came.
+  CMADMDoc older;
+  built.Alternative(0).m_nLastAttribute = 0;
+  SFileError error;
+  ASSERT_TRUE(ReadModel(WriteModel(built), older, error)) << error.Message();
+  built.Alternative(0).m_nLastAttribute = 2;
+
+  std::string data;
+  for (std::string alternative : {"First alternative", "Alternative 2"}) {
+    data += "ALTERNATIVE NAME: {" + alternative + "}\n";
+    for (std::string attribute : {"Attribute 1", "Attribute 2"}) {
+      data += "ATTRIBUTE NAME: {" + attribute +
+              "} TYPE: QUALITATIVE NUMBER: 5 JUDGEMENT: {Worst} 0 {Poor} 0.2 {Average} 0 "
+              "{Good} 0.7 {Best} 0.1\n";
+    }
+  }
+  const double expected[5] = {0, 0.2, 0, 0.7, 0.1};
+  for (CMADMDoc* doc : {&built, &older}) {
+    ASSERT_TRUE(ReadTextData(*doc, data).Succeeded());
+    CMADMDoc back;
+    ASSERT_TRUE(ReadModel(WriteModel(*doc), back, error)) << error.Message();
+    for (int pos = 0; pos < 2; ++pos) {
+      for (int i = 1; i <= 2; ++i) {
+        for (int k = 0; k < 5; ++k) {
+          EXPECT_EQ(back.Alternative(pos).Record(i).m_dBelief[k], expected[k])
+              << (doc == &built ? "built" : "older") << " alternative " << pos << " attribute "
+              << i;
+        }
+      }
+    }
+  }
 }
 
 TEST_F(TextImportTest, FieldWordsWithoutColonAndLineStructureDoNotMatter) {
@@ -305,7 +348,6 @@ TEST_F(TextImportTest, EveryErrorHasItsHeadingAndText) {
     EXPECT_EQ(m.m_icon, EIcon::Warning);
     EXPECT_EQ(m.m_buttons, EButtons::Ok);
   }
-  EXPECT_FALSE(m_doc.IsModified());
 }
 
 TEST_F(TextImportTest, RangeBoundariesAreAcceptedAndJustBeyondRefused) {
@@ -418,7 +460,6 @@ TEST_F(TextImportTest, BlocksBeforeAnErrorStayAndTheFailedBlockStoresNothing) {
   EXPECT_EQ(m.m_strTitle, "Attribute Value");
   EXPECT_EQ(Record(1, m_nFuel).m_nPossibleValues, 2);
   EXPECT_DOUBLE_EQ(Record(1, m_nFuel).m_dPossibleValue[0], 9);
-  EXPECT_FALSE(m_doc.IsModified());
 }
 
 TEST_F(TextImportTest, QualitativeGradesInAnyOrderLaterDegreeWinsUnnamedGetZero) {
@@ -459,15 +500,29 @@ class CChangeCounter : public CDocObserver {
   std::vector<EDocChange> m_changes;
 };
 
-TEST_F(TextImportTest, ViewsAreToldButTheModelIsNotMarkedModified) {
+// Closing a model asks to save it only when it is marked modified: an import
+// that stored anything, even before an error, must mark it.
+TEST_F(TextImportTest, AnImportThatStoredAnythingMarksTheModelModified) {
   CChangeCounter counter;
   m_doc.Subscribe(&counter);
-  Import("ATTRIBUTE NAME: {Price} TYPE: QUANTITATIVE VALUE: 9000");
-  EXPECT_EQ(counter.m_changes, std::vector<EDocChange>{EDocChange::Assessment});
-  // An error before anything was stored tells nobody.
+  // An error before anything was stored changes nothing and tells nobody.
   Import("ATTRIBUTE NAME: {Price} TYPE: QUANTITATIVE VALUE: 90");
-  EXPECT_EQ(counter.m_changes.size(), 1u);
+  EXPECT_TRUE(counter.m_changes.empty());
   EXPECT_FALSE(m_doc.IsModified());
+
+  const char* const stored[] = {
+      "ATTRIBUTE NAME: {Price} TYPE: QUANTITATIVE VALUE: 9000",
+      "ATTRIBUTE NAME: {Price} TYPE: QUANTITATIVE VALUE: 9000 ATTRIBUTE NAME: {Nothing}",
+      // Only the possible-value count is stored before the distribution fails.
+      "ATTRIBUTE NAME: {Fuel use} TYPE: UNCERTAIN NUMBER: 2 DISTRIBUTION: 5 0.5 12 0.5",
+  };
+  for (const char* text : stored) {
+    m_doc.SetModifiedFlag(false);
+    counter.m_changes.clear();
+    Import(text);
+    EXPECT_TRUE(m_doc.IsModified()) << text;
+    EXPECT_EQ(counter.m_changes, std::vector<EDocChange>{EDocChange::Assessment}) << text;
+  }
   m_doc.Unsubscribe(&counter);
 }
 

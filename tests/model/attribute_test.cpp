@@ -77,18 +77,24 @@ TEST(CAttribute, WeightAndShownValueTravelThroughTheirText) {
   EXPECT_EQ(a.m_dWeight, 150.0);
   EXPECT_EQ(user.Count(), 0u);
 
-  EXPECT_FALSE(a.SetWeightText("-0.5"));
-  EXPECT_EQ(a.m_dWeight, 150.0);
-  EXPECT_EQ(user.OnlyText(), "Weight must be a non-negative real number.");
-  EXPECT_EQ(user.Last().m_icon, EIcon::Warning);
-  EXPECT_EQ(user.Last().m_buttons, EButtons::Ok);
+  // A value beyond a double is refused like any text that is no number.
+  for (const char* text : {"-0.5", "1.0e+400"}) {
+    user.Clear();
+    EXPECT_FALSE(a.SetWeightText(text));
+    EXPECT_EQ(a.m_dWeight, 150.0);
+    EXPECT_EQ(user.OnlyText(), "Weight must be a non-negative real number.");
+    EXPECT_EQ(user.Last().m_icon, EIcon::Warning);
+    EXPECT_EQ(user.Last().m_buttons, EButtons::Ok);
+  }
 
-  user.Clear();
   a.m_dShownValue = 0.123456;
   EXPECT_EQ(a.ShownValueText(), "0.1235");
-  EXPECT_FALSE(a.SetShownValueText("x"));
-  EXPECT_EQ(a.m_dShownValue, 0.123456);
-  EXPECT_EQ(user.OnlyText(), "Utility must be a non-negative real number.");
+  for (const char* text : {"x", "1.0e+400"}) {
+    user.Clear();
+    EXPECT_FALSE(a.SetShownValueText(text));
+    EXPECT_EQ(a.m_dShownValue, 0.123456);
+    EXPECT_EQ(user.OnlyText(), "Utility must be a non-negative real number.");
+  }
   EXPECT_TRUE(a.SetShownValueText(""));
   EXPECT_EQ(a.m_dShownValue, 0.0);
 }

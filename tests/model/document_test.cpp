@@ -245,6 +245,45 @@ TEST_F(DocumentTest, CopyAndPasteAnAlternativeKeepsItsBoxAndTheAttributeDefiniti
   EXPECT_EQ(second.Record(1).m_strName, "A");
 }
 
+// The copied alternative follows hierarchy edits like the listed ones: its
+// assessments stay on their attributes, and a paste stores every record of
+// the model (a save writes an alternative's records up to its last index).
+TEST_F(DocumentTest, APastedAlternativeKeepsItsAssessmentsOnTheirAttributesAfterEdits) {
+  struct SEdit {
+    const char* m_pszName;
+    const char* m_pszSelect;
+    void (CMADMDoc::*m_edit)();
+  };
+  const SEdit edits[] = {
+      {"delete", "A", &CMADMDoc::DeleteAttribute},
+      {"insert above", "B", &CMADMDoc::InsertAttributeAbove},
+      {"insert right", "C", &CMADMDoc::InsertAttributeRight},
+  };
+  for (const SEdit& edit : edits) {
+    CMADMDoc model;
+    model.OnNewDocument();
+    BuildHierarchy(model, {"A:", "B:", "C:"});
+    model.AddAlternativeCommand();
+    for (const char* name : {"A", "B", "C"}) {
+      model.Alternative(0).Record(FindAttribute(model, name)).SetEvidence(name);
+    }
+    model.SelectAlternative(0);
+    model.CopySelection();
+    model.SetCurrentAttribute(FindAttribute(model, edit.m_pszSelect));
+    (model.*edit.m_edit)();
+    model.SelectAlternative(1);
+    user.Answer(EAnswer::Yes);
+    model.ReplaceSelection();
+    const CAlternative& pasted = model.Alternative(1);
+    EXPECT_EQ(pasted.m_nLastAttribute, model.LastAttribute()) << edit.m_pszName;
+    for (const char* name : {"A", "B", "C"}) {
+      const int i = FindAttribute(model, name);
+      if (i < 0) continue;
+      EXPECT_EQ(pasted.Record(i).GetEvidence(), name) << edit.m_pszName;
+    }
+  }
+}
+
 TEST_F(DocumentTest, RenameGradeEverywhereCountsAndReports) {
   BuildHierarchy(doc, {"A:", "B:"});
   doc.Attribute(2).SetGradeName(1, "poor");  // a different case is another name

@@ -377,7 +377,8 @@ TEST_F(HierarchyTest, VacatedRecordsDoNotLeakIntoTheNextInsertedAttribute) {
 }
 
 // Long random sequences of edits keep the tree consistent, and every
-// alternative's records follow their attributes through every renumbering.
+// alternative's records, the copied alternative's included, follow their
+// attributes through every renumbering, up to the model's last attribute.
 TEST_F(HierarchyTest, RandomEditSequencesKeepTheTreeAndTheRecordsConsistent) {
   std::mt19937 rng(20261208);
   doc.AddAlternativeCommand();
@@ -388,10 +389,17 @@ TEST_F(HierarchyTest, RandomEditSequencesKeepTheTreeAndTheRecordsConsistent) {
     for (int p = 0; p < doc.AlternativeCount(); ++p) doc.Alternative(p).Record(i).SetEvidence(name);
   };
   tag(0);
+  const CText noEvidence = doc.Alternative(0).Record(1).GetEvidence();
+  auto copy = [&] {
+    doc.SelectAlternative(0);
+    doc.CopySelection();
+  };
+  copy();
   for (int step = 0; step < 3000; ++step) {
     int current = static_cast<int>(rng() % static_cast<unsigned>(doc.LastAttribute() + 1));
     doc.SetCurrentAttribute(current);
     int before = doc.LastAttribute();
+    if (rng() % 16 == 0) copy();
     unsigned op = rng() % 8;
     user.Clear();
     switch (op) {
@@ -430,10 +438,19 @@ TEST_F(HierarchyTest, RandomEditSequencesKeepTheTreeAndTheRecordsConsistent) {
     ASSERT_GE(doc.CurrentAttribute(), 0);
     ASSERT_LE(doc.CurrentAttribute(), doc.LastAttribute());
     for (int p = 0; p < doc.AlternativeCount(); ++p) {
+      ASSERT_EQ(doc.Alternative(p).m_nLastAttribute, doc.LastAttribute()) << "step " << step;
       for (int i = 0; i <= doc.LastAttribute(); ++i) {
         ASSERT_EQ(doc.Alternative(p).Record(i).m_strEvidence, doc.Attribute(i).m_strName)
             << "step " << step << " slot " << i;
       }
+    }
+    // Attributes that came after the copy have unassessed records there.
+    const CAlternative& copied = doc.ClipboardAlternative();
+    ASSERT_EQ(copied.m_nLastAttribute, doc.LastAttribute()) << "step " << step;
+    for (int i = 0; i <= doc.LastAttribute(); ++i) {
+      const CText& evidence = copied.Record(i).m_strEvidence;
+      ASSERT_TRUE(evidence == doc.Attribute(i).m_strName || evidence == noEvidence)
+          << "step " << step << " slot " << i;
     }
     // Every father sits between its first and last child.
     for (int i = 0; i <= doc.LastAttribute(); ++i) {

@@ -54,6 +54,24 @@ TEST(ReadNonNegativeNumber, RefusesSignsBlanksLettersAndBareExponents) {
   }
 }
 
+// Held as infinity or not-a-number, such a value would be saved into a file
+// the loader refuses; what a double holds is read as its value.
+TEST(ReadNonNegativeNumber, ReadsOnlyValuesADoubleHolds) {
+  const std::string nines(400, '9');
+  const std::string ninesAndHalf = nines + ".5";
+  const std::string half = "0.5" + std::string(400, '0');
+  const SCase cases[] = {
+      {"1.0e+400", false, 0.0},           {"1.8e+308", false, 0.0},    {nines.c_str(), false, 0.0},
+      {ninesAndHalf.c_str(), false, 0.0}, {"0.0e+400", true, 0.0},     {"1.0e-400", true, 0.0},
+      {"0.001e+310", true, 1e307},        {"1.7e+308", true, 1.7e308}, {half.c_str(), true, 0.5},
+  };
+  for (const SCase& c : cases) {
+    double d = -1.0;
+    EXPECT_EQ(ReadNonNegativeNumber(c.text, d), c.ok) << c.text;
+    EXPECT_DOUBLE_EQ(d, c.value) << c.text;
+  }
+}
+
 TEST(ReadNonNegativeNumber, ReadsWhatTheFormatterWrites) {
   // Weights travel through "%1.4lf" and back: 1/3 is used as 0.3333.
   double d = 0.0;

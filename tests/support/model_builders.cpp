@@ -155,4 +155,36 @@ void BuildFiftyAttributeModel(CMADMDoc& doc) {
   }
 }
 
+void BuildFiftyAttributeModel(CMADMDoc& doc, int alternatives) {
+  BuildFiftyAttributeModel(doc);
+  for (int a = 1; a < alternatives; ++a) doc.AddAlternativeCommand();
+  doc.PrepareAllAlternatives();
+  for (int a = 0; a < alternatives; ++a) {
+    CAlternative& alt = doc.Alternative(a);
+    for (int i = 1; i <= doc.LastAttribute(); ++i) {
+      CAssessment& r = alt.Record(i);
+      const double x = ((a * 31 + i * 17) % 100) / 100.0;
+      switch (doc.Attribute(i).m_nType) {
+        case Quantitative:
+          r.m_dValue = 100.0 * x;
+          r.m_nPossibleValues = 1;
+          r.m_dPossibleValue[0] = r.m_dValue;
+          r.m_dBelief[0] = 1.0;
+          break;
+        case QuantitativeUncertain:
+          r.m_nPossibleValues = 2;
+          r.m_dPossibleValue[0] = 10.0 + 40.0 * x;
+          r.m_dPossibleValue[1] = 50.0 - 40.0 * x;
+          r.m_dBelief[0] = 0.5;
+          r.m_dBelief[1] = 0.4;
+          break;
+        default:
+          r.m_dBelief[a % 5] = x;
+          r.m_dBelief[(a + 2) % 5] = 1.0 - x;
+          break;
+      }
+    }
+  }
+}
+
 }  // namespace zev::test

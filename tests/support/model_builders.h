@@ -31,5 +31,8 @@ void BuildHierarchy(CMADMDoc& doc, const std::vector<std::string>& nodes);
 // The 50-attribute model of the benchmarks: the top, 7 fathers and 42 leaves
 // of mixed kinds (qualitative, quantitative, uncertain), with weights.
 void BuildFiftyAttributeModel(CMADMDoc& doc);
+// That model with `alternatives` alternatives, each with every kind of
+// record filled in, different per alternative.
+void BuildFiftyAttributeModel(CMADMDoc& doc, int alternatives);
 
 }  // namespace zev::test
