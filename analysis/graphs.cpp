@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "engine/evaluate_commands.h"
-#include "engine/evidential_reasoning.h"
 #include "engine/ranking.h"
 #include "engine/utility.h"
 #include "model/format.h"
@@ -19,12 +18,7 @@ const char* const kIntervalPoints[] = {"Worst possible", "Average", "Best possib
 
 // Every alternative assessed on every attribute, then ranked on the current one.
 void EvaluateAllAndRankOnCurrent(CMADMDoc& doc) {
-  for (int pos = 0; pos < doc.AlternativeCount(); ++pos) {
-    CAlternative& alternative = doc.Alternative(pos);
-    doc.PrepareAlternative(alternative);
-    EvaluateAll(alternative);
-    CopyDisplayValues(doc, alternative);
-  }
+  EvaluateEveryAlternative(doc);
   RankOnAttribute(doc);
 }
 

@@ -12,8 +12,6 @@ namespace zev {
 
 namespace {
 
-constexpr int kNameRow = 51;
-
 constexpr COverview::SColumn kAlternativeColumns[] = {
     {"Name", 257, false},
     {"Assessment", 90, true},

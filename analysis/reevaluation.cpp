@@ -4,6 +4,6 @@
 
 namespace zev {
 
-void ReevaluateKeepingMarks(CMADMDoc& doc) { EvaluateAndRankKeepingMarks(doc); }
+void ReevaluateKeepingMarks(CMADMDoc& doc) { ReevaluateAndRankKeepingMarks(doc); }
 
 }  // namespace zev

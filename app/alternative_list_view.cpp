@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 
 #include "app/attribute_tree_view.h"
-#include "app/qt_text.h"
+#include "app/dialogs/qt_text.h"
 
 namespace zev {
 

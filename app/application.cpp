@@ -9,14 +9,14 @@
 #include <cstring>
 
 #include "app/child_frame.h"
-#include "app/commands/command_ids.h"
-#include "app/dialog_views.h"
+#include "app/dialogs/dialog_registry.h"
+#include "app/dialogs/qt_text.h"
 #include "app/icons.h"
 #include "app/main_frame.h"
 #include "app/qt_prompter.h"
-#include "app/qt_text.h"
 #include "app/report_writer.h"
 #include "app/splash_screen.h"
+#include "commands/command_ids.h"
 #include "engine/conversion.h"
 #include "io/model_file.h"
 
@@ -44,7 +44,7 @@ SStartOptions ParseCommandLine(const QStringList& arguments) {
   SStartOptions options;
   options.m_bSplash = !parser.isSet(noSplash);
   options.m_strScreenshot = PathFromQt(parser.value(screenshot));
-  if (parser.value(viewMode) == "1") options.m_nViewMode = 1;
+  if (parser.value(viewMode) == "1") options.m_viewMode = EViewMode::DialogBox;
   options.m_bRank = parser.isSet(rank);
   options.m_strExportReport = PathFromQt(parser.value(exportReport));
   if (!options.m_strScreenshot.empty()) options.m_bSplash = false;
@@ -81,7 +81,7 @@ std::unique_ptr<CMainFrame> StartApplication(const SStartOptions& options) {
     }
   }
   for (CChildFrame* child : frame->Children()) {
-    if (options.m_nViewMode != 2) child->SetViewMode(options.m_nViewMode);
+    if (options.m_viewMode != EViewMode::ListTree) child->SetViewMode(options.m_viewMode);
     if (options.m_bRank) child->Commands().Run(kIdRank);
   }
   frame->show();

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "commands/command_table.h"
+
 class QApplication;
 
 namespace zev {
@@ -17,8 +19,8 @@ struct SStartOptions {
   std::vector<std::string> m_files;
   // Renders the main window into this picture file and ends.
   std::string m_strScreenshot;
-  // The view mode the first window shows (1 dialog box, 2 list-tree).
-  int m_nViewMode = 2;
+  // The view mode the first window shows.
+  EViewMode m_viewMode = EViewMode::ListTree;
   // Runs the Rank command on every model opened.
   bool m_bRank = false;
   // Writes the decision report of the one model named into this file

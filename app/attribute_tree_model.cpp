@@ -2,8 +2,8 @@
 
 #include <QFont>
 
+#include "app/dialogs/qt_text.h"
 #include "app/icons.h"
-#include "app/qt_text.h"
 
 namespace zev {
 

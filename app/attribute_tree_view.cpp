@@ -3,7 +3,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 
-#include "app/qt_text.h"
+#include "app/dialogs/qt_text.h"
 
 namespace zev {
 

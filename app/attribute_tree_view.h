@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/attribute_tree_model.h"
-#include "app/commands/model_commands.h"
 #include "app/model_item_view.h"
+#include "commands/model_commands.h"
 
 namespace zev {
 

@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "app/qt_text.h"
+#include "app/dialogs/qt_text.h"
 #include "model/format.h"
 
 namespace zev {

@@ -4,7 +4,7 @@
 #include <QFont>
 #include <QRect>
 
-#include "app/commands/box_geometry.h"
+#include "commands/box_geometry.h"
 #include "model/madm_doc.h"
 
 class QPainter;

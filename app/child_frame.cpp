@@ -73,14 +73,13 @@ void CChildFrame::OnFocusChanged(QWidget*, QWidget* now) {
     SetActiveView(EViewKind::DialogBox);
 }
 
-void CChildFrame::SetViewMode(int nMode) {
-  if (nMode != kDialogBoxMode && nMode != kListTreeMode) return;
-  if (nMode == m_nViewMode) return;
+void CChildFrame::SetViewMode(EViewMode mode) {
+  if (mode == EViewMode::Any || mode == m_viewMode) return;
   const bool bRightWasActive = m_activeView != EViewKind::List;
   const bool bHadFocus = Contains(this, QApplication::focusWidget());
   QWidget* old = m_pBox ? static_cast<QWidget*>(m_pBox) : static_cast<QWidget*>(m_pTree);
   QWidget* fresh = nullptr;
-  if (nMode == kDialogBoxMode) {
+  if (mode == EViewMode::DialogBox) {
     m_pBox = new CMADMView(Commands());
     fresh = m_pBox;
   } else {
@@ -94,10 +93,10 @@ void CChildFrame::SetViewMode(int nMode) {
     m_pBox = nullptr;
   // Gone at once: it must not outlive a model closed right after the change.
   delete old;
-  m_nViewMode = nMode;
+  m_viewMode = mode;
   setFocusProxy(fresh);
 
-  if (nMode == kDialogBoxMode) {
+  if (mode == EViewMode::DialogBox) {
     // The list is hidden in the dialog-box view.
     m_pList->hide();
   } else {
@@ -111,15 +110,15 @@ void CChildFrame::SetViewMode(int nMode) {
 
   // The new view becomes active when the old one was; a list hidden by the
   // change hands the activity to the new view.
-  if (bRightWasActive || nMode == kDialogBoxMode) {
-    m_activeView = nMode == kDialogBoxMode ? EViewKind::DialogBox : EViewKind::Tree;
+  if (bRightWasActive || mode == EViewMode::DialogBox) {
+    m_activeView = mode == EViewMode::DialogBox ? EViewKind::DialogBox : EViewKind::Tree;
     if (bHadFocus) fresh->setFocus(Qt::OtherFocusReason);
   }
   emit ActiveViewChanged();
 }
 
 void CChildFrame::SwitchViews() {
-  SetViewMode(m_nViewMode == kDialogBoxMode ? kListTreeMode : kDialogBoxMode);
+  SetViewMode(m_viewMode == EViewMode::DialogBox ? EViewMode::ListTree : EViewMode::DialogBox);
 }
 
 }  // namespace zev

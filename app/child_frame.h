@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include "app/commands/command_table.h"
-#include "app/commands/model_document.h"
+#include "commands/command_table.h"
+#include "commands/model_document.h"
 
 class QSplitter;
 
@@ -14,23 +14,20 @@ class CAttributeTreeView;
 class CMADMView;
 
 // One window on a model: a splitter with the alternative list on the left
-// and, on the right, the attribute tree (view mode 2, the start) or the box
-// diagram (view mode 1).
+// and, on the right, the attribute tree (the list-tree view mode, the start)
+// or the box diagram of the dialog-box view.
 class CChildFrame : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr int kDialogBoxMode = 1;
-  static constexpr int kListTreeMode = 2;
-
   explicit CChildFrame(CModelDocument& document, QWidget* parent = nullptr);
   ~CChildFrame() override;
 
   CModelDocument& Document() { return m_document; }
   CModelCommands& Commands() { return m_document.Commands(); }
-  int ViewMode() const { return m_nViewMode; }
+  EViewMode ViewMode() const { return m_viewMode; }
   // Replaces the right-hand view; the model and its selection stay.
-  void SetViewMode(int nMode);
+  void SetViewMode(EViewMode mode);
   void SwitchViews();
   // The view that receives the commands.
   EViewKind ActiveView() const { return m_activeView; }
@@ -38,7 +35,7 @@ class CChildFrame : public QWidget {
 
   CAlternativeListView* ListView() const { return m_pList; }
   CAttributeTreeView* TreeView() const { return m_pTree; }
-  CMADMView* BoxView() const { return m_pBox; }
+  CMADMView* DialogBoxView() const { return m_pBox; }
   QSplitter* Splitter() const { return m_pSplitter; }
   QWidget* ActiveViewWidget() const;
 
@@ -53,7 +50,7 @@ class CChildFrame : public QWidget {
   CAlternativeListView* m_pList;
   CAttributeTreeView* m_pTree = nullptr;
   CMADMView* m_pBox = nullptr;
-  int m_nViewMode = kListTreeMode;
+  EViewMode m_viewMode = EViewMode::ListTree;
   EViewKind m_activeView = EViewKind::Tree;
 };
 

@@ -5,7 +5,7 @@
 #include <QPainterPath>
 #include <functional>
 
-#include "app/commands/command_ids.h"
+#include "commands/command_ids.h"
 #include "model/limits.h"
 
 namespace zev {

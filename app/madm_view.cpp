@@ -9,14 +9,11 @@
 #include <cmath>
 
 #include "app/box_painter.h"
-#include "app/qt_text.h"
+#include "app/dialogs/qt_text.h"
 
 namespace zev {
 
 namespace {
-
-constexpr int kNameRow = 51;
-constexpr int kWeightRow = 52;
 
 QLineEdit* MakeField(QWidget* parent, const QColor& background) {
   auto* field = new QLineEdit(parent);

@@ -3,7 +3,7 @@
 #include <QAbstractScrollArea>
 #include <QString>
 
-#include "app/commands/model_commands.h"
+#include "commands/model_commands.h"
 #include "model/madm_doc.h"
 
 class QLineEdit;

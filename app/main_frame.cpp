@@ -25,15 +25,17 @@
 
 #include "app/about_dialog.h"
 #include "app/child_frame.h"
-#include "app/commands/command_table.h"
-#include "app/commands/model_files.h"
-#include "app/dialog_views.h"
+#include "app/dialogs/dialog_registry.h"
+#include "app/dialogs/qt_text.h"
 #include "app/icons.h"
+#include "app/insertion_window.h"
 #include "app/madm_print.h"
 #include "app/madm_view.h"
-#include "app/qt_text.h"
+#include "app/model_builder_window.h"
+#include "app/rename_grade_window.h"
 #include "app/results_window.h"
-#include "app/tool_windows.h"
+#include "commands/command_table.h"
+#include "commands/model_files.h"
 
 namespace zev {
 
@@ -330,7 +332,7 @@ void CMainFrame::UpdateCommandUI() {
       bEnabled = IsFrameCommandEnabled(c.m_nId);
     } else if (child) {
       if (c.m_nId == kIdFilePrint || c.m_nId == kIdFilePrintPreview) {
-        bEnabled = child->ActiveView() == EViewKind::DialogBox && child->BoxView();
+        bEnabled = child->ActiveView() == EViewKind::DialogBox && child->DialogBoxView();
       } else {
         bEnabled = child->Commands().IsEnabled(c.m_nId, child->ActiveView(), child->ViewMode());
       }
@@ -411,10 +413,10 @@ void CMainFrame::OnFrameCommand(int id) {
       if (child) child->SwitchViews();
       break;
     case kIdViewDialogBox:
-      if (child) child->SetViewMode(CChildFrame::kDialogBoxMode);
+      if (child) child->SetViewMode(EViewMode::DialogBox);
       break;
     case kIdViewListTree:
-      if (child) child->SetViewMode(CChildFrame::kListTreeMode);
+      if (child) child->SetViewMode(EViewMode::ListTree);
       break;
     case kIdWindowNew:
       if (child) AddFrame(child->Document());
@@ -738,7 +740,7 @@ QPrinter& CMainFrame::Printer() {
 
 void CMainFrame::PrintActive(bool bPreview) {
   CChildFrame* child = ActiveChild();
-  if (!child || !child->BoxView()) return;
+  if (!child || !child->DialogBoxView()) return;
   const CMADMDoc& doc = child->Document().Doc();
   QPrinter& printer = Printer();
   printer.setDocName(ToQt(child->Document().Title()));

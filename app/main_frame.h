@@ -5,9 +5,9 @@
 #include <memory>
 #include <vector>
 
-#include "app/commands/model_commands.h"
-#include "app/commands/model_document.h"
-#include "app/commands/recent_files.h"
+#include "commands/model_commands.h"
+#include "commands/model_document.h"
+#include "commands/recent_files.h"
 
 class QAction;
 class QLabel;

@@ -2,7 +2,7 @@
 
 #include <QTreeView>
 
-#include "app/commands/model_commands.h"
+#include "commands/model_commands.h"
 
 class QMouseEvent;
 

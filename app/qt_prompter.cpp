@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "app/dialog_views.h"
-#include "app/qt_text.h"
+#include "app/dialogs/dialog_registry.h"
+#include "app/dialogs/qt_text.h"
 
 namespace zev {
 

@@ -16,7 +16,7 @@
 #include <QUrl>
 
 #include "app/charts/chart_widget.h"
-#include "app/qt_text.h"
+#include "app/dialogs/qt_text.h"
 #include "io/atomic_file.h"
 #include "model/prompter.h"
 

@@ -7,16 +7,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/qt_text.h"
+#include "app/dialogs/qt_text.h"
 
 namespace zev {
 
 CResultsWindow::CResultsWindow(SAssessmentResults results, QWidget* parent)
-    : QDialog(parent), m_results(std::move(results)) {
-  setAttribute(Qt::WA_DeleteOnClose);
-  setModal(false);
-  setObjectName("resultsWindow");
-  setWindowTitle(SAssessmentResults::kTitle);
+    : CToolWindow(parent, "resultsWindow", SAssessmentResults::kTitle),
+      m_results(std::move(results)) {
   auto field = [this](const std::string& text, const char* name) {
     auto* f = new QLineEdit(ToQt(text), this);
     f->setReadOnly(true);

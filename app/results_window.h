@@ -1,16 +1,13 @@
 #pragma once
 
-#include <QDialog>
-
-#include "app/commands/model_commands.h"
-
-class QLineEdit;
+#include "app/dialogs/tool_window.h"
+#include "commands/model_commands.h"
 
 namespace zev {
 
 // "ZEV Dialog: The Assessment Results of An Alternative": a snapshot of one
 // alternative's results on one attribute, modeless and not registered.
-class CResultsWindow : public QDialog {
+class CResultsWindow : public CToolWindow {
   Q_OBJECT
 
  public:

@@ -1,19 +1,25 @@
 // Speed of the evaluation engine on the 50-attribute model with 10,000
 // assessed alternatives, of one aggregation, and of the ranking selection,
-// each beside a straightforward implementation where there is one.
+// each beside a straightforward implementation where there is one. The
+// evaluations of every alternative run on every core (argument 0) or on
+// one thread (argument 1, the sequential path), and the re-evaluations
+// after a change stand beside the sequential full evaluation of the same
+// work.
 
 #include <benchmark/benchmark.h>
 
 #include <memory>
 #include <random>
+#include <string>
 #include <vector>
 
+#include "bench/bench_models.h"
 #include "engine/conversion.h"
 #include "engine/evaluate_commands.h"
 #include "engine/evidential_reasoning.h"
+#include "engine/parallel.h"
 #include "engine/ranking.h"
 #include "engine/utility.h"
-#include "model/prompter.h"
 #include "tests/support/model_builders.h"
 
 namespace zev {
@@ -21,59 +27,18 @@ namespace {
 
 constexpr int kAlternatives = 10000;
 
-// Answers every question with its default and shows nothing.
-class CSilentPrompter : public CPrompter {
- public:
-  EAnswer Show(const SMessage& message) override { return DefaultAnswer(message); }
-  bool RunModal(CDialogPresenter&) override { return false; }
-  bool ChooseFile(SFileChoice&) override { return false; }
-  void OpenWithDesktop(const std::string&) override {}
-};
-
-CSilentPrompter& Silent() {
-  static CSilentPrompter prompter;
-  SetPrompter(&prompter);
-  return prompter;
-}
-
-// Random assessments: incomplete belief degrees on qualitative leaves,
-// values on precise ones, three possible values on uncertain ones.
-void Assess(CMADMDoc& doc, CAlternative& alt, std::mt19937_64& rng) {
-  std::uniform_real_distribution<double> unit(0.0, 1.0);
-  doc.PrepareAlternative(alt);
-  for (int i = 1; i <= doc.LastAttribute(); ++i) {
-    CAssessment& r = alt.Record(i);
-    if (r.m_nChildren > 0) continue;
-    if (r.m_nType == Qualitative) {
-      double total = 0;
-      for (int g = 0; g < r.m_nGrades; ++g) total += (r.m_dBelief[g] = unit(rng));
-      const double scale = (0.7 + 0.3 * unit(rng)) / total;
-      for (int g = 0; g < r.m_nGrades; ++g) r.m_dBelief[g] *= scale;
-    } else if (r.m_nType == Quantitative) {
-      r.m_dValue = 100 * unit(rng);
-      r.m_nPossibleValues = 1;
-      r.m_dPossibleValue[0] = r.m_dValue;
-      r.m_dBelief[0] = 1.0;
-    } else {
-      r.m_nPossibleValues = 3;
-      for (int v = 0; v < 3; ++v) {
-        r.m_dPossibleValue[v] = 10 + 40 * unit(rng);
-        r.m_dBelief[v] = 0.3 * unit(rng);
-      }
-    }
-  }
-}
-
 CMADMDoc& BenchModel() {
   static std::unique_ptr<CMADMDoc> doc = [] {
-    Silent();
+    bench::Silent();
     auto d = std::make_unique<CMADMDoc>();
     AttachEngine(*d);
     test::BuildFiftyAttributeModel(*d);
     PropagateRules(*d, 0);
     while (d->AlternativeCount() < kAlternatives) d->AddAlternativeCommand();
     std::mt19937_64 rng(1);
-    for (int pos = 0; pos < d->AlternativeCount(); ++pos) Assess(*d, d->Alternative(pos), rng);
+    for (int pos = 0; pos < d->AlternativeCount(); ++pos) {
+      bench::Assess(*d, d->Alternative(pos), rng);
+    }
     return d;
   }();
   return *doc;
@@ -141,17 +106,101 @@ void BM_PrepareAndEvaluateAllLiteralRecursion(benchmark::State& state) {
 }
 BENCHMARK(BM_PrepareAndEvaluateAllLiteralRecursion);
 
-// --- the Rank command ---------------------------------------------------------
+// --- evaluating every alternative ---------------------------------------------
+
+// The threads of one benchmark: state.range(0), where 0 is every core.
+class CBenchThreads {
+ public:
+  explicit CBenchThreads(const benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    SetEvaluationThreads(n);
+    m_strLabel = n == 1 ? "one thread" : "every core";
+  }
+  ~CBenchThreads() { SetEvaluationThreads(0); }
+  std::string Label(const char* what) const { return m_strLabel + ", " + what; }
+
+ private:
+  std::string m_strLabel;
+};
 
 void BM_RankCommand(benchmark::State& state) {
   CMADMDoc& doc = BenchModel();
+  CBenchThreads threads(state);
   for (auto _ : state) {
     RankAlternatives(doc);
     benchmark::DoNotOptimize(doc.Alternative(0).m_nRanking);
   }
-  state.SetLabel("10,000 alternatives");
+  state.SetLabel(threads.Label("10,000 alternatives"));
 }
-BENCHMARK(BM_RankCommand)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RankCommand)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A qualitative leaf of the first group: changing its weight reaches its
+// group and the top.
+int WeightLeaf(const CMADMDoc& doc) { return test::FindAttribute(doc, "Leaf 1.1"); }
+
+// A window's drags, each followed by its re-evaluation with marks kept:
+// on state.range(0) threads, of only what changed when state.range(1) is 1,
+// of every alternative when it is 0.
+template <typename FDrag>
+void Drags(benchmark::State& state, const char* what, FDrag drag) {
+  CMADMDoc& doc = BenchModel();
+  CBenchThreads threads(state);
+  const bool bOnlyWhatChanged = state.range(1) != 0;
+  EvaluateAndRankKeepingMarks(doc);
+  int round = 0;
+  for (auto _ : state) {
+    drag(doc, ++round, [&] {
+      if (bOnlyWhatChanged)
+        ReevaluateAndRankKeepingMarks(doc);
+      else
+        EvaluateAndRankKeepingMarks(doc);
+    });
+  }
+  state.SetLabel(threads.Label(
+      (std::string(bOnlyWhatChanged ? "only what changed, " : "every alternative, ") + what)
+          .c_str()));
+}
+
+void DragArgs(benchmark::internal::Benchmark* b) {
+  b->Args({1, 0})->Args({1, 1})->Args({0, 1})->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+
+// The weight of a leaf between two values.
+void BM_WeightChange(benchmark::State& state) {
+  Drags(state, "one weight", [](CMADMDoc& doc, int round, auto reevaluate) {
+    doc.Attribute(WeightLeaf(doc)).m_dWeight = round % 2 ? 0.2 : 0.7;
+    reevaluate();
+  });
+}
+BENCHMARK(BM_WeightChange)->Apply(DragArgs);
+
+// The rank change graph: the weight through 0, 0.1, ..., 1.0, each step
+// re-evaluated, then back to where it was.
+void BM_RankChangeGraph(benchmark::State& state) {
+  Drags(state, "11 weights", [](CMADMDoc& doc, int, auto reevaluate) {
+    CAttribute& leaf = doc.Attribute(WeightLeaf(doc));
+    const double weight = leaf.m_dWeight;
+    for (int j = 0; j <= 10; ++j) {
+      leaf.m_dWeight = j * 0.1;
+      reevaluate();
+      benchmark::DoNotOptimize(doc.Alternative(0).Record(0).m_dAvgUtility);
+    }
+    leaf.m_dWeight = weight;
+  });
+}
+BENCHMARK(BM_RankChangeGraph)->Apply(DragArgs);
+
+// One drag in the input-data window: one belief of one alternative.
+void BM_InputChange(benchmark::State& state) {
+  Drags(state, "one input", [](CMADMDoc& doc, int round, auto reevaluate) {
+    const int pos = kAlternatives / 2;
+    const int leaf = WeightLeaf(doc);
+    doc.Alternative(pos).Record(leaf).m_dBelief[0] = round % 2 ? 0.1 : 0.2;
+    doc.PublishChanges({EDocChange::Assessment, leaf, pos});
+    reevaluate();
+  });
+}
+BENCHMARK(BM_InputChange)->Apply(DragArgs);
 
 // --- the ranking selection ----------------------------------------------------
 

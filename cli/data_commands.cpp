@@ -3,8 +3,9 @@
 #include <cstdio>
 
 #include "cli/cli_model.h"
+#include "commands/report_commands.h"
 #include "io/atomic_file.h"
-#include "io/report_commands.h"
+#include "io/report_files.h"
 #include "io/report_options.h"
 #include "io/text_import.h"
 #include "model/madm_doc.h"
@@ -132,8 +133,8 @@ int CReportCommand::Run() const {
     position = FindAlternative(doc, m_strAlternative);
     if (position < 0) {
       return UsageError("the model has no alternative named <" + m_strAlternative +
-                   ">, nor one at that position (0 to " +
-                   std::to_string(doc.AlternativeCount() - 1) + ").");
+                        ">, nor one at that position (0 to " +
+                        std::to_string(doc.AlternativeCount() - 1) + ").");
     }
   }
   int attribute = doc.CurrentAttribute();
@@ -141,8 +142,8 @@ int CReportCommand::Run() const {
     attribute = FindAttributeIndex(doc, m_strAttribute);
     if (attribute < 0) {
       return UsageError("the model has no attribute named <" + m_strAttribute +
-                   ">, nor one with that index (0 to " + std::to_string(doc.LastAttribute()) +
-                   ").");
+                        ">, nor one with that index (0 to " + std::to_string(doc.LastAttribute()) +
+                        ").");
     }
   }
   if (!HasAttributesToReport(doc)) return kRefused;

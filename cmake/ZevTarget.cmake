@@ -9,6 +9,11 @@ if(ZEV_SANITIZE)
   add_link_options(-fsanitize=${ZEV_SANITIZE})
 endif()
 
+# Every translation unit must see the same forms of the pair types.
+if(ZEV_PORTABLE)
+  add_compile_definitions(ZEV_PORTABLE)
+endif()
+
 # Fuzz builds instrument every library for libFuzzer's coverage guidance;
 # only the fuzz targets link the fuzzer itself.
 if(ZEV_FUZZ)

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "elicitation/certain_value_presenter.h"
-#include "elicitation/possible_value_count_presenter.h"
-#include "elicitation/qualitative_entry_presenter.h"
-#include "elicitation/uncertain_entry_presenter.h"
+#include "elicitation/certain_value_entry.h"
+#include "elicitation/possible_value_count.h"
+#include "elicitation/qualitative_entry_page.h"
+#include "elicitation/uncertain_entry_page.h"
 #include "model/format.h"
 #include "model/prompter.h"
 

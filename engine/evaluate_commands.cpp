@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "engine/conversion.h"
+#include "engine/evaluate_every.h"
 #include "engine/evidential_reasoning.h"
 #include "engine/ranking.h"
 #include "model/prompter.h"
@@ -15,29 +16,46 @@ void RefreshResults(CMADMDoc& doc) {
   doc.Notify({EDocChange::Results, doc.CurrentAttribute(), -1});
 }
 
-// Prepares and evaluates every alternative in list order; the document
-// ends showing the last one's values.
-void EvaluateEveryAlternative(CMADMDoc& doc) {
-  const int n = doc.AlternativeCount();
-  for (int pos = 0; pos < n; ++pos) {
-    CAlternative& alternative = doc.Alternative(pos);
-    doc.PrepareAlternative(alternative);
-    EvaluateAll(alternative);
-    CopyDisplayValues(doc, alternative);
-  }
-  RefreshResults(doc);
-}
+enum class EEvaluation { Full, OnlyWhatChanged };
 
 // The ranking on the top attribute, with the current attribute kept.
-void EvaluateAndRankFromTop(CMADMDoc& doc, bool bPropagate) {
+SReevaluation EvaluateAndRankFromTop(CMADMDoc& doc, bool bPropagate, EEvaluation evaluation) {
   const int current = doc.CurrentAttribute();
   doc.SetCurrentAttribute(0);
   if (bPropagate) PropagateRules(doc, 0);
-  EvaluateEveryAlternative(doc);
+  SReevaluation done;
+  done.m_bFull = true;
+  if (evaluation == EEvaluation::Full)
+    EvaluateEveryAlternative(doc);
+  else
+    done = ReevaluateEveryAlternative(doc);
+  RefreshResults(doc);
   RankOnAttribute(doc);
   ReverseRankingIfNeeded(doc);
   doc.SetCurrentAttribute(current);
   RefreshResults(doc);
+  return done;
+}
+
+// Runs evaluate() with every attribute's m_nMark and every alternative's
+// m_nSelection as they were afterwards.
+template <typename FEvaluate>
+SReevaluation KeepingMarks(CMADMDoc& doc, FEvaluate evaluate) {
+  std::vector<std::uint16_t> marks;
+  marks.reserve(static_cast<size_t>(doc.AttributeCount()));
+  for (int i = 0; i <= doc.LastAttribute(); ++i) marks.push_back(doc.Attribute(i).m_nMark);
+  std::vector<int> selections;
+  selections.reserve(static_cast<size_t>(doc.AlternativeCount()));
+  for (int pos = 0; pos < doc.AlternativeCount(); ++pos) {
+    selections.push_back(doc.Alternative(pos).m_nSelection);
+  }
+  const SReevaluation done = evaluate();
+  for (int i = 0; i <= doc.LastAttribute(); ++i)
+    doc.Attribute(i).m_nMark = marks[static_cast<size_t>(i)];
+  for (int pos = 0; pos < doc.AlternativeCount(); ++pos) {
+    doc.Alternative(pos).m_nSelection = selections[static_cast<size_t>(pos)];
+  }
+  return done;
 }
 
 }  // namespace
@@ -59,41 +77,29 @@ void AssessAlternative(CMADMDoc& doc) {
 }
 
 void AssessAttribute(CMADMDoc& doc) {
-  const int k = doc.CurrentAttribute();
-  const int n = doc.AlternativeCount();
-  for (int pos = 0; pos < n; ++pos) {
-    CAlternative& alternative = doc.Alternative(pos);
-    doc.PrepareAlternative(alternative);
-    EvaluateFrom(alternative, k);
-    CopyDisplayValues(doc, alternative);
-  }
+  EvaluateEveryAlternativeFrom(doc, doc.CurrentAttribute());
   RankOnAttribute(doc);
   ReverseRankingIfNeeded(doc);
   RefreshResults(doc);
 }
 
 void RankAlternatives(CMADMDoc& doc) {
-  EvaluateAndRankFromTop(doc, true);
+  EvaluateAndRankFromTop(doc, true, EEvaluation::Full);
   ThePrompter().Information(" All alternatives have been assessed on all attributes.");
 }
 
-void EvaluateAndRank(CMADMDoc& doc) { EvaluateAndRankFromTop(doc, false); }
+void EvaluateAndRank(CMADMDoc& doc) { EvaluateAndRankFromTop(doc, false, EEvaluation::Full); }
 
 void EvaluateAndRankKeepingMarks(CMADMDoc& doc) {
-  std::vector<std::uint16_t> marks;
-  marks.reserve(static_cast<size_t>(doc.AttributeCount()));
-  for (int i = 0; i <= doc.LastAttribute(); ++i) marks.push_back(doc.Attribute(i).m_nMark);
-  std::vector<int> selections;
-  selections.reserve(static_cast<size_t>(doc.AlternativeCount()));
-  for (int pos = 0; pos < doc.AlternativeCount(); ++pos) {
-    selections.push_back(doc.Alternative(pos).m_nSelection);
-  }
-  EvaluateAndRank(doc);
-  for (int i = 0; i <= doc.LastAttribute(); ++i)
-    doc.Attribute(i).m_nMark = marks[static_cast<size_t>(i)];
-  for (int pos = 0; pos < doc.AlternativeCount(); ++pos) {
-    doc.Alternative(pos).m_nSelection = selections[static_cast<size_t>(pos)];
-  }
+  KeepingMarks(doc, [&] { return EvaluateAndRankFromTop(doc, false, EEvaluation::Full); });
+}
+
+SReevaluation ReevaluateAndRank(CMADMDoc& doc) {
+  return EvaluateAndRankFromTop(doc, false, EEvaluation::OnlyWhatChanged);
+}
+
+SReevaluation ReevaluateAndRankKeepingMarks(CMADMDoc& doc) {
+  return KeepingMarks(doc, [&] { return ReevaluateAndRank(doc); });
 }
 
 }  // namespace zev

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/evaluate_every.h"
 #include "model/madm_doc.h"
 
 namespace zev {
@@ -36,5 +37,17 @@ void EvaluateAndRank(CMADMDoc& doc);
 // m_nMark and every alternative's m_nSelection (the ranking's work mark)
 // are as they were afterwards.
 void EvaluateAndRankKeepingMarks(CMADMDoc& doc);
+
+// EvaluateAndRank and EvaluateAndRankKeepingMarks for windows that evaluate
+// again after every change (a weight dragged, one alternative's input
+// edited): the same results to the bit, but only what changed since the
+// last evaluation of every alternative is evaluated again (see
+// ReevaluateEveryAlternative in engine/evaluate_every.h). Weights may be
+// changed in the document directly; an input written into an alternative's
+// records needs a published change naming that alternative:
+//   doc.PublishChanges({EDocChange::Assessment, attribute, position});
+// Says what was evaluated again.
+SReevaluation ReevaluateAndRank(CMADMDoc& doc);
+SReevaluation ReevaluateAndRankKeepingMarks(CMADMDoc& doc);
 
 }  // namespace zev

@@ -1,6 +1,7 @@
 #include "engine/evidential_reasoning.h"
 
 #include <algorithm>
+#include <type_traits>
 #include <utility>
 
 #include "engine/pairs.h"
@@ -40,7 +41,7 @@ CExtended ChildMasses(const double* beta, int n, double w, SChildMasses& child) 
   // Both sums in one pass, each in the order of the grades.
   CExtended degrees = 0.0;
   CExtended total = 0.0;
-#pragma GCC unroll 4
+  ZEV_UNROLL(4)
   for (g = 0; g < n; ++g) {
     degrees += beta[g];
     total += child.m_mass[g];
@@ -146,7 +147,7 @@ void MultiplyColumns(const double* d, int nRows, const double (*matrix)[kMaxGrad
                      SGradeRow& beta) {
   const int n = kRows > 0 ? kRows : nRows;
   SPair sums[nPairs] = {};
-#pragma GCC unroll 4
+  ZEV_UNROLL(4)
   for (int t = 0; t < n; ++t) {
     const SPair dt = Both(d[t]);
     for (int p = 0; p < nPairs; ++p) sums[p] += dt * LoadPair(matrix[t] + j + 2 * p);
@@ -277,10 +278,11 @@ inline void Transform(const CAssessment& child, const SBracketStart* scale, int 
 
 }  // namespace
 
-void TransformToFatherGrades(const CAssessment& child, int nFatherGrades, double* beta) {
+void TransformToFatherGrades(const CAssessment& child, int nFatherGrades, double* beta,
+                             const SBracketStart* scale) {
   const int nFather = UsedCount(nFatherGrades);
   alignas(kPairAlign) SGradeRow row;
-  Transform(child, nullptr, nFather, row);
+  Transform(child, scale, nFather, row);
   std::copy(row, row + nFather, beta);
 }
 
@@ -302,15 +304,6 @@ struct SChildLists {
 };
 static_assert(kAttributeSlots <= 64, "one bit per record");
 
-// The value scale of every quantitative bottom record, classified once for
-// its interval and used again when its father transforms it.
-struct SValueScales {
-  bool m_bKnown[kAttributeSlots];
-  SBracketStart m_scale[kAttributeSlots];
-
-  const SBracketStart* Of(int i) const { return m_bKnown[i] ? &m_scale[i] : nullptr; }
-};
-
 // What one walk over the tree uses; m_scales is nullptr when the bottom
 // attributes were not assessed first.
 struct SWalk {
@@ -330,53 +323,66 @@ void BuildChildLists(const CAlternative& alternative, int last, SChildLists& lis
   }
 }
 
-// kGrades is the father's number of grades when it is one of the common
-// counts, so that every per-grade loop of the combination has a fixed
-// length, or 0 for any other count (nGrades).
-template <int kGrades>
-void AggregateOn(CAlternative& alternative, int k, const int* children, int nChildren,
-                 const SValueScales* scales, int nGrades) {
+// Combines k's nChildren children into k's grades and stores k's beliefs
+// and interval; rowOf(row, n) gives the row-th child's assessment in k's n
+// grades. kGrades is the father's number of grades when it is one of the
+// common counts, so that every per-grade loop of the combination has a
+// fixed length, or 0 for any other count (nGrades).
+template <int kGrades, typename FRow>
+void CombineInto(CAlternative& alternative, int k, double* weights, int nChildren, int nGrades,
+                 FRow&& rowOf) {
   CAssessment& father = alternative.m_assessments[k];
   const int n = kGrades > 0 ? kGrades : nGrades;
-  double weights[kAttributeSlots];
-  for (int row = 0; row < nChildren; ++row)
-    weights[row] = alternative.m_assessments[children[row]].m_dWeight;
-  alignas(kPairAlign) SGradeRow beta;
   double unassigned = 0.0;
   Combine(
       std::span<double>(weights, static_cast<size_t>(nChildren)), n,
-      [&](int row) -> const SGradeRow& {
-        const int c = children[row];
-        Transform<kGrades>(alternative.m_assessments[c], scales ? scales->Of(c) : nullptr, n, beta);
-        return beta;
-      },
-      father.m_dBelief, unassigned);
+      [&](int row) -> const double* { return rowOf(row, n); }, father.m_dBelief, unassigned);
   UtilityInterval(alternative, k);
   father.m_bAssessed = true;
+}
+
+// combine(std::integral_constant<int, n>()) for the common grade counts,
+// each then with loops of fixed length, combine(std::integral_constant<int,
+// 0>()) for any other.
+template <typename FCombine>
+void OnGradeCount(int n, FCombine&& combine) {
+  switch (n) {
+    case 2:
+      return combine(std::integral_constant<int, 2>());
+    case 3:
+      return combine(std::integral_constant<int, 3>());
+    case 4:
+      return combine(std::integral_constant<int, 4>());
+    case 5:
+      return combine(std::integral_constant<int, 5>());
+    case 6:
+      return combine(std::integral_constant<int, 6>());
+    case 7:
+      return combine(std::integral_constant<int, 7>());
+    case 9:
+      return combine(std::integral_constant<int, 9>());
+    default:
+      return combine(std::integral_constant<int, 0>());
+  }
 }
 
 void Aggregate(CAlternative& alternative, int k, const int* children, int nChildren,
                const SValueScales* scales) {
   const int n = UsedCount(alternative.m_assessments[k].m_nGrades);
-  // The common grade counts, each with loops of fixed length.
-  switch (n) {
-    case 2:
-      return AggregateOn<2>(alternative, k, children, nChildren, scales, n);
-    case 3:
-      return AggregateOn<3>(alternative, k, children, nChildren, scales, n);
-    case 4:
-      return AggregateOn<4>(alternative, k, children, nChildren, scales, n);
-    case 5:
-      return AggregateOn<5>(alternative, k, children, nChildren, scales, n);
-    case 6:
-      return AggregateOn<6>(alternative, k, children, nChildren, scales, n);
-    case 7:
-      return AggregateOn<7>(alternative, k, children, nChildren, scales, n);
-    case 9:
-      return AggregateOn<9>(alternative, k, children, nChildren, scales, n);
-    default:
-      return AggregateOn<0>(alternative, k, children, nChildren, scales, n);
-  }
+  double weights[kAttributeSlots];
+  for (int row = 0; row < nChildren; ++row)
+    weights[row] = alternative.m_assessments[children[row]].m_dWeight;
+  alignas(kPairAlign) SGradeRow beta;
+  OnGradeCount(n, [&](auto grades) {
+    constexpr int kGrades = decltype(grades)::value;
+    CombineInto<kGrades>(alternative, k, weights, nChildren, n,
+                         [&](int row, int nFather) -> const double* {
+                           const int c = children[row];
+                           Transform<kGrades>(alternative.m_assessments[c],
+                                              scales ? scales->Of(c) : nullptr, nFather, beta);
+                           return beta;
+                         });
+  });
 }
 
 // Gathers the list of k into an array and aggregates k when every child is
@@ -440,8 +446,7 @@ void AssessBottomAttributes(CAlternative& alternative, int last, SValueScales& s
   for (int i = 0; i <= last; ++i) {
     if (i + kAhead <= last) {
       const char* ahead = reinterpret_cast<const char*>(&alternative.m_assessments[i + kAhead]);
-      for (size_t line = 0; line < sizeof(CAssessment); line += 64)
-        __builtin_prefetch(ahead + line);
+      for (size_t line = 0; line < sizeof(CAssessment); line += 64) ZEV_PREFETCH(ahead + line);
     }
     CAssessment& r = alternative.m_assessments[i];
     r.m_nMark = kMarkSettled;
@@ -471,6 +476,17 @@ void AggregateChildren(CAlternative& alternative, int k) {
   }
   if (count == 0) return;
   Aggregate(alternative, k, children, count, nullptr);
+}
+
+void AggregateRows(CAlternative& alternative, int k, const double* weights,
+                   const double* const* rows, int nChildren) {
+  const int n = UsedCount(alternative.m_assessments[k].m_nGrades);
+  double normalised[kAttributeSlots];
+  std::copy(weights, weights + nChildren, normalised);
+  OnGradeCount(n, [&](auto grades) {
+    CombineInto<decltype(grades)::value>(alternative, k, normalised, nChildren, n,
+                                         [&](int row, int) { return rows[row]; });
+  });
 }
 
 void EvaluateAttribute(CAlternative& alternative, int k) {

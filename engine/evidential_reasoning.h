@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "engine/utility.h"
 #include "model/alternative.h"
 
 namespace zev {
@@ -26,8 +27,10 @@ void CombineEvidence(std::span<double> weights, std::span<const double> beliefs,
 // A child record's assessment in its father's nFatherGrades grades, through
 // the child's conversion matrix: belief degrees for a qualitative child, the
 // value or the possible values split between the two bracketing grade values
-// for a quantitative one.
-void TransformToFatherGrades(const CAssessment& child, int nFatherGrades, double* beta);
+// for a quantitative one. `scale`, when given, is the child's value scale
+// classified by ValueScaleStart.
+void TransformToFatherGrades(const CAssessment& child, int nFatherGrades, double* beta,
+                             const SBracketStart* scale = nullptr);
 
 // Transforms the children of k (ascending index order) into k's grades,
 // combines them, stores k's belief degrees, computes k's utility interval
@@ -47,6 +50,34 @@ void EvaluateAll(CAlternative& alternative);
 // m_dUtility holds k's average utility (its average expected value for a
 // quantitative bottom attribute).
 void EvaluateFrom(CAlternative& alternative, int k);
+
+// The value scales of quantitative records (ValueScaleStart), classified
+// once for several uses; where one is not known it is classified when used.
+struct SValueScales {
+  bool m_bKnown[kAttributeSlots];
+  SBracketStart m_scale[kAttributeSlots];
+
+  const SBracketStart* Of(int i) const { return m_bKnown[i] ? &m_scale[i] : nullptr; }
+};
+
+// AggregateChildren of k from rows given for its children instead of their
+// records: weights[i] and rows[i] (as TransformToFatherGrades gives it, in
+// k's grades) of the i-th child in ascending index order. The same results.
+void AggregateRows(CAlternative& alternative, int k, const double* weights,
+                   const double* const* rows, int nChildren);
+
+// Fathers to aggregate again (after new weights), children before fathers,
+// each with its children in ascending index order, and the value scales of
+// the quantitative children: worked out once from the document for every
+// alternative, whose records share its grade tables.
+struct SFatherList {
+  int m_nFathers = 0;
+  int m_father[kAttributeSlots];
+  // The children of m_father[f] are m_child[m_nStart[f] .. m_nStart[f + 1]).
+  int m_nStart[kAttributeSlots + 1] = {};
+  int m_child[kAttributeSlots];
+  SValueScales m_scales = {};
+};
 
 // Aggregates every unassessed father of k's subtree whose children are all
 // assessed, children first, k last. Each attribute is reached once, so

@@ -2,17 +2,12 @@
 
 #include <cstring>
 
-// Two doubles side by side, for the per-grade loops of the engine. GCC and
-// Clang map the type onto a vector register where the target has one (SSE2
-// on every x86-64) and onto two scalars elsewhere; each lane is computed and
-// rounded exactly as a double on its own, so working in pairs changes no
-// result.
+#include "model/portable.h"
+
+// Two doubles side by side (SPair, model/portable.h), for the per-grade
+// loops of the engine.
 
 namespace zev {
-
-using SPair = double __attribute__((vector_size(2 * sizeof(double))));
-// The result of comparing two pairs: per lane all bits set (-1) or none.
-using SPairMask = decltype(SPair{} < SPair{});
 
 inline SPair Both(double d) { return SPair{d, d}; }
 

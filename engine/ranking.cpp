@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <vector>
 
@@ -80,12 +81,12 @@ class CBestTree {
   std::vector<double> m_tree;
 };
 
-}  // namespace
-
-void RankScoresByScan(std::span<const double> scores, std::span<int> rankings) {
+// The literal selection passes, O(n^2): calls select(i) for every index of
+// `scores` in the order the passes select them.
+template <typename FSelect>
+void SelectByScan(std::span<const double> scores, FSelect&& select) {
   const size_t n = scores.size();
   std::vector<char> selected(n, 0);
-  CRankWriter writer(rankings);
   for (size_t position = 0; position < n; ++position) {
     double best = kRankingStart;
     long chosen = -1;
@@ -101,24 +102,24 @@ void RankScoresByScan(std::span<const double> scores, std::span<int> rankings) {
       }
     }
     selected[static_cast<size_t>(chosen)] = 1;
-    writer.Select(scores, static_cast<size_t>(chosen));
+    select(static_cast<size_t>(chosen));
   }
 }
 
-// A selection pass walks the chain of running bests: the first remaining
-// score that beats the start, then the first after it that beats it, and so
-// on; the last link is selected. Removing it leaves every earlier link of
-// the chain in place (nothing before them changed), so the next pass only
-// has to extend the chain from its new last link. Every link is pushed and
-// popped once, and each extension step is one tree query.
-void RankScores(std::span<const double> scores, std::span<int> rankings) {
+// The same order, O(n log n). A selection pass walks the chain of running
+// bests: the first remaining score that beats the start, then the first
+// after it that beats it, and so on; the last link is selected. Removing it
+// leaves every earlier link of the chain in place (nothing before them
+// changed), so the next pass only has to extend the chain from its new last
+// link. Every link is pushed and popped once, and each extension step is
+// one tree query.
+template <typename FSelect>
+void SelectByChain(std::span<const double> scores, FSelect&& select) {
   const size_t n = scores.size();
-  if (n == 0) return;
   CBestTree tree(scores);
   std::vector<size_t> chain;
   std::vector<char> selected(n, 0);
   size_t firstRemaining = 0;
-  CRankWriter writer(rankings);
   for (size_t position = 0; position < n; ++position) {
     for (;;) {
       const size_t from = chain.empty() ? 0 : chain.back() + 1;
@@ -137,8 +138,68 @@ void RankScores(std::span<const double> scores, std::span<int> rankings) {
     }
     selected[chosen] = 1;
     tree.Remove(chosen);
-    writer.Select(scores, chosen);
+    select(chosen);
   }
+}
+
+// Groups this small are selected by the literal passes.
+constexpr size_t kSmallGroup = 8;
+
+}  // namespace
+
+void RankScoresByScan(std::span<const double> scores, std::span<int> rankings) {
+  CRankWriter writer(rankings);
+  SelectByScan(scores, [&](size_t i) { writer.Select(scores, i); });
+}
+
+// The scores that beat the start split, highest first, into groups whose
+// neighbours do not beat each other (in the order of the scores, each next
+// one less than 1e-5 below). Every score of a group beats every score of
+// the groups below it (subtraction rounds monotonically), and none of those
+// beats it: so a pass whose remaining scores include a group's takes the
+// first of them in list order into its chain and never leaves the group,
+// which is therefore selected in full, by the passes restricted to it,
+// before any lower group. Most groups hold one score, and the selection is
+// a sort. The scores that do not beat the start (below -1e10, or not a
+// number) come last, in list order.
+void RankScores(std::span<const double> scores, std::span<int> rankings) {
+  const size_t n = scores.size();
+  CRankWriter writer(rankings);
+  std::vector<std::pair<double, std::uint32_t>> order;
+  std::vector<std::uint32_t> rest;
+  order.reserve(n);
+  for (size_t i = 0; i < n; ++i) {
+    if (Beats(scores[i], kRankingStart))
+      order.emplace_back(scores[i], static_cast<std::uint32_t>(i));
+    else
+      rest.push_back(static_cast<std::uint32_t>(i));
+  }
+  std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
+    return a.first > b.first || (a.first == b.first && a.second < b.second);
+  });
+  std::vector<std::uint32_t> positions;
+  std::vector<double> group;
+  for (size_t k = 0; k < order.size();) {
+    size_t end = k + 1;
+    while (end < order.size() && !Beats(order[end - 1].first, order[end].first)) ++end;
+    if (end - k == 1) {
+      writer.Select(scores, order[k].second);
+      k = end;
+      continue;
+    }
+    positions.clear();
+    for (size_t j = k; j < end; ++j) positions.push_back(order[j].second);
+    std::sort(positions.begin(), positions.end());
+    group.clear();
+    for (std::uint32_t i : positions) group.push_back(scores[i]);
+    auto select = [&](size_t j) { writer.Select(scores, positions[j]); };
+    if (group.size() <= kSmallGroup)
+      SelectByScan(group, select);
+    else
+      SelectByChain(group, select);
+    k = end;
+  }
+  for (std::uint32_t i : rest) writer.Select(scores, i);
 }
 
 double RankingScore(const CAlternative& alternative, int nAttribute) {

@@ -9,6 +9,9 @@
 #include <limits>
 #include <string>
 
+#include "model/alternative.h"
+#include "model/format.h"
+
 namespace zev {
 
 namespace {
@@ -106,6 +109,22 @@ std::uint64_t AvailableMemory() {
   }
   return std::min({machine, LeftUnderLimit(RLIMIT_AS, 0), LeftUnderLimit(RLIMIT_DATA, 5),
                    LeftInControlGroup()});
+}
+
+bool AlternativesFitInMemory(std::uint64_t count, std::string& shortfall, unsigned copies) {
+  // Texts are left out: each takes about the bytes it takes in the file.
+  const std::uint64_t need = count * sizeof(CAlternative) * copies;
+  // Small models are not worth asking the system about.
+  constexpr std::uint64_t kAlwaysAffordable = 64u << 20;
+  if (need <= kAlwaysAffordable) return true;
+  const std::uint64_t available = AvailableMemory();
+  if (need <= available) return true;
+  auto megabytes = [](std::uint64_t bytes) {
+    return Format("%llu", static_cast<unsigned long long>((bytes + (1u << 20) - 1) >> 20)) + " MB";
+  };
+  shortfall = Format("%llu", static_cast<unsigned long long>(count)) + " alternatives need about " +
+              megabytes(need) + " of memory, and " + megabytes(available) + " are available.";
+  return false;
 }
 
 }  // namespace zev

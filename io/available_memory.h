@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace zev {
 
@@ -12,5 +13,12 @@ namespace zev {
 // promises memory freely, running out ends the program instead of failing an
 // allocation.
 std::uint64_t AvailableMemory();
+
+// Whether `count` alternatives, each `copies` times (a reader that builds
+// the model twice), fit into the memory available. When they do not,
+// `shortfall` ends a sentence with what they need and what there is:
+// "90000 alternatives need about 2300 MB of memory, and 512 MB are
+// available."
+bool AlternativesFitInMemory(std::uint64_t count, std::string& shortfall, unsigned copies = 1);
 
 }  // namespace zev

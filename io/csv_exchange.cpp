@@ -6,10 +6,12 @@
 #include <cmath>
 #include <cstdint>
 #include <map>
+#include <new>
 #include <vector>
 
 #include "engine/conversion.h"
 #include "engine/evaluate_commands.h"
+#include "io/available_memory.h"
 #include "io/csv_table.h"
 #include "io/report_walk.h"
 #include "io/text_import.h"
@@ -122,7 +124,7 @@ struct SPair {
 
 class CCellReader {
  public:
-  explicit CCellReader(char cSeparator) : m_bDecimalComma(cSeparator == ';') {}
+  explicit CCellReader(char cSeparator = ',') : m_bDecimalComma(cSeparator == ';') {}
 
   // False with the broken rule in `rule`.
   bool Read(std::string_view text, const CAttribute& attribute, SCellValue& value,
@@ -340,8 +342,7 @@ void Store(const SCellValue& value, CAssessment& record) {
 
 class CAssessmentsReader {
  public:
-  CAssessmentsReader(CMADMDoc& doc, const SCsvTable& table)
-      : m_doc(doc), m_table(table), m_cells(table.m_cSeparator) {}
+  CAssessmentsReader(CMADMDoc& doc, const SCsvTable& table) : m_doc(doc), m_table(table) {}
 
   // Checks everything; false with the refusal in m_strRefusal.
   bool Check();
@@ -455,11 +456,20 @@ bool CAssessmentsReader::CheckRow(std::size_t r) {
 }
 
 bool CAssessmentsReader::Check() {
+  m_cells = CCellReader(m_table.m_cSeparator);
   if (m_table.m_rows.empty()) {
     m_strRefusal = std::string(kRefusal) + "The file is empty.";
     return false;
   }
   if (!MapColumns() || !MapRows()) return false;
+  const auto added =
+      static_cast<std::uint64_t>(std::count(m_targets.begin() + 1, m_targets.end(), -1));
+  std::string shortfall;
+  if (added > 0 && !AlternativesFitInMemory(added, shortfall)) {
+    m_strRefusal =
+        std::string(kRefusal) + "There is not enough memory for the new alternatives: " + shortfall;
+    return false;
+  }
   bool any = false;
   for (std::size_t r = 1; r < m_table.m_rows.size(); ++r) {
     if (RowIsEmpty(m_table.m_rows[r])) continue;
@@ -552,14 +562,19 @@ std::string ExportAssessmentsCsv(const CMADMDoc& doc) {
 SCsvImportResult ReadAssessmentsCsv(CMADMDoc& doc, std::string_view bytes) {
   SCsvImportResult result;
   SCsvTable table;
-  std::string error;
-  if (!ParseCsv(bytes, table, error)) {
-    result.m_strMessage = kRefusal + error;
-    return result;
-  }
   CAssessmentsReader reader(doc, table);
-  if (!reader.Check()) {
-    result.m_strMessage = reader.Refusal();
+  std::string error;
+  try {
+    if (!ParseCsv(bytes, table, error)) {
+      result.m_strMessage = kRefusal + error;
+      return result;
+    }
+    if (!reader.Check()) {
+      result.m_strMessage = reader.Refusal();
+      return result;
+    }
+  } catch (const std::bad_alloc&) {
+    result.m_strMessage = std::string(kRefusal) + "There is not enough memory to read the file.";
     return result;
   }
   reader.Apply(result);

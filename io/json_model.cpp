@@ -8,10 +8,12 @@
 #include <initializer_list>
 #include <limits>
 #include <memory>
+#include <new>
 #include <nlohmann/json.hpp>
 #include <vector>
 
 #include "io/atomic_file.h"
+#include "io/available_memory.h"
 #include "model/format.h"
 #include "model/prompter.h"
 #include "model/text.h"
@@ -564,7 +566,9 @@ std::string WriteModelJson(const CMADMDoc& doc) {
 
 namespace {
 
-bool ReadJson(std::string_view text, CMADMDoc& doc, std::string& problem) {
+// False with what is wrong in `problem`, or with `bNoMemory` when the model
+// does not fit into memory (and `problem` how much it needs, if known).
+bool ReadJson(std::string_view text, CMADMDoc& doc, std::string& problem, bool& bNoMemory) {
   if (NestingDepth(text) > kMaxDepth) {
     problem = "The text nests arrays and objects deeper than " + FormatInt(kMaxDepth) + " levels";
     return false;
@@ -578,6 +582,14 @@ bool ReadJson(std::string_view text, CMADMDoc& doc, std::string& problem) {
     const std::size_t end = what.find("] ");
     if (end != std::string::npos) what.erase(0, end + 2);
     problem = Utf8ToCp1252(what);
+    return false;
+  }
+  // The model is built twice: apart, then by the model file reader.
+  const json* alternatives =
+      root.is_object() && root.contains("alternatives") ? &root["alternatives"] : nullptr;
+  if (alternatives && alternatives->is_array() &&
+      !AlternativesFitInMemory(alternatives->size(), problem, 2)) {
+    bNoMemory = true;
     return false;
   }
 
@@ -595,18 +607,34 @@ bool ReadJson(std::string_view text, CMADMDoc& doc, std::string& problem) {
   SFileError fileError;
   if (!ReadModel(bytes, doc, fileError)) {
     problem = fileError.m_strProblem;
+    bNoMemory = fileError.m_bNoMemory;
     return false;
   }
   return true;
 }
 
+// Reads the text, turning a failure into the error to show.
+bool ReadJsonOrExplain(std::string_view text, CMADMDoc& doc, const std::string& path,
+                       SFileError& error) {
+  std::string problem;
+  bool bNoMemory = false;
+  bool ok = false;
+  try {
+    ok = ReadJson(text, doc, problem, bNoMemory);
+  } catch (const std::bad_alloc&) {
+    bNoMemory = true;
+    problem.clear();
+  }
+  if (ok) return true;
+  error = {path, bNoMemory ? problem : Refusal(path, problem), false, 0};
+  error.m_bNoMemory = bNoMemory;
+  return false;
+}
+
 }  // namespace
 
 bool ReadModelJson(std::string_view text, CMADMDoc& doc, SFileError& error) {
-  std::string problem;
-  if (ReadJson(text, doc, problem)) return true;
-  error = {{}, Refusal({}, problem), false, 0};
-  return false;
+  return ReadJsonOrExplain(text, doc, {}, error);
 }
 
 bool LoadModelJsonFile(const std::string& path, CMADMDoc& doc, SFileError& error) {
@@ -616,10 +644,7 @@ bool LoadModelJsonFile(const std::string& path, CMADMDoc& doc, SFileError& error
     error = {path, Utf8ToCp1252(why), false, 0};
     return false;
   }
-  std::string problem;
-  if (ReadJson(text, doc, problem)) return true;
-  error = {path, Refusal(path, problem), false, 0};
-  return false;
+  return ReadJsonOrExplain(text, doc, path, error);
 }
 
 bool SaveModelJsonFile(const std::string& path, const CMADMDoc& doc, SFileError& error) {

@@ -25,10 +25,6 @@ constexpr std::int32_t kMaxCoordinate = 1000000000;
 
 std::string Decimal(long long n) { return Format("%lld", n); }
 
-std::string Megabytes(std::uint64_t bytes) {
-  return Format("%llu", static_cast<unsigned long long>((bytes + (1u << 20) - 1) >> 20)) + " MB";
-}
-
 // A name as it may appear in a message: not endless.
 std::string Quoted(const CText& name) {
   std::string_view v = name.View();
@@ -473,16 +469,9 @@ bool CModelReader::ReadAlternatives() {
 }
 
 bool CModelReader::EnoughMemoryFor(std::size_t alternatives) {
-  // Texts are left out: each takes about the bytes it takes in the file.
-  const std::uint64_t need = static_cast<std::uint64_t>(alternatives) * sizeof(CAlternative);
-  // Small models are not worth asking the system about.
-  constexpr std::uint64_t kAlwaysAffordable = 64u << 20;
-  if (need <= kAlwaysAffordable) return true;
-  const std::uint64_t available = AvailableMemory();
-  if (need <= available) return true;
-  m_strNoMemory = "its " + Decimal(static_cast<long long>(alternatives)) +
-                  " alternatives need about " + Megabytes(need) + " of memory, and " +
-                  Megabytes(available) + " are available.";
+  std::string shortfall;
+  if (AlternativesFitInMemory(alternatives, shortfall)) return true;
+  m_strNoMemory = "its " + shortfall;
   return false;
 }
 

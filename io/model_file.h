@@ -19,14 +19,11 @@ namespace zev {
 // through the prompter (a warning) before it refuses the file; every other
 // failure comes back as a value for the caller to show.
 
-// For the file choosers and the document template.
+// For the file choosers.
 inline constexpr const char* kModelFileFilter =
     "ZEV Model Files (*.zev)|*.zev|All Files (*.*)|*.*||";
 // The default extension as a file chooser takes it (without the point).
 inline constexpr const char* kModelFileExtension = "zev";
-inline constexpr const char* kModelDocumentType = "ZEV.Document";
-inline constexpr const char* kModelDocumentTemplate =
-    "\nZEV\nZEV\nZEV Files (*.zev)\n*.zev\nZEV.Document\nZEV Document";
 
 // Why a model could not be read or written.
 struct SFileError {

@@ -59,8 +59,10 @@ class CAssessment : public CAttribute {
   bool m_bAssessed = false;
 };
 
-// One option being assessed.
-class CAlternative {
+// One option being assessed. Aligned to a cache line, so that each of its
+// 512-byte records takes exactly eight lines and a record's numbers are
+// fetched with as few lines as they span.
+class alignas(64) CAlternative {
  public:
   CAlternative();
   CAlternative(const CAlternative&) = default;

@@ -5,6 +5,7 @@
 
 #include "model/format.h"
 #include "model/number.h"
+#include "model/portable.h"
 #include "model/prompter.h"
 
 namespace zev {
@@ -28,6 +29,7 @@ CMADMDoc::CMADMDoc() : m_strLimitMessage(AttributeLimitMessage()) {}
 CMADMDoc::~CMADMDoc() = default;
 
 bool CMADMDoc::OnNewDocument() {
+  m_basis.Forget();
   m_alternatives.clear();
   m_nLastAttribute = 0;
   auto first = NewAlternative();
@@ -37,7 +39,7 @@ bool CMADMDoc::OnNewDocument() {
   m_posCurrent = 0;
   m_nCurrentAttribute = 0;
   m_bAttributeSelected = true;
-  m_nFocusRow = 51;
+  m_nFocusRow = kNameRow;
   for (CAttribute& a : m_attributes) a.ResetToDefaults();
   CAttribute& top = m_attributes[0];
   top.m_nGrades = 5;
@@ -69,6 +71,7 @@ std::unique_ptr<CAlternative> CMADMDoc::NewAlternative() const {
 CAlternative& CMADMDoc::AddAlternative(std::unique_ptr<CAlternative> alternative) {
   alternative->m_nLastAttribute = m_nLastAttribute;
   m_alternatives.push_back(std::move(alternative));
+  m_basis.NoteAlternative(m_alternatives.back().get());
   return *m_alternatives.back();
 }
 
@@ -99,11 +102,13 @@ std::unique_ptr<CAlternative> CMADMDoc::RemoveAlternative(CAlternative* alternat
   }
   std::unique_ptr<CAlternative> removed = std::move(m_alternatives[static_cast<size_t>(pos)]);
   m_alternatives.erase(m_alternatives.begin() + pos);
+  m_basis.NoteRemoved(removed.get());
   if (m_posCurrent >= AlternativeCount()) m_posCurrent = std::max(0, AlternativeCount() - 1);
   return removed;
 }
 
 void CMADMDoc::RemoveAllAlternatives() {
+  m_basis.Forget();
   m_alternatives.clear();
   m_posCurrent = 0;
 }
@@ -113,55 +118,115 @@ namespace {
 // Asks for a record's memory ahead of its use.
 void PrefetchRecord(const CAssessment& r) {
   const char* p = reinterpret_cast<const char*>(&r);
-  for (size_t line = 0; line < sizeof(CAssessment); line += 64) __builtin_prefetch(p + line);
+  for (size_t line = 0; line < sizeof(CAssessment); line += 64) ZEV_PREFETCH(p + line);
+}
+
+// What preparing copies as plain values: all but the weight and the parts
+// that are shared (texts and grade table).
+void CopyValues(const CAttribute& a, CAssessment& r) {
+  r.m_nFather = a.m_nFather;
+  r.m_nPrevSibling = a.m_nPrevSibling;
+  r.m_nNextSibling = a.m_nNextSibling;
+  r.m_nChildren = a.m_nChildren;
+  r.m_nMark = a.m_nMark;
+  r.m_nType = a.m_nType;
+  r.m_dBest = a.m_dBest;
+  r.m_dWorst = a.m_dWorst;
+  r.m_nGrades = a.m_nGrades;
+}
+
+void ShareDefinition(const CAttribute& a, CAssessment& r) {
+  r.m_strName = a.m_strName;
+  r.m_strDescription = a.m_strDescription;
+  r.m_strUnit = a.m_strUnit;
+  r.m_strComments = a.m_strComments;
+  if (!r.SharesGradesWith(a)) r.ShareGrades(a);
+}
+
+// An alternative's records are rarely still in the cache when it is
+// prepared, and preparing is followed by reading them (evaluation reads most
+// of every record): each record is asked for this many records ahead.
+constexpr int kPrefetchAhead = 6;
+
+// Runs prepare(i) for every record up to last, asking for the records ahead.
+template <typename FPrepare>
+void ForEachRecordAhead(const CAlternative& alternative, int last, FPrepare&& prepare) {
+  for (int i = 0; i < kPrefetchAhead && i <= last; ++i)
+    PrefetchRecord(alternative.m_assessments[i]);
+  for (int i = 0; i <= last; ++i) {
+    if (i + kPrefetchAhead <= last) PrefetchRecord(alternative.m_assessments[i + kPrefetchAhead]);
+    prepare(i);
+  }
 }
 
 }  // namespace
+
+bool CMADMDoc::PreparedWeight(int i, double& weight) {
+  // The weight passes through its "%1.4lf" text, so aggregation uses it
+  // rounded to four decimals.
+  SWeightCache& cache = m_weightCache[i];
+  const CAttribute& a = m_attributes[i];
+  if (!cache.m_bValid || std::memcmp(&cache.m_dKey, &a.m_dWeight, sizeof(double)) != 0) {
+    cache.m_bValid = true;
+    cache.m_dKey = a.m_dWeight;
+    cache.m_bReadable = ReadNonNegativeNumber(a.WeightText(), cache.m_dValue);
+  }
+  weight = cache.m_dValue;
+  return cache.m_bReadable;
+}
 
 void CMADMDoc::PrepareAlternative(CAlternative& alternative) {
   // The bound is read once: the stores into the records could otherwise be
   // taken to change it.
   const int last = std::min(m_nLastAttribute, kAttributeSlots - 1);
-  // An alternative's records are rarely still in the cache when it is
-  // prepared, and preparing is followed by reading them (evaluation reads
-  // most of every record): ask for them a few records ahead.
-  constexpr int kAhead = 6;
-  for (int i = 0; i < kAhead && i <= last; ++i) PrefetchRecord(alternative.m_assessments[i]);
-  for (int i = 0; i <= last; ++i) {
-    if (i + kAhead <= last) PrefetchRecord(alternative.m_assessments[i + kAhead]);
+  ForEachRecordAhead(alternative, last, [&](int i) {
     const CAttribute& a = m_attributes[i];
     CAssessment& r = alternative.m_assessments[i];
-    r.m_nFather = a.m_nFather;
-    r.m_nPrevSibling = a.m_nPrevSibling;
-    r.m_nNextSibling = a.m_nNextSibling;
-    r.m_nChildren = a.m_nChildren;
-    r.m_strName = a.m_strName;
-    r.m_nMark = a.m_nMark;
-    r.m_nType = a.m_nType;
-    r.m_strDescription = a.m_strDescription;
-    r.m_strUnit = a.m_strUnit;
-    r.m_dBest = a.m_dBest;
-    r.m_dWorst = a.m_dWorst;
-
-    // The weight passes through its "%1.4lf" text, so aggregation uses it
-    // rounded to four decimals.
-    SWeightCache& cache = m_weightCache[i];
-    if (!cache.m_bValid || std::memcmp(&cache.m_dKey, &a.m_dWeight, sizeof(double)) != 0) {
-      cache.m_bValid = true;
-      cache.m_dKey = a.m_dWeight;
-      cache.m_bReadable = ReadNonNegativeNumber(a.WeightText(), cache.m_dValue);
-    }
-    if (cache.m_bReadable)
-      r.m_dWeight = cache.m_dValue;
+    CopyValues(a, r);
+    ShareDefinition(a, r);
+    double weight = 0.0;
+    if (PreparedWeight(i, weight))
+      r.m_dWeight = weight;
     else
       r.SetWeightText(a.WeightText());
-
-    r.m_nGrades = a.m_nGrades;
-    r.m_strComments = a.m_strComments;
-    if (!r.SharesGradesWith(a)) r.ShareGrades(a);
-  }
+  });
   alternative.m_nLastAttribute = m_nLastAttribute;
   alternative.m_nCurrentAttribute = m_nCurrentAttribute;
+  m_basis.NoteAlternative(&alternative);
+}
+
+bool CMADMDoc::StartConcurrentPreparation() {
+  bool bReadable = true;
+  for (int i = 0; i <= std::min(m_nLastAttribute, kAttributeSlots - 1); ++i) {
+    double weight = 0.0;
+    bReadable = PreparedWeight(i, weight) && bReadable;
+  }
+  return bReadable;
+}
+
+void CMADMDoc::ShareDefinitions(CAlternative& alternative, std::uint64_t attributes) {
+  const int last = std::min(m_nLastAttribute, kAttributeSlots - 1);
+  for (int i = 0; i <= last; ++i) {
+    if ((attributes >> i & 1) != 0) ShareDefinition(m_attributes[i], alternative.m_assessments[i]);
+  }
+}
+
+bool CMADMDoc::PrepareSharedAlternative(CAlternative& alternative) const {
+  const int last = std::min(m_nLastAttribute, kAttributeSlots - 1);
+  bool bShared = true;
+  ForEachRecordAhead(alternative, last, [&](int i) {
+    const CAttribute& a = m_attributes[i];
+    CAssessment& r = alternative.m_assessments[i];
+    CopyValues(a, r);
+    const SWeightCache& cache = m_weightCache[i];
+    const bool bWeight = cache.m_bValid && cache.m_bReadable &&
+                         std::memcmp(&cache.m_dKey, &a.m_dWeight, sizeof(double)) == 0;
+    if (bWeight) r.m_dWeight = cache.m_dValue;
+    bShared = bShared && bWeight && SharesDefinition(r, a);
+  });
+  alternative.m_nLastAttribute = m_nLastAttribute;
+  alternative.m_nCurrentAttribute = m_nCurrentAttribute;
+  return bShared;
 }
 
 void CMADMDoc::PrepareAllAlternatives() {
@@ -335,17 +400,18 @@ void CMADMDoc::RecenterAncestors(int k) {
   }
 }
 
-void CMADMDoc::RecomputeExtent() {
-  const CAttribute& top = m_attributes[0];
-  int cx = top.m_nX + 675;
-  int cy = top.m_nY + 42;
-  for (int i = 1; i <= m_nLastAttribute; ++i) {
-    const CAttribute& a = m_attributes[i];
-    if (a.m_nX > cx - 55) cx = a.m_nX + 105;
-    if (a.m_nY > cy - 21) cy = a.m_nY + 45;
+SExtent ScrollExtent(const CMADMDoc& doc) {
+  const CAttribute& top = doc.Attribute(0);
+  SExtent e{top.m_nX + 675, top.m_nY + 42};
+  for (int i = 1; i <= doc.LastAttribute(); ++i) {
+    const CAttribute& a = doc.Attribute(i);
+    if (a.m_nX > e.cx - 55) e.cx = a.m_nX + 105;
+    if (a.m_nY > e.cy - 21) e.cy = a.m_nY + 45;
   }
-  m_sizeExtent = {cx, cy};
+  return e;
 }
+
+void CMADMDoc::RecomputeExtent() { m_sizeExtent = ScrollExtent(*this); }
 
 // ---------------------------------------------------------------------------
 // Hierarchy edits
@@ -805,6 +871,23 @@ void CMADMDoc::PublishChanges(const SDocChange& change) {
 }
 
 void CMADMDoc::Notify(const SDocChange& change) {
+  switch (change.m_kind) {
+    case EDocChange::Results:
+    case EDocChange::Selection:
+    // Definitions are compared with the ones last evaluated.
+    case EDocChange::Attribute:
+      break;
+    case EDocChange::Assessment:
+      if (change.m_nAlternative >= 0 && change.m_nAlternative < AlternativeCount()) {
+        m_basis.NoteAlternative(&Alternative(change.m_nAlternative));
+        break;
+      }
+      [[fallthrough]];
+    default:
+      // A change of the list of alternatives may have written any of them
+      // (pasting, adding data from another file).
+      m_basis.Forget();
+  }
   // A copy, so that an observer may unsubscribe while being told.
   std::vector<CDocObserver*> observers = m_observers;
   for (CDocObserver* observer : observers) {

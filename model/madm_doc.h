@@ -7,6 +7,7 @@
 
 #include "model/alternative.h"
 #include "model/attribute.h"
+#include "model/evaluation_basis.h"
 
 namespace zev {
 
@@ -49,6 +50,10 @@ struct SExtent {
   int cx = 200;
   int cy = 200;
 };
+
+// The rows of an attribute's box that the focus row names.
+inline constexpr int kNameRow = 51;
+inline constexpr int kWeightRow = 52;
 
 // The model: a fixed table of attribute slots forming one tree under the top
 // attribute at index 0, and the ordered list of alternatives.
@@ -94,6 +99,31 @@ class CMADMDoc {
   void PrepareAlternative(CAlternative& alternative);
   void PrepareAllAlternatives();
 
+  // Preparing many alternatives on several threads. Sharing texts and grade
+  // tables changes their reference counts, which only one thread may do, so
+  // it is done first, on one thread, and only where it is needed; the rest
+  // of preparing then runs on any thread.
+  //
+  // On one thread, before: reads every weight through its text and returns
+  // whether all of them read back (when one does not, every preparation
+  // warns, and only PrepareAlternative does that).
+  bool StartConcurrentPreparation();
+  // On one thread: shares the texts and grade tables of the attributes in
+  // `attributes` (bit i = attribute i) with the alternative's records.
+  void ShareDefinitions(CAlternative& alternative, std::uint64_t attributes);
+  // On any thread, for different alternatives, after
+  // StartConcurrentPreparation and while nothing changes the definitions:
+  // PrepareAlternative for an alternative whose records already share every
+  // text and grade table. Returns false when one does not (the alternative
+  // then needs PrepareAlternative).
+  bool PrepareSharedAlternative(CAlternative& alternative) const;
+  // Attribute i's weight as preparing stores it: its "%1.4lf" text read
+  // back. False when the text does not read back.
+  bool PreparedWeight(int i, double& weight);
+
+  // What every alternative was last evaluated with and what changed since.
+  CEvaluationBasis& EvaluationBasis() { return m_basis; }
+
   void AddAlternativeCommand();
   void DeleteAlternativeCommand();
 
@@ -127,6 +157,7 @@ class CMADMDoc {
   void ShiftFollowing(int k, int step);
   void RecenterAncestors(int k);
   void SubtreeYRange(int k, int& lo, int& hi);
+  // Stores the scroll extent (ScrollExtent below) after an edit.
   void RecomputeExtent();
   SExtent Extent() const { return m_sizeExtent; }
 
@@ -144,7 +175,10 @@ class CMADMDoc {
   // --- change notification -------------------------------------------
   // After every edit: marks the model modified and tells every subscriber.
   void PublishChanges(const SDocChange& change = {});
-  // Tells the subscribers without marking the model modified.
+  // Tells the subscribers without marking the model modified. An input
+  // change that names an alternative marks its evaluation stale; one that
+  // names none, and any change of the alternatives, the structure, the
+  // model or the whole file, marks every evaluation stale.
   void Notify(const SDocChange& change);
   void Subscribe(CDocObserver* observer);
   void Unsubscribe(CDocObserver* observer);
@@ -182,7 +216,7 @@ class CMADMDoc {
   int m_nCurrentAttribute = 0;
   std::string m_strLimitMessage;
   bool m_bAttributeSelected = true;
-  int m_nFocusRow = 51;
+  int m_nFocusRow = kNameRow;
   int m_posCurrent = 0;
   bool m_bModified = false;
 
@@ -203,9 +237,14 @@ class CMADMDoc {
     double m_dValue = 0.0;
   };
   SWeightCache m_weightCache[kAttributeSlots];
+  CEvaluationBasis m_basis;
 };
 
 // The attribute limit message shown at 50 attributes.
 std::string AttributeLimitMessage();
+
+// The scroll extent of the box diagram: from the top attribute's position,
+// widened and lengthened to take in every other attribute.
+SExtent ScrollExtent(const CMADMDoc& doc);
 
 }  // namespace zev

@@ -26,7 +26,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/qt_text.h"
+#include "app/dialogs/qt_text.h"
 #include "io/atomic_file.h"
 #include "model/prompter.h"
 

@@ -7,21 +7,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/qt_text.h"
+#include "app/dialogs/dialog_widgets.h"
+#include "app/dialogs/qt_text.h"
 #include "model/format.h"
 
 namespace zev {
 
 CValueUtilityDialog::CValueUtilityDialog(CValueUtilityPresenter& presenter, QWidget* parent)
-    : CPresenterDialog(presenter, parent), m_p(presenter) {
+    : CDialogView(presenter, parent), m_p(presenter) {
   using P = CValueUtilityPresenter;
   auto* layout = new QVBoxLayout(this);
-  auto* name = new QLabel(ToQt(m_p.AttributeName()), this);
-  name->setObjectName("attributeName");
-  QFont bold = name->font();
-  bold.setBold(true);
-  name->setFont(bold);
-  layout->addWidget(name);
+  layout->addWidget(BoldLabel(m_p.AttributeName(), this, "attributeName"));
 
   auto* info = new QGridLayout;
   const std::pair<const char*, std::string> shown[] = {
@@ -59,23 +55,16 @@ CValueUtilityDialog::CValueUtilityDialog(CValueUtilityPresenter& presenter, QWid
     grid->addWidget(m_pRowLabels[row], row + 1, 0);
     grid->addWidget(m_pValues[row], row + 1, 1);
     grid->addWidget(m_pUtilities[row], row + 1, 2);
-    connect(m_pValues[row], &QLineEdit::textEdited, this,
-            [this, row](const QString& t) { m_p.m_strValue[row] = FromQt(t); });
-    connect(m_pUtilities[row], &QComboBox::editTextChanged, this, [this, row](const QString& t) {
-      if (!m_bLoading) m_p.m_strUtility[row] = FromQt(t);
-    });
+    Bind(m_pValues[row], m_p.m_strValue[row]);
+    Bind(m_pUtilities[row], m_p.m_strUtility[row]);
     GuardField(m_pUtilities[row], [this, row] { return m_p.UtilityFocusLost(row); });
   }
   layout->addLayout(grid);
 
-  auto* comments = new QPushButton(tr("&Comments"), this);
-  comments->setObjectName("comments");
-  comments->setAutoDefault(false);
   auto* commentsRow = new QHBoxLayout;
-  commentsRow->addWidget(comments);
+  AddButton(commentsRow, tr("&Comments"), "comments", [this] { m_p.Comments(); });
   commentsRow->addStretch();
   layout->addLayout(commentsRow);
-  connect(comments, &QPushButton::clicked, this, [this] { m_p.Comments(); });
 
   AddOkCancel(layout);
 
@@ -89,17 +78,17 @@ CValueUtilityDialog::CValueUtilityDialog(CValueUtilityPresenter& presenter, QWid
 }
 
 void CValueUtilityDialog::LoadRows() {
-  m_bLoading = true;
-  m_pNumber->setCurrentIndex(m_pNumber->findData(m_p.Number()));
-  for (int row = 0; row < kRows; ++row) {
-    const bool bShown = row < m_p.Number();
-    m_pRowLabels[row]->setVisible(bShown);
-    m_pValues[row]->setVisible(bShown);
-    m_pUtilities[row]->setVisible(bShown);
-    m_pValues[row]->setText(ToQt(m_p.m_strValue[row]));
-    m_pUtilities[row]->setEditText(ToQt(m_p.m_strUtility[row]));
-  }
-  m_bLoading = false;
+  Showing([this] {
+    m_pNumber->setCurrentIndex(m_pNumber->findData(m_p.Number()));
+    for (int row = 0; row < kRows; ++row) {
+      const bool bShown = row < m_p.Number();
+      m_pRowLabels[row]->setVisible(bShown);
+      m_pValues[row]->setVisible(bShown);
+      m_pUtilities[row]->setVisible(bShown);
+      m_pValues[row]->setText(ToQt(m_p.m_strValue[row]));
+      m_pUtilities[row]->setEditText(ToQt(m_p.m_strUtility[row]));
+    }
+  });
 }
 
 EDialogAction CValueUtilityDialog::OnOk() { return m_p.Ok(); }

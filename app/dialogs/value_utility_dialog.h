@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialogs/presenter_dialog.h"
+#include "app/dialogs/dialog_view.h"
 #include "elicitation/value_utility_presenter.h"
 
 class QComboBox;
@@ -10,7 +10,7 @@ class QLineEdit;
 namespace zev {
 
 // The value/utility table of a quantitative attribute.
-class CValueUtilityDialog : public CPresenterDialog {
+class CValueUtilityDialog : public CDialogView {
   Q_OBJECT
 
  public:
@@ -29,7 +29,6 @@ class CValueUtilityDialog : public CPresenterDialog {
   QLabel* m_pRowLabels[kRows] = {};
   QLineEdit* m_pValues[kRows] = {};
   QComboBox* m_pUtilities[kRows] = {};
-  bool m_bLoading = false;
 };
 
 }  // namespace zev

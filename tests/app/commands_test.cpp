@@ -13,18 +13,21 @@
 
 #include "app/alternative_list_view.h"
 #include "app/attribute_tree_view.h"
-#include "app/commands/command_table.h"
+#include "app/dialogs/qt_text.h"
+#include "app/insertion_window.h"
 #include "app/madm_view.h"
-#include "app/qt_text.h"
+#include "app/model_builder_window.h"
+#include "app/rename_grade_window.h"
 #include "app/results_window.h"
-#include "app/tool_windows.h"
+#include "commands/command_table.h"
+#include "commands/report_commands.h"
 #include "elicitation/define_attribute_presenter.h"
 #include "elicitation/read_data_presenter.h"
+#include "elicitation/report_options_presenter.h"
+#include "elicitation/report_type_presenter.h"
 #include "io/model_file.h"
-#include "io/report_commands.h"
-#include "io/report_options.h"
 #include "tests/app/support/app_fixture.h"
-#include "tests/app/support/gui_user.h"
+#include "tests/app/support/qt_scripted_user.h"
 #include "tests/support/model_builders.h"
 
 namespace zev::test {
@@ -55,7 +58,7 @@ class CCommandsTest : public QObject {
 
  private slots:
   void theShortcutsBuildAHierarchy() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
     CMADMDoc& doc = child->Document().Doc();
@@ -95,11 +98,11 @@ class CCommandsTest : public QObject {
     QTest::keyClick(child->ListView(), Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(doc.LastAttribute(), 4);
     QVERIFY(user.Messages().empty());
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void copyAndCutWorkFromTheTreeAndTheList() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
     CMADMDoc& doc = child->Document().Doc();
@@ -120,11 +123,11 @@ class CCommandsTest : public QObject {
     QCOMPARE(user.LastText(),
              QString("Deleting <Alternative 2> will eliminate all its information.\n\n"
                      "Do you really want to delete it?"));
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void exitAsksForEveryModifiedModel() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     Trigger(*frame, kIdFileNew);
     QCOMPARE(frame->DocumentCount(), 2);
@@ -138,11 +141,11 @@ class CCommandsTest : public QObject {
     Trigger(*frame, kIdAppExit);
     QCOMPARE(frame->DocumentCount(), 0);
     QVERIFY(!frame->isVisible());
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void theToolbarCarriesTheCommandsWithTheirTooltips() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     QStringList tips;
     for (QAction* a : frame->ToolBar()->actions()) {
@@ -154,12 +157,12 @@ class CCommandsTest : public QObject {
         qobject_cast<QToolButton*>(frame->ToolBar()->widgetForAction(frame->Action(kIdViewSwitch)));
     QVERIFY(button);
     button->click();
-    QCOMPARE(frame->ActiveChild()->ViewMode(), 1);
-    QVERIFY(user.Unexpected().isEmpty());
+    QCOMPARE(frame->ActiveChild()->ViewMode(), EViewMode::DialogBox);
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void theModelBuilderExistsOnceAndSaysSo() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     Trigger(*frame, kIdViewDialogBox);
     Trigger(*frame, kIdModelBuilder);
@@ -181,11 +184,11 @@ class CCommandsTest : public QObject {
     Trigger(*frame, kIdModelBuilder);
     QCOMPARE(CountWindows<CModelBuilderWindow>(*frame), 1);
     QVERIFY(user.Messages().empty());
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void theModelBuilderActsOnTheSideLastUsed() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
     CMADMDoc& doc = child->Document().Doc();
@@ -213,11 +216,11 @@ class CCommandsTest : public QObject {
     builder->DeleteButton();
     QCOMPARE(doc.LastAttribute(), 1);
     QCOMPARE(builder->Tree()->model()->rowCount(builder->Tree()->model()->index(0, 0)), 1);
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void theInsertionWindowNamesTheAttributeAndInserts() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
     CMADMDoc& doc = child->Document().Doc();
@@ -244,11 +247,11 @@ class CCommandsTest : public QObject {
     user.Answer(EAnswer::No);
     Trigger(*frame, kIdFileClose);
     QCOMPARE(CountWindows<CInsertionWindow>(*frame), 0);
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void theGradeNameWindowRenamesEverywhere() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
     CMADMDoc& doc = child->Document().Doc();
@@ -270,22 +273,43 @@ class CCommandsTest : public QObject {
     Trigger(*frame, kIdChangeGradeName);
     QCOMPARE(user.LastText(), QString("A window for changing a grade name is still open.\n"
                                       "You have to close this window to open a new one."));
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
+  }
+
+  void aToolWindowChecksAFieldLeftForAnotherControlButNotForClose() {
+    CQtScriptedUser user;
+    auto frame = StartForTest();
+    Focus(frame->ActiveChild()->TreeView());
+    Trigger(*frame, kIdChangeGradeName);
+    auto* window = OpenWindow<CRenameGradeWindow>(*frame);
+    QVERIFY(window);
+    Activate(window);
+    window->FromField()->setFocus();
+    window->ToField()->setFocus();
+    QCOMPARE(user.LastText(), QString("The 'From' grade name must not be empty."));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window->FromField()));
+    user.Clear();
+    Child<QPushButton>(window, "close")->setFocus();
+    QVERIFY(user.Messages().empty());
+    // Escape ends the window and empties its slot at once.
+    QTest::keyClick(window, Qt::Key_Escape);
+    QVERIFY(!frame->ActiveChild()->Document().Registry().IsOpen(EModelessKind::GradeNameChange));
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void commandsWithoutTheirWindowsStayDisabled() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     Focus(frame->ActiveChild()->TreeView());
     for (int id : {kIdOverview, kIdVisualComparison, kIdCreateGroupAssessment, kIdTradeOff,
                    kIdChangeWeight, kIdChangeInputData, kIdChangeRules, kIdEditUndo}) {
       QVERIFY2(!Enabled(*frame, id), qPrintable(QString::number(id)));
     }
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void rankAssessesEveryAlternativeAndSaysSo() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
     CMADMDoc& doc = child->Document().Doc();
@@ -320,11 +344,11 @@ class CCommandsTest : public QObject {
     Trigger(*frame, kIdAssessAttribute);
     QCOMPARE(doc.Alternative(1).m_nRanking, 1);
     QCOMPARE(doc.Alternative(2).m_nRanking, 3);
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void theUtilityIntervalWindowShowsASnapshot() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
     CMADMDoc& doc = child->Document().Doc();
@@ -351,7 +375,7 @@ class CCommandsTest : public QObject {
     }
     QCOMPARE(user.LastText(), QString("No description for the alternative is provided."));
     for (CResultsWindow* window : windows) window->close();
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void exactlyTheCommandsOfMissingSubsystemsAreUnavailable() {
@@ -366,7 +390,6 @@ class CCommandsTest : public QObject {
     }
     const std::set<int> expected = {kIdEditUndo,
                                     kIdChangeRules,  // never enabled
-                                    kIdUtilitySelectMethods,
                                     kIdUtilityVisualScoring,
                                     kIdWeightSelectMethods,
                                     kIdWeightVisualScoring,
@@ -391,7 +414,7 @@ class CCommandsTest : public QObject {
   }
 
   void aChangedRangeIsFollowedUpAfterTheDefinition() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
     CMADMDoc& doc = child->Document().Doc();
@@ -415,11 +438,11 @@ class CCommandsTest : public QObject {
     // Convert Values is now enabled, Convert Grades not.
     QVERIFY(Enabled(*frame, kIdConvertValues));
     QVERIFY(!Enabled(*frame, kIdConvertGrades));
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void reportsAreWrittenThroughTheirDialogs() {
-    CGuiUser user;
+    CQtScriptedUser user;
     QTemporaryDir dir;
     auto frame = StartForTest();
     QVERIFY(frame->OpenDocument(PathFromQt(qEnvironmentVariable("ZEV_EXAMPLES") + "/laptop.zev")));
@@ -439,11 +462,11 @@ class CCommandsTest : public QObject {
     user.ChooseFile(PathFromQt(dir.filePath("attribute.txt")));
     Trigger(*frame, kIdReportAttribute);
     QVERIFY(QFile::exists(dir.filePath("attribute.txt")));
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void dataAreReadFromATextFileThroughItsDialog() {
-    CGuiUser user;
+    CQtScriptedUser user;
     QTemporaryDir dir;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
@@ -487,11 +510,11 @@ class CCommandsTest : public QObject {
     SFileError error;
     QVERIFY(LoadModelFile(path, saved, error));
     QCOMPARE(saved.Alternative(0).Record(1).m_dBelief[3], 0.6);
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void theDefineAttributeCommandRunsItsDialog() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
     Focus(child->TreeView());
@@ -502,7 +525,7 @@ class CCommandsTest : public QObject {
     Trigger(*frame, kIdDefineAttribute);
     QCOMPARE(child->Document().Doc().Attribute(0).m_strName, "Car choice");
     QCOMPARE(child->TreeView()->model()->index(0, 0).data().toString(), QString("Car choice"));
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 };
 

@@ -1,8 +1,6 @@
 // The assessment entry dialogs as views of their presenters, and the entry
 // commands through them.
 
-#include "app/entry_dialogs.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -12,11 +10,17 @@
 #include <QPushButton>
 
 #include "app/attribute_tree_view.h"
-#include "app/commands/command_table.h"
-#include "app/conversion_dialogs.h"
-#include "app/dialog_views.h"
+#include "app/dialogs/certain_value_dialog.h"
+#include "app/dialogs/convert_grades_dialog.h"
+#include "app/dialogs/convert_values_dialog.h"
+#include "app/dialogs/dialog_registry.h"
+#include "app/dialogs/grade_text_dialog.h"
+#include "app/dialogs/possible_value_count_dialog.h"
+#include "app/dialogs/qualitative_entry_dialog.h"
+#include "app/dialogs/uncertain_entry_dialog.h"
+#include "commands/command_table.h"
 #include "tests/app/support/app_fixture.h"
-#include "tests/app/support/gui_user.h"
+#include "tests/app/support/qt_scripted_user.h"
 #include "tests/elicitation/assessment_fixtures.h"
 
 namespace zev::test {
@@ -42,7 +46,7 @@ class CEntryDialogsTest : public QObject {
   void initTestCase() { StartForTest(); }
 
   void aQualitativePageShowsItsGradesAndSpreadsTicks() {
-    CGuiUser user;
+    CQtScriptedUser user;
     CAlternative alternative;
     CAssessment& r = MakeQualitative(alternative, 5);
     std::vector<double> degrees = Degrees(r);
@@ -77,7 +81,7 @@ class CEntryDialogsTest : public QObject {
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(page.AcceptedDegree(0), 0.5);
     QCOMPARE(page.AcceptedDegree(2), 0.25);
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void tenGradesMakeTwoPages() {
@@ -95,7 +99,7 @@ class CEntryDialogsTest : public QObject {
   }
 
   void aCertainValueIsCheckedWhenItsFieldIsLeft() {
-    CGuiUser user;
+    CQtScriptedUser user;
     CAlternative alternative;
     MakeQuantitative(alternative, Quantitative, 100, 0);
     CCertainValueEntry entry(alternative, 1, "Quality", "c", "e");
@@ -122,7 +126,7 @@ class CEntryDialogsTest : public QObject {
     QVERIFY(user.Messages().empty());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(entry.Value(), 100.0);
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void theNumberOfValuesIsClampedOnOk() {
@@ -150,7 +154,7 @@ class CEntryDialogsTest : public QObject {
     QVERIFY(!dialog.Value(2)->isVisible());
     dialog.Value(1)->setText("130");
     QTest::keyClick(dialog.Value(1), Qt::Key_0);  // typed, so the presenter sees it
-    CGuiUser user;
+    CQtScriptedUser user;
     dialog.OkButton()->click();
     QCOMPARE(user.LastText(),
              QString("A possible value must be between the best and worst values."));
@@ -171,7 +175,7 @@ class CEntryDialogsTest : public QObject {
   }
 
   void aGradeConversionPageChecksItsTotal() {
-    CGuiUser user;
+    CQtScriptedUser user;
     CAttribute father;
     father.ResetToDefaults();
     father.SetName("Quality");
@@ -192,11 +196,11 @@ class CEntryDialogsTest : public QObject {
     dialog.OkButton()->click();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(page.Degree(3), 0.5);
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void aValueConversionPageChecksAValueWhenItIsLeft() {
-    CGuiUser user;
+    CQtScriptedUser user;
     CAttribute father;
     father.ResetToDefaults();
     father.m_nGrades = 3;
@@ -224,11 +228,11 @@ class CEntryDialogsTest : public QObject {
     QVERIFY(user.Messages().empty());
     QCOMPARE(page.Value(1), 10.0);
     QCOMPARE(page.m_strComments, std::string("notes"));
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void attAtAltEntersTheAssessmentThroughTheDialogs() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
     CMADMDoc& doc = child->Document().Doc();
@@ -247,7 +251,7 @@ class CEntryDialogsTest : public QObject {
     child->Commands().SelectAttribute(0);
     Trigger(*frame, kIdModifyAssessment);
     QVERIFY(user.LastText().startsWith("Top Attribute has 1 child attributes.\n"));
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 };
 

@@ -10,10 +10,10 @@
 
 #include "app/alternative_list_view.h"
 #include "app/attribute_tree_view.h"
-#include "app/commands/command_table.h"
-#include "app/qt_text.h"
+#include "app/dialogs/qt_text.h"
+#include "commands/command_table.h"
 #include "tests/app/support/app_fixture.h"
-#include "tests/app/support/gui_user.h"
+#include "tests/app/support/qt_scripted_user.h"
 #include "tests/support/model_builders.h"
 
 namespace zev::test {
@@ -35,7 +35,7 @@ class CFilesTest : public QObject {
   }
 
   void aModelBuiltInTheWindowIsSavedAndReopened() {
-    CGuiUser user;
+    CQtScriptedUser user;
     QTemporaryDir dir;
     const std::string path = PathFromQt(dir.filePath("cars.zev"));
     auto frame = StartForTest();
@@ -80,11 +80,11 @@ class CFilesTest : public QObject {
     // Opening the same file again only brings its window forward.
     QCOMPARE(frame->OpenDocument(path), reopened);
     QCOMPARE(frame->DocumentCount(), 1);
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void rankedResultsAreSavedWithTheModel() {
-    CGuiUser user;
+    CQtScriptedUser user;
     QTemporaryDir dir;
     const std::string path = PathFromQt(dir.filePath("ranked.zev"));
     auto frame = StartForTest();
@@ -111,11 +111,11 @@ class CFilesTest : public QObject {
       QCOMPARE(reopened.Alternative(pos).m_nRanking, rankings[static_cast<size_t>(pos)]);
       QCOMPARE(reopened.Alternative(pos).UtilityText(), utilities[static_cast<size_t>(pos)]);
     }
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void openAsksForAFileWithTheModelFilter() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     user.ChooseFile(Example());
     Trigger(*frame, kIdFileOpen);
@@ -131,11 +131,11 @@ class CFilesTest : public QObject {
     user.ChooseFile("");
     Trigger(*frame, kIdFileOpen);
     QCOMPARE(frame->DocumentCount(), 2);
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void aFileNamedOnTheCommandLineIsOpened() {
-    CGuiUser user;
+    CQtScriptedUser user;
     StartForTest();  // configured
     SStartOptions options = ParseCommandLine({"zev", "--no-splash", PathToQt(Example())});
     QVERIFY(!options.m_bSplash);
@@ -144,11 +144,11 @@ class CFilesTest : public QObject {
     QVERIFY(frame);
     QCOMPARE(frame->DocumentCount(), 1);
     QCOMPARE(frame->ActiveChild()->Document().PathName(), Example());
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void aDamagedFileGivesItsMessageAndOpensNothing() {
-    CGuiUser user;
+    CQtScriptedUser user;
     QTemporaryDir dir;
     QFile damaged(dir.filePath("damaged.zev"));
     QVERIFY(damaged.open(QIODevice::WriteOnly));
@@ -169,11 +169,11 @@ class CFilesTest : public QObject {
     options.m_files = {PathFromQt(damaged.fileName())};
     QVERIFY(!StartApplication(options));
     QCOMPARE(user.Messages().size(), size_t(1));
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void aRecentFileThatIsGoneLeavesTheList() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     frame->RecentFiles().Add("/nonexistent-for-zev/gone.zev");
     frame->SaveSettings();
@@ -183,11 +183,11 @@ class CFilesTest : public QObject {
     QCOMPARE(user.Messages().size(), size_t(1));
     QVERIFY(frame->RecentFiles().Empty());
     QVERIFY(!Enabled(*frame, kIdFileMru1));
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void aFileDroppedOnTheWindowOpens() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(PathToQt(Example()))});
@@ -198,11 +198,11 @@ class CFilesTest : public QObject {
     QApplication::sendEvent(frame.get(), &drop);
     QCOMPARE(frame->DocumentCount(), 2);
     QCOMPARE(frame->ActiveChild()->Document().Title(), std::string("laptop.zev"));
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void aFileNameOutsideAsciiIsShownAsItIs() {
-    CGuiUser user;
+    CQtScriptedUser user;
     QTemporaryDir dir;
     const std::string path =
         PathFromQt(dir.filePath(QString::fromUtf8("Caf\xC3\xA9 \xE2\x82\xAC.zev")));
@@ -222,11 +222,11 @@ class CFilesTest : public QObject {
     QCOMPARE(frame->DocumentCount(), 0);
     QVERIFY(frame->OpenDocument(path));
     QCOMPARE(frame->ActiveChild()->Document().Title(), std::string("Caf\xE9 \x80.zev"));
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void saveAsLeavesTheOldFileAndTakesTheNewName() {
-    CGuiUser user;
+    CQtScriptedUser user;
     QTemporaryDir dir;
     auto frame = StartForTest();
     const std::string first = PathFromQt(dir.filePath("first.zev"));
@@ -240,7 +240,7 @@ class CFilesTest : public QObject {
     QVERIFY(QFile::exists(PathToQt(first)));
     QVERIFY(QFile::exists(PathToQt(second + ".zev")));
     QCOMPARE(frame->RecentFiles().Count(), 2);
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 };
 

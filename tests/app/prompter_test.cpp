@@ -8,13 +8,17 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "app/dialog_views.h"
-#include "app/model_dialogs.h"
+#include "app/dialogs/define_alternative_dialog.h"
+#include "app/dialogs/define_attribute_dialog.h"
+#include "app/dialogs/dialog_registry.h"
+#include "app/dialogs/qt_text.h"
+#include "app/dialogs/read_data_dialog.h"
+#include "app/dialogs/report_options_dialog.h"
+#include "app/dialogs/report_type_dialog.h"
+#include "app/dialogs/text_dialog.h"
 #include "app/qt_prompter.h"
-#include "app/qt_text.h"
-#include "app/report_dialogs.h"
 #include "tests/app/support/app_fixture.h"
-#include "tests/app/support/gui_user.h"
+#include "tests/app/support/qt_scripted_user.h"
 
 namespace zev::test {
 
@@ -123,7 +127,7 @@ class CPrompterTest : public QObject {
   }
 
   void theAttributeDialogShowsAndForwardsThePresentersState() {
-    CGuiUser user;
+    CQtScriptedUser user;
     CAttribute attribute;
     attribute.ResetToDefaults();
     attribute.m_nIndex = 2;
@@ -171,7 +175,7 @@ class CPrompterTest : public QObject {
     secondDialog.GradesField()->selectAll();
     QTest::keyClicks(secondDialog.GradesField(), "25");
     QVERIFY(user.LastText().startsWith("The maximum number of evaluation grades\n"));
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void theReportWindowsShowTheirPresenters() {
@@ -195,7 +199,7 @@ class CPrompterTest : public QObject {
     optionsDialog.reject();  // closing is "Stop Saving"
     QVERIFY(!options.m_options.m_bAccepted);
 
-    CGuiUser user;
+    CQtScriptedUser user;
     CReadDataPresenter read;
     CReadDataDialog readDialog(read);
     QCOMPARE(readDialog.FileName()->text(), QString("*.txt"));
@@ -205,11 +209,11 @@ class CPrompterTest : public QObject {
     }
     QCOMPARE(readDialog.FileName()->text(), QString("/tmp/data.txt"));
     QCOMPARE(read.m_strFileName, std::string("/tmp/data.txt"));
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void theAlternativeDialogRefusesAnEmptyName() {
-    CGuiUser user;
+    CQtScriptedUser user;
     CAlternative alternative;
     alternative.ResetToDefaults();
     CDefineAlternativePresenter presenter(alternative);
@@ -225,7 +229,7 @@ class CPrompterTest : public QObject {
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(presenter.m_strName, std::string("Bike"));
     QCOMPARE(presenter.m_strDescription, std::string("light"));
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 };
 

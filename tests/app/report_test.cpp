@@ -8,7 +8,7 @@
 #include <QTextDocument>
 
 #include "app/application.h"
-#include "app/qt_text.h"
+#include "app/dialogs/qt_text.h"
 #include "app/report_writer.h"
 #include "engine/conversion.h"
 #include "io/model_file.h"

@@ -17,27 +17,19 @@
 #include "app/alternative_list_view.h"
 #include "app/application.h"
 #include "app/child_frame.h"
-#include "app/commands/command_table.h"
-#include "app/commands/model_files.h"
 #include "app/madm_view.h"
 #include "app/main_frame.h"
+#include "commands/command_table.h"
+#include "commands/model_files.h"
 #include "model/prompter.h"
 #include "tests/support/model_builders.h"
+#include "tests/support/scripted_user.h"
 
 namespace {
 
-// A user who reads nothing: every message is taken with its default button.
-class CSilentUser : public zev::CPrompter {
- public:
-  zev::EAnswer Show(const zev::SMessage& m) override {
-    m_strLast = m.m_strText;
-    return zev::DefaultAnswer(m);
-  }
-  bool RunModal(zev::CDialogPresenter&) override { return false; }
-  bool ChooseFile(zev::SFileChoice&) override { return false; }
-  void OpenWithDesktop(const std::string&) override {}
-  std::string m_strLast;
-};
+std::string LastText(const zev::test::CScriptedUser& user) {
+  return user.Messages().empty() ? std::string() : user.Messages().back().m_strText;
+}
 
 // The 50-attribute model with n alternatives and varied assessments on the
 // bottom attributes.
@@ -84,8 +76,8 @@ double Seconds(QElapsedTimer& t) { return static_cast<double>(t.nsecsElapsed()) 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   zev::ConfigureApplication(app);
-  CSilentUser user;
-  zev::CPrompterScope scope(user);
+  // A user who reads nothing: every question takes its default button.
+  zev::test::CScriptedUser user(zev::test::CScriptedUser::EProblems::Collect);
   const int n = argc > 1 ? std::atoi(argv[1]) : 10000;
 
   QTemporaryDir dir;
@@ -111,7 +103,7 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
   const double open = Seconds(t);
   if (!child) {
-    std::fprintf(stderr, "cannot open the model: %s\n", user.m_strLast.c_str());
+    std::fprintf(stderr, "cannot open the model: %s\n", LastText(user).c_str());
     return 1;
   }
   zev::CMADMDoc& doc = child->Document().Doc();
@@ -124,7 +116,7 @@ int main(int argc, char** argv) {
   frame.OnCommand(zev::kIdRank);
   QApplication::processEvents();
   std::printf("Rank (with the views refreshed): %.3f s  [%s]\n", Seconds(t),
-              user.m_strLast.c_str());
+              LastText(user).c_str());
   int best = 0;
   for (int pos = 0; pos < doc.AlternativeCount(); ++pos) {
     if (doc.Alternative(pos).m_nRanking < doc.Alternative(best).m_nRanking) best = pos;
@@ -142,7 +134,7 @@ int main(int argc, char** argv) {
   frame.OnCommand(zev::kIdViewDialogBox);
   QApplication::processEvents();
   std::printf("switch to the box diagram: %.4f s\n", Seconds(t));
-  zev::CMADMView* view = child->BoxView();
+  zev::CMADMView* view = child->DialogBoxView();
   t.restart();
   const int paints = 20;
   int drawn = 0;

@@ -18,10 +18,10 @@
 #include "app/about_dialog.h"
 #include "app/alternative_list_view.h"
 #include "app/attribute_tree_view.h"
-#include "app/commands/command_table.h"
 #include "app/splash_screen.h"
+#include "commands/command_table.h"
 #include "tests/app/support/app_fixture.h"
-#include "tests/app/support/gui_user.h"
+#include "tests/app/support/qt_scripted_user.h"
 
 namespace zev::test {
 
@@ -33,15 +33,15 @@ class CStartupTest : public QObject {
   void init() { QSettings("Local AppWizard-Generated Applications", "ZEV").clear(); }
 
   void startsWithOneNewModelInTheListTreeView() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     QVERIFY(frame);
     QCOMPARE(frame->Children().size(), size_t(1));
     CChildFrame* child = frame->ActiveChild();
     QVERIFY(child);
-    QCOMPARE(child->ViewMode(), 2);
+    QCOMPARE(child->ViewMode(), EViewMode::ListTree);
     QVERIFY(child->TreeView());
-    QVERIFY(!child->BoxView());
+    QVERIFY(!child->DialogBoxView());
     QCOMPARE(child->ActiveView(), EViewKind::Tree);
     const CMADMDoc& doc = child->Document().Doc();
     QCOMPARE(doc.LastAttribute(), 0);
@@ -56,11 +56,11 @@ class CStartupTest : public QObject {
     QCOMPARE(child->ListView()->model()->rowCount(), 1);
     QCOMPARE(frame->windowTitle(),
              QString("ZEV - Tarsel for Multiple Criteria Assessment - ZEV1[*]"));
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void theStartStateEnablesTheViewCommandsByTheRules() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
     Focus(child->TreeView());
@@ -90,7 +90,7 @@ class CStartupTest : public QObject {
 
     // The dialog-box view: the model builder too.
     Trigger(*frame, kIdViewDialogBox);
-    QVERIFY(child->BoxView());
+    QVERIFY(child->DialogBoxView());
     QCOMPARE(child->ActiveView(), EViewKind::DialogBox);
     QVERIFY(Enabled(*frame, kIdModelBuilder));
     QVERIFY(Enabled(*frame, kIdNewAlternative));
@@ -98,11 +98,11 @@ class CStartupTest : public QObject {
     QVERIFY(Enabled(*frame, kIdFilePrint));
     QVERIFY(!Enabled(*frame, kIdViewDialogBox));
     QVERIFY(Enabled(*frame, kIdViewListTree));
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void withoutAModelTheMenuHasOnlyTheFrameworkItems() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     Trigger(*frame, kIdFileClose);
     QCOMPARE(frame->DocumentCount(), 0);
@@ -129,11 +129,11 @@ class CStartupTest : public QObject {
     Trigger(*frame, kIdFileNew);
     QCOMPARE(frame->DocumentCount(), 1);
     QCOMPARE(frame->ActiveChild()->Document().Title(), std::string("ZEV2"));
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void theTitleCarriesTheModelsNameAndItsModifiedMark() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
     QVERIFY(!frame->isWindowModified());
@@ -152,11 +152,11 @@ class CStartupTest : public QObject {
     user.Answer(EAnswer::No);
     Trigger(*frame, kIdFileClose);
     QCOMPARE(frame->DocumentCount(), 0);
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void newWindowShowsTheSameModelTwice() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     CModelDocument& document = frame->ActiveChild()->Document();
     Trigger(*frame, kIdWindowNew);
@@ -167,11 +167,11 @@ class CStartupTest : public QObject {
     QTRY_COMPARE(frame->FramesOf(document).size(), size_t(1));
     QCOMPARE(frame->DocumentCount(), 1);
     QVERIFY(user.Messages().empty());
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void theStatusBarShowsDateTimeAndPrompts() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     QCOMPARE(frame->MessagePane()->text(), QString("Ready"));
     QTimer* clock = frame->findChild<QTimer*>("clock");
@@ -210,7 +210,7 @@ class CStartupTest : public QObject {
     QVERIFY(frame->statusBar()->isHidden());
     Trigger(*frame, kIdViewStatusBar);
     QVERIFY(!frame->statusBar()->isHidden());
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void theSplashScreenTakesTheFirstKeyPressAndCloses() {
@@ -248,7 +248,7 @@ class CStartupTest : public QObject {
   }
 
   void recentFilesAreKeptUnderTheSettingsKey() {
-    CGuiUser user;
+    CQtScriptedUser user;
     {
       auto frame = StartForTest();
       frame->RecentFiles().Clear();
@@ -266,7 +266,7 @@ class CStartupTest : public QObject {
     QVERIFY(!frame->Action(kIdFileMru3)->isVisible());
     frame->RecentFiles().Clear();
     frame->SaveSettings();
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void theAboutBoxNamesTheProgram() {

@@ -9,14 +9,14 @@
 
 #include "app/alternative_list_view.h"
 #include "app/attribute_tree_view.h"
-#include "app/commands/command_table.h"
-#include "app/dialog_views.h"
+#include "app/dialogs/dialog_registry.h"
 #include "app/madm_print.h"
 #include "app/madm_view.h"
+#include "commands/command_table.h"
 #include "elicitation/define_alternative_presenter.h"
 #include "elicitation/define_attribute_presenter.h"
 #include "tests/app/support/app_fixture.h"
-#include "tests/app/support/gui_user.h"
+#include "tests/app/support/qt_scripted_user.h"
 #include "tests/support/model_builders.h"
 
 namespace zev::test {
@@ -48,7 +48,7 @@ class CViewsTest : public QObject {
 
  private slots:
   void switchingViewsTwiceKeepsTheModelAndTheSelection() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     BuildSmallModel(*frame);
     CChildFrame* child = frame->ActiveChild();
@@ -61,17 +61,17 @@ class CViewsTest : public QObject {
     const CMADMDoc* before = &doc;
 
     Trigger(*frame, kIdViewSwitch);
-    QCOMPARE(child->ViewMode(), 1);
-    QVERIFY(child->BoxView());
+    QCOMPARE(child->ViewMode(), EViewMode::DialogBox);
+    QVERIFY(child->DialogBoxView());
     QVERIFY(!child->TreeView());
     QVERIFY(child->ListView()->isHidden());
-    QCOMPARE(child->BoxView()->AttributeField()->text(), QString("B1"));
-    QCOMPARE(child->BoxView()->AlternativeField()->text(), QString("Alternative 2"));
+    QCOMPARE(child->DialogBoxView()->AttributeField()->text(), QString("B1"));
+    QCOMPARE(child->DialogBoxView()->AlternativeField()->text(), QString("Alternative 2"));
 
     Trigger(*frame, kIdViewSwitch);
-    QCOMPARE(child->ViewMode(), 2);
+    QCOMPARE(child->ViewMode(), EViewMode::ListTree);
     QVERIFY(child->TreeView());
-    QVERIFY(!child->BoxView());
+    QVERIFY(!child->DialogBoxView());
     QVERIFY(!child->ListView()->isHidden());
     QCOMPARE(child->Splitter()->sizes().front(), 202);
     QCOMPARE(&child->Document().Doc(), before);
@@ -84,15 +84,15 @@ class CViewsTest : public QObject {
     // The explicit modes only go where the model window is not.
     QVERIFY(!Enabled(*frame, kIdViewListTree));
     Trigger(*frame, kIdViewDialogBox);
-    QCOMPARE(child->ViewMode(), 1);
+    QCOMPARE(child->ViewMode(), EViewMode::DialogBox);
     QVERIFY(!Enabled(*frame, kIdViewDialogBox));
     Trigger(*frame, kIdViewListTree);
-    QCOMPARE(child->ViewMode(), 2);
-    QVERIFY(user.Unexpected().isEmpty());
+    QCOMPARE(child->ViewMode(), EViewMode::ListTree);
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void theItemModelsHoldTheirContractThroughEveryEdit() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
     QAbstractItemModelTester treeTester(child->TreeView()->model(),
@@ -123,11 +123,11 @@ class CViewsTest : public QObject {
     QCOMPARE(child->ListView()->model()->index(0, 0).data().toString(), QString("Car"));
     QCOMPARE(child->ListView()->model()->headerData(0, Qt::Horizontal).toString(),
              QString("Alternative Name"));
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void treeLabelEditsRenameAndRefuseAnEmptyName() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     BuildSmallModel(*frame);
     CChildFrame* child = frame->ActiveChild();
@@ -150,11 +150,11 @@ class CViewsTest : public QObject {
     QCoreApplication::processEvents();  // the delegate commits queued
     QCOMPARE(user.LastText(), QString("The attribute name must not be empty."));
     QCOMPARE(child->Document().Doc().Attribute(1).m_strName, "Price");
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void listLabelEditsRenameTheAlternativeOfTheEditedRow() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
     CMADMDoc& doc = child->Document().Doc();
@@ -184,11 +184,11 @@ class CViewsTest : public QObject {
     QCOMPARE(user.LastText(), QString("The alternative name must not be empty."));
     QCOMPARE(user.Messages().back().m_icon, EIcon::Warning);
     QCOMPARE(doc.Alternative(2).m_strName, "Third");
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void treeClicksSelectDefineAndEnterData() {
-    CGuiUser user;
+    CQtScriptedUser user;
     // Entry views, so that the entry command is available in this test.
     for (const char* kind : {"QualitativeEntryPage", "CertainValueEntry", "PossibleValueCount",
                              "UncertainEntryPage", "GradeText"}) {
@@ -230,7 +230,7 @@ class CViewsTest : public QObject {
     QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, centre(3));
     QCOMPARE(doc.CurrentAttribute(), 3);
     QCOMPARE(user.Dialogs(), std::vector<std::string>{"QualitativeEntryPage"});
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
     for (const char* kind : {"QualitativeEntryPage", "CertainValueEntry", "PossibleValueCount",
                              "UncertainEntryPage", "GradeText"}) {
       RegisterDialogView(kind, nullptr);
@@ -238,7 +238,7 @@ class CViewsTest : public QObject {
   }
 
   void listClicksSelectAndDefine() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
     CMADMDoc& doc = child->Document().Doc();
@@ -258,16 +258,16 @@ class CViewsTest : public QObject {
     QTest::mouseClick(list->viewport(), Qt::RightButton, {}, first);
     QCOMPARE(doc.CurrentPosition(), 0);
     QCOMPARE(doc.Alternative(0).m_strDescription, "red");
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void boxClicksSelectBoxesAndDoubleClicksDefine() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     BuildSmallModel(*frame);
     CChildFrame* child = frame->ActiveChild();
     Trigger(*frame, kIdViewDialogBox);
-    CMADMView* view = child->BoxView();
+    CMADMView* view = child->DialogBoxView();
     view->resize(900, 600);
     CMADMDoc& doc = child->Document().Doc();
     const CAttribute& c = doc.Attribute(5);
@@ -296,16 +296,16 @@ class CViewsTest : public QObject {
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {},
                        BoxCentre(view, c.m_nX + 20, c.m_nY + 10));
     QCOMPARE(user.Dialogs().back(), std::string(CDefineAttributePresenter::kKind));
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void theAttributeFieldRenamesAndWeighsAndMovesWithTheKeys() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     BuildSmallModel(*frame);
     CChildFrame* child = frame->ActiveChild();
     Trigger(*frame, kIdViewDialogBox);
-    CMADMView* view = child->BoxView();
+    CMADMView* view = child->DialogBoxView();
     CMADMDoc& doc = child->Document().Doc();
     QLineEdit* field = view->AttributeField();
     child->Commands().SelectAttribute(1);
@@ -359,16 +359,16 @@ class CViewsTest : public QObject {
     QTest::keyClick(field, Qt::Key_Up);
     QCOMPARE(doc.CurrentAttribute(), 1);
     QCOMPARE(doc.FocusRow(), 52);
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void copyAndPasteInTheBoxViewAskFirst() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     BuildSmallModel(*frame);
     CChildFrame* child = frame->ActiveChild();
     Trigger(*frame, kIdViewDialogBox);
-    CMADMView* view = child->BoxView();
+    CMADMView* view = child->DialogBoxView();
     CMADMDoc& doc = child->Document().Doc();
     child->Commands().SelectAttribute(1);
     view->AttributeField()->setFocus();
@@ -389,17 +389,17 @@ class CViewsTest : public QObject {
     user.Answer(EAnswer::Yes);
     QTest::keyClick(view->AttributeField(), Qt::Key_X, Qt::ControlModifier);
     QCOMPARE(doc.LastAttribute(), 4);
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void theBoxViewPaintsOnlyWhatIsVisible() {
-    CGuiUser user;
+    CQtScriptedUser user;
     auto frame = StartForTest();
     CChildFrame* child = frame->ActiveChild();
     CMADMDoc& doc = child->Document().Doc();
     for (int i = 0; i < 499; ++i) doc.AddAlternativeCommand();
     Trigger(*frame, kIdViewDialogBox);
-    CMADMView* view = child->BoxView();
+    CMADMView* view = child->DialogBoxView();
     view->resize(800, 500);
     view->viewport()->repaint();
     QVERIFY(view->PaintedAlternatives() > 0);
@@ -416,7 +416,7 @@ class CViewsTest : public QObject {
     QCOMPARE(view->verticalScrollBar()->value(), bottom - view->verticalScrollBar()->pageStep());
     QTest::keyClick(view, Qt::Key_7, Qt::KeypadModifier);  // Home on the keypad
     QCOMPARE(view->verticalScrollBar()->value(), 0);
-    QVERIFY(user.Unexpected().isEmpty());
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void theBoxDiagramPrintsOnPages() {

@@ -6,31 +6,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace zev::test {
-
-CTempDir::CTempDir() {
-  char tmpl[] = "/tmp/zev-cli-XXXXXX";
-  if (!::mkdtemp(tmpl)) std::abort();
-  m_strPath = tmpl;
-}
-
-CTempDir::~CTempDir() {
-  std::error_code ec;
-  std::filesystem::remove_all(m_strPath, ec);
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteFile(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
 
 SCliRun RunCli(const std::vector<std::string>& args, std::uint64_t nAddressSpace) {
   CTempDir io;

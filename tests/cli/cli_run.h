@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/temp_dir.h"
+
 namespace zev::test {
 
 // What one run of zev-cli printed and returned.
@@ -16,21 +18,5 @@ struct SCliRun {
 // Runs the built zev-cli with the arguments, in the given working folder;
 // with a limit, the program may take at most that many bytes of address space.
 SCliRun RunCli(const std::vector<std::string>& args, std::uint64_t nAddressSpace = 0);
-
-// A fresh temporary folder, removed when the object goes.
-class CTempDir {
- public:
-  CTempDir();
-  ~CTempDir();
-  CTempDir(const CTempDir&) = delete;
-  CTempDir& operator=(const CTempDir&) = delete;
-  std::string Path(const std::string& name) const { return m_strPath + "/" + name; }
-
- private:
-  std::string m_strPath;
-};
-
-std::string ReadFile(const std::string& path);
-void WriteFile(const std::string& path, const std::string& bytes);
 
 }  // namespace zev::test

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <memory>
 #include <nlohmann/json.hpp>
 
 #include "engine/conversion.h"
@@ -387,6 +389,36 @@ TEST(CliRank, TextsAreUtf8AndAFailedSaveIsRefused) {
       << table.m_strOut;
   EXPECT_NE(table.m_strOut.find("   1  Caf\u00E9 \u20AC cr\u00E8me  "), std::string::npos)
       << table.m_strOut;
+}
+
+// Many alternatives are ranked on several threads: whatever ZEV_THREADS
+// says, the table and the evaluated model are the same to the byte.
+TEST(CliRank, TheNumberOfThreadsChangesNothing) {
+  test::CTempDir dir;
+  CMADMDoc doc;
+  SFileError error;
+  ASSERT_TRUE(LoadModelFile(kExample, doc, error));
+  const int examples = doc.AlternativeCount();
+  for (int copy = 0; doc.AlternativeCount() < 900; ++copy) {
+    CAlternative& added =
+        doc.AddAlternative(std::make_unique<CAlternative>(doc.Alternative(copy % examples)));
+    for (int i = 0; i <= doc.LastAttribute(); ++i)
+      added.Record(i).m_dBelief[0] *= 0.999 - copy * 1e-4;
+  }
+  ASSERT_TRUE(SaveModelFile(dir.Path("many.zev"), doc, error));
+
+  std::string tables[2];
+  for (int k = 0; k < 2; ++k) {
+    const std::string threads = std::to_string(k + 1);
+    ::setenv("ZEV_THREADS", threads.c_str(), 1);
+    const auto run = RunCli({"rank", dir.Path("many.zev"), "-o", dir.Path(threads + ".zev")});
+    ASSERT_EQ(run.m_nExit, 0) << run.m_strErr;
+    tables[k] = run.m_strOut;
+  }
+  ::unsetenv("ZEV_THREADS");
+  EXPECT_NE(tables[0].find("(900 alternatives)"), std::string::npos);
+  EXPECT_EQ(tables[1], tables[0]);
+  EXPECT_EQ(test::ReadFile(dir.Path("2.zev")), test::ReadFile(dir.Path("1.zev")));
 }
 
 }  // namespace

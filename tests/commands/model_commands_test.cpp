@@ -1,10 +1,10 @@
-#include "app/commands/model_commands.h"
+#include "commands/model_commands.h"
 
 #include <gtest/gtest.h>
 
 #include <new>
 
-#include "app/commands/box_geometry.h"
+#include "commands/box_geometry.h"
 #include "elicitation/define_alternative_presenter.h"
 #include "elicitation/define_attribute_presenter.h"
 #include "elicitation/pairwise_presenter.h"
@@ -27,11 +27,13 @@ class CFakeWindow : public CModelessWindow {
     if (m_pDestroyed) ++*m_pDestroyed;
     delete this;
   }
-  void ShowSelection() override { ++m_nSelections; }
-  void ShowCurrentAttribute() override { ++m_nNames; }
+  void OnDocumentChanged(CMADMDoc&, const SDocChange& change) override {
+    ++m_nChanges;
+    if (change.m_kind == EDocChange::Selection) ++m_nSelections;
+  }
   int m_nRaised = 0;
   int m_nSelections = 0;
-  int m_nNames = 0;
+  int m_nChanges = 0;
 
  private:
   int* m_pDestroyed;
@@ -51,7 +53,7 @@ class CommandsTest : public ::testing::Test {
     }
   }
   // Start-up: the list-tree view with the tree view active.
-  bool Enabled(int id, EViewKind view = EViewKind::Tree, int mode = 2) {
+  bool Enabled(int id, EViewKind view = EViewKind::Tree, EViewMode mode = EViewMode::ListTree) {
     return m_commands.IsEnabled(id, view, mode);
   }
 
@@ -64,12 +66,12 @@ class CommandsTest : public ::testing::Test {
 
 TEST_F(CommandsTest, AtStartTheListTreeViewIsShownAndOnlyTheDialogBoxViewCanBeChosen) {
   EXPECT_FALSE(Enabled(kIdViewListTree));
-  EXPECT_TRUE(CModelCommands::RuleAllows(kIdViewDialogBox, m_doc, 2));
-  EXPECT_FALSE(CModelCommands::RuleAllows(kIdViewListTree, m_doc, 2));
-  EXPECT_TRUE(CModelCommands::RuleAllows(kIdViewListTree, m_doc, 1));
-  EXPECT_FALSE(CModelCommands::RuleAllows(kIdViewDialogBox, m_doc, 1));
-  EXPECT_TRUE(CModelCommands::RuleAllows(kIdViewSwitch, m_doc, 1));
-  EXPECT_TRUE(CModelCommands::RuleAllows(kIdViewSwitch, m_doc, 2));
+  EXPECT_TRUE(CModelCommands::RuleAllows(kIdViewDialogBox, m_doc, EViewMode::ListTree));
+  EXPECT_FALSE(CModelCommands::RuleAllows(kIdViewListTree, m_doc, EViewMode::ListTree));
+  EXPECT_TRUE(CModelCommands::RuleAllows(kIdViewListTree, m_doc, EViewMode::DialogBox));
+  EXPECT_FALSE(CModelCommands::RuleAllows(kIdViewDialogBox, m_doc, EViewMode::DialogBox));
+  EXPECT_TRUE(CModelCommands::RuleAllows(kIdViewSwitch, m_doc, EViewMode::DialogBox));
+  EXPECT_TRUE(CModelCommands::RuleAllows(kIdViewSwitch, m_doc, EViewMode::ListTree));
 }
 
 TEST_F(CommandsTest, TheActiveViewDecidesWhichCommandsAreEnabled) {
@@ -77,23 +79,25 @@ TEST_F(CommandsTest, TheActiveViewDecidesWhichCommandsAreEnabled) {
   EXPECT_TRUE(Enabled(kIdNewAlternative, EViewKind::List));
   EXPECT_FALSE(Enabled(kIdInsertAbove, EViewKind::List));
   EXPECT_TRUE(Enabled(kIdInsertAbove, EViewKind::Tree));
-  EXPECT_TRUE(Enabled(kIdModelBuilder, EViewKind::DialogBox, 1));
+  EXPECT_TRUE(Enabled(kIdModelBuilder, EViewKind::DialogBox, EViewMode::DialogBox));
   EXPECT_FALSE(Enabled(kIdModelBuilder, EViewKind::Tree));
   EXPECT_FALSE(Enabled(kIdModelBuilder, EViewKind::List));
   // Undo and Change Rules are always disabled, Save-like items never by a rule.
-  EXPECT_FALSE(Enabled(kIdEditUndo, EViewKind::DialogBox, 1));
-  EXPECT_FALSE(CModelCommands::RuleAllows(kIdChangeRules, m_doc, 1));
-  EXPECT_TRUE(CModelCommands::RuleAllows(kIdShowUtilityInterval, m_doc, 1));
-  EXPECT_TRUE(CModelCommands::RuleAllows(kIdFileSave, m_doc, 1));
+  EXPECT_FALSE(Enabled(kIdEditUndo, EViewKind::DialogBox, EViewMode::DialogBox));
+  EXPECT_FALSE(CModelCommands::RuleAllows(kIdChangeRules, m_doc, EViewMode::DialogBox));
+  EXPECT_TRUE(CModelCommands::RuleAllows(kIdShowUtilityInterval, m_doc, EViewMode::DialogBox));
+  EXPECT_TRUE(CModelCommands::RuleAllows(kIdFileSave, m_doc, EViewMode::DialogBox));
   // A command that runs from the wrong view does nothing.
-  EXPECT_FALSE(m_commands.Execute(kIdNewAlternative, EViewKind::Tree, 2));
+  EXPECT_FALSE(m_commands.Execute(kIdNewAlternative, EViewKind::Tree, EViewMode::ListTree));
   EXPECT_EQ(m_doc.AlternativeCount(), 1);
-  EXPECT_TRUE(m_commands.Execute(kIdNewAlternative, EViewKind::List, 2));
+  EXPECT_TRUE(m_commands.Execute(kIdNewAlternative, EViewKind::List, EViewMode::ListTree));
   EXPECT_EQ(m_doc.AlternativeCount(), 2);
 }
 
 TEST_F(CommandsTest, ConvertGradesNeedsAQualitativeRuleBasedAttributeBelowTheTop) {
-  auto allows = [this](int id) { return CModelCommands::RuleAllows(id, m_doc, 2); };
+  auto allows = [this](int id) {
+    return CModelCommands::RuleAllows(id, m_doc, EViewMode::ListTree);
+  };
   EXPECT_FALSE(allows(kIdConvertGrades));  // the Top
   test::BuildHierarchy(m_doc, {"A:", "B:"});
   m_doc.SetCurrentAttribute(test::FindAttribute(m_doc, "A"));
@@ -123,7 +127,9 @@ TEST_F(CommandsTest, ConvertGradesNeedsAQualitativeRuleBasedAttributeBelowTheTop
 }
 
 TEST_F(CommandsTest, AttAtAltNeedsABottomAttribute) {
-  auto allows = [this] { return CModelCommands::RuleAllows(kIdInputAttAtAlt, m_doc, 2); };
+  auto allows = [this] {
+    return CModelCommands::RuleAllows(kIdInputAttAtAlt, m_doc, EViewMode::ListTree);
+  };
   EXPECT_TRUE(allows());  // the top attribute alone has no children
   test::BuildHierarchy(m_doc, {"A:"});
   m_doc.SetCurrentAttribute(0);
@@ -138,7 +144,7 @@ TEST_F(CommandsTest, CommandsWithoutAnImplementationStayDisabled) {
   CModelessRegistry registry(doc);  // no windows can be made
   CModelCommands commands(doc, registry);
   EXPECT_FALSE(commands.IsAvailable(kIdOverview));
-  EXPECT_FALSE(commands.IsEnabled(kIdOverview, EViewKind::DialogBox, 1));
+  EXPECT_FALSE(commands.IsEnabled(kIdOverview, EViewKind::DialogBox, EViewMode::DialogBox));
   EXPECT_TRUE(commands.IsAvailable(kIdInsertAbove));
   EXPECT_FALSE(commands.IsAvailable(kIdChangeRules));
   commands.Run(kIdOverview);  // a gesture that reaches it does nothing
@@ -150,7 +156,7 @@ TEST_F(CommandsTest, CommandsWithoutAnImplementationStayDisabled) {
 TEST_F(CommandsTest, RunningOutOfMemoryEndsTheCommandWithAMessage) {
   CScriptedUser user;
   m_commands.SetHandler(kIdRank, [] { throw std::bad_alloc(); });
-  EXPECT_TRUE(m_commands.Execute(kIdRank, EViewKind::Tree, 2));
+  EXPECT_TRUE(m_commands.Execute(kIdRank, EViewKind::Tree, EViewMode::ListTree));
   m_commands.Run(kIdRank);
   ASSERT_EQ(user.Count(), 2u);
   EXPECT_EQ(user.Last().m_strText, kOutOfMemoryMessage);
@@ -161,14 +167,14 @@ TEST_F(CommandsTest, RunningOutOfMemoryEndsTheCommandWithAMessage) {
 
 TEST_F(CommandsTest, OverviewTwiceLeavesOneWindowWithTheMessageAndReopensAfterClosing) {
   CScriptedUser user;
-  ASSERT_TRUE(m_commands.Execute(kIdOverview, EViewKind::Tree, 2));
+  ASSERT_TRUE(m_commands.Execute(kIdOverview, EViewKind::Tree, EViewMode::ListTree));
   CFakeWindow* first = m_created[static_cast<int>(EModelessKind::Overview)];
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(user.Count(), 0u);
   EXPECT_EQ(first->m_nRaised, 1);
 
   m_created[static_cast<int>(EModelessKind::Overview)] = nullptr;
-  m_commands.Execute(kIdOverview, EViewKind::Tree, 2);
+  m_commands.Execute(kIdOverview, EViewKind::Tree, EViewMode::ListTree);
   EXPECT_EQ(m_created[static_cast<int>(EModelessKind::Overview)], nullptr);
   EXPECT_EQ(m_registry.Window(EModelessKind::Overview), first);
   EXPECT_EQ(first->m_nRaised, 2);
@@ -180,7 +186,7 @@ TEST_F(CommandsTest, OverviewTwiceLeavesOneWindowWithTheMessageAndReopensAfterCl
   delete first;  // the user closes it
   EXPECT_FALSE(m_registry.IsOpen(EModelessKind::Overview));
   user.Clear();
-  m_commands.Execute(kIdOverview, EViewKind::Tree, 2);
+  m_commands.Execute(kIdOverview, EViewKind::Tree, EViewMode::ListTree);
   EXPECT_NE(m_created[static_cast<int>(EModelessKind::Overview)], nullptr);
   EXPECT_EQ(user.Count(), 0u);
 }
@@ -290,13 +296,13 @@ TEST_F(CommandsTest, TheInsertionWindowNamesTheCurrentAttributeAfterEveryChange)
   m_commands.Run(kIdInsertAttribute);
   CFakeWindow* w = m_created[static_cast<int>(EModelessKind::Insertion)];
   ASSERT_NE(w, nullptr);
-  int before = w->m_nNames;
+  int before = w->m_nChanges;
   m_commands.Run(kIdInsertRight);
-  EXPECT_GT(w->m_nNames, before);
-  before = w->m_nNames;
+  EXPECT_GT(w->m_nChanges, before);
+  before = w->m_nChanges;
   CScriptedUser user;
   m_commands.Run(kIdInsertAttribute);  // already open: the message, then the name
-  EXPECT_GT(w->m_nNames, before);
+  EXPECT_GT(w->m_nChanges, before);
   EXPECT_EQ(user.Count(), 1u);
 }
 
@@ -463,7 +469,9 @@ TEST_F(CommandsTest, DownAndUpWalkTheRowsAndTheBoxes) {
 // --- editing through the commands ------------------------------------------
 
 TEST_F(CommandsTest, AHierarchyIsBuiltThroughTheCommands) {
-  auto run = [this](int id) { return m_commands.Execute(id, EViewKind::Tree, 2); };
+  auto run = [this](int id) {
+    return m_commands.Execute(id, EViewKind::Tree, EViewMode::ListTree);
+  };
   ASSERT_TRUE(run(kIdInsertRight));  // below the top
   ASSERT_TRUE(run(kIdInsertBelow));
   ASSERT_TRUE(run(kIdInsertRight));  // under the second
@@ -517,14 +525,14 @@ TEST_F(CommandsTest, RankAndTheUtilityIntervalWorkThroughTheCommands) {
   m_doc.Alternative(1).Record(1).m_dBelief[4] = 1.0;
   m_doc.Alternative(1).Record(2).m_dBelief[4] = 1.0;
   CScriptedUser user;
-  ASSERT_TRUE(m_commands.Execute(kIdRank, EViewKind::List, 2));
+  ASSERT_TRUE(m_commands.Execute(kIdRank, EViewKind::List, EViewMode::ListTree));
   EXPECT_EQ(user.OnlyText(), " All alternatives have been assessed on all attributes.");
   EXPECT_EQ(m_doc.Alternative(1).m_nRanking, 1);
   EXPECT_EQ(m_doc.Alternative(0).m_nRanking, 2);
 
   m_doc.SetCurrentPosition(1);
   m_doc.SetCurrentAttribute(1);
-  ASSERT_TRUE(m_commands.Execute(kIdShowUtilityInterval, EViewKind::Tree, 2));
+  ASSERT_TRUE(m_commands.Execute(kIdShowUtilityInterval, EViewKind::Tree, EViewMode::ListTree));
   ASSERT_EQ(host.m_shown.size(), 1u);
   EXPECT_EQ(host.m_shown[0].m_strAttributeName, "A");
   EXPECT_EQ(host.m_shown[0].m_strAlternativeName, "Alternative 2");

@@ -1,12 +1,13 @@
-#include "app/commands/model_document.h"
+#include "commands/model_document.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdio>
 
-#include "app/commands/model_files.h"
+#include "commands/model_files.h"
 #include "tests/support/scripted_user.h"
+#include "tests/support/temp_dir.h"
 
 namespace zev {
 namespace {
@@ -73,8 +74,9 @@ namespace {
 class ModelFiles : public ::testing::Test {
  protected:
   std::string Path(const std::string& name) const {
-    return ::testing::TempDir() + "zev_model_document_" + name;
+    return m_tmp.Path("zev_model_document_" + name);
   }
+  test::CTempDir m_tmp;
 };
 
 TEST_F(ModelFiles, SaveAsWritesTheModelThatOpenReadsBack) {

@@ -1,4 +1,4 @@
-#include "app/commands/recent_files.h"
+#include "commands/recent_files.h"
 
 #include <gtest/gtest.h>
 

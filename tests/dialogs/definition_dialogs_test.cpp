@@ -10,7 +10,7 @@
 #include "elicitation/define_attribute_presenter.h"
 #include "elicitation/grade_table_presenter.h"
 #include "elicitation/text_presenter.h"
-#include "tests/dialogs/qt_scripted_user.h"
+#include "tests/app/support/qt_scripted_user.h"
 #include "tests/support/model_builders.h"
 
 namespace zev::test {

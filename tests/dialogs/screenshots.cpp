@@ -7,10 +7,11 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/dialog_views.h"
+#include "app/dialogs/dialog_registry.h"
+#include "app/dialogs/dialog_view.h"
 #include "elicitation/convert_grades_presenter.h"
 #include "elicitation/define_attribute_presenter.h"
-#include "elicitation/qualitative_entry_presenter.h"
+#include "elicitation/qualitative_entry_page.h"
 #include "model/madm_doc.h"
 #include "tests/support/model_builders.h"
 

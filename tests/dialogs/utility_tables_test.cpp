@@ -2,12 +2,15 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 
 #include "elicitation/grade_table_presenter.h"
+#include "elicitation/method_choice_presenter.h"
 #include "elicitation/text_presenter.h"
+#include "elicitation/utility_scoring_presenter.h"
 #include "elicitation/value_utility_presenter.h"
-#include "tests/dialogs/qt_scripted_user.h"
+#include "tests/app/support/qt_scripted_user.h"
 #include "tests/support/model_builders.h"
 
 namespace zev::test {
@@ -22,6 +25,23 @@ class UtilityTablesTest : public QObject {
     BuildHierarchy(*m_doc, {"Comfort:", "Power:"});
     m_comfort = FindAttribute(*m_doc, "Comfort");
     m_power = FindAttribute(*m_doc, "Power");
+  }
+
+  void theMethodChoiceStartsTheMethodChosenWithItsAccelerator() {
+    CQtScriptedUser user;
+    m_doc->Attribute(m_comfort).m_nConversion = ByUtility;
+    m_doc->SelectAttribute(m_comfort);
+    user.OnDialog(CUtilityMethodPresenter::kKind, [](QDialog& d) {
+      QCOMPARE(d.windowTitle(), QString("ZEV Dialog: Select a Method for Estimating Utilities"));
+      QVERIFY(Child<QRadioButton>(&d, "choice0")->isChecked());
+      Accelerator('v');
+      Accelerator('s');
+      QVERIFY(!d.isVisible());
+    });
+    int nOpened = 0;
+    UtilitySelectMethodsCommand(*m_doc, [&nOpened] { ++nOpened; });
+    QCOMPARE(nOpened, 1);
+    QVERIFY(user.Problems().isEmpty());
   }
 
   void tenGradesComeOnTwoPagesAndARefusedUtilityKeepsTheFocus() {

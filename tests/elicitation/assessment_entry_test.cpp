@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "elicitation/certain_value_presenter.h"
-#include "elicitation/possible_value_count_presenter.h"
-#include "elicitation/qualitative_entry_presenter.h"
-#include "elicitation/uncertain_entry_presenter.h"
+#include "elicitation/certain_value_entry.h"
+#include "elicitation/possible_value_count.h"
+#include "elicitation/qualitative_entry_page.h"
+#include "elicitation/uncertain_entry_page.h"
 #include "tests/support/model_builders.h"
 #include "tests/support/scripted_user.h"
 

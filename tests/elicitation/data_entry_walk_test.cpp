@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "elicitation/add_from_file_presenter.h"
-#include "elicitation/certain_value_presenter.h"
-#include "elicitation/qualitative_entry_presenter.h"
+#include "elicitation/certain_value_entry.h"
+#include "elicitation/qualitative_entry_page.h"
 #include "elicitation/read_data_presenter.h"
 #include "tests/support/model_builders.h"
 #include "tests/support/scripted_user.h"

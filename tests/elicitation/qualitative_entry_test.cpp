@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "elicitation/qualitative_entry_presenter.h"
+#include "elicitation/qualitative_entry_page.h"
 #include "tests/elicitation/assessment_fixtures.h"
 #include "tests/support/scripted_user.h"
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "elicitation/certain_value_presenter.h"
-#include "elicitation/possible_value_count_presenter.h"
+#include "elicitation/certain_value_entry.h"
+#include "elicitation/possible_value_count.h"
 #include "elicitation/text_presenter.h"
-#include "elicitation/uncertain_entry_presenter.h"
+#include "elicitation/uncertain_entry_page.h"
 #include "tests/elicitation/assessment_fixtures.h"
 #include "tests/support/scripted_user.h"
 

@@ -8,6 +8,7 @@
 #include "io/text_import.h"
 #include "tests/support/model_builders.h"
 #include "tests/support/scripted_user.h"
+#include "tests/support/temp_dir.h"
 
 namespace zev {
 namespace {
@@ -18,9 +19,6 @@ namespace fs = std::filesystem;
 class ReadDataTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char tmpl[] = "/tmp/zev-read-XXXXXX";
-    ASSERT_NE(::mkdtemp(tmpl), nullptr);
-    m_dir = tmpl;
     m_doc.OnNewDocument();
     test::BuildHierarchy(m_doc, {"Price"});
     m_doc.Attribute(1).m_nType = Quantitative;
@@ -30,9 +28,9 @@ class ReadDataTest : public ::testing::Test {
     std::ofstream(m_dir / "data.txt", std::ios::binary)
         << "ATTRIBUTE NAME: {Price} TYPE: QUANTITATIVE VALUE: 42\n";
   }
-  void TearDown() override { fs::remove_all(m_dir); }
 
-  fs::path m_dir;
+  test::CTempDir m_tmp;
+  const fs::path& m_dir = m_tmp.Dir();
   CMADMDoc m_doc;
 };
 

@@ -92,6 +92,8 @@ TEST(RankScores, EqualsTheLiteralSelectionOnManyNearTies) {
       s = base + step * static_cast<double>(rng() % static_cast<unsigned>(spread));
       if (rng() % 50 == 0) s = std::nextafter(s, 2.0);
       if (rng() % 200 == 0) s = -2e10;
+      if (rng() % 400 == 0) s = std::numeric_limits<double>::quiet_NaN();
+      if (rng() % 400 == 0) s = std::numeric_limits<double>::infinity();
     }
     std::vector<int> fast(scores.size());
     std::vector<int> literal(scores.size());

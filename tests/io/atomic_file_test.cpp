@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "tests/support/temp_dir.h"
+
 namespace zev {
 namespace {
 
@@ -15,25 +17,10 @@ namespace fs = std::filesystem;
 
 class AtomicFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char tmpl[] = "/tmp/zev-atomic-XXXXXX";
-    ASSERT_NE(::mkdtemp(tmpl), nullptr);
-    m_dir = tmpl;
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::permissions(m_dir, fs::perms::owner_all, ec);
-    fs::remove_all(m_dir, ec);
-  }
-  std::string Read(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  size_t EntryCount() {
-    return static_cast<size_t>(
-        std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()));
-  }
-  fs::path m_dir;
+  std::string Read(const fs::path& p) { return test::ReadFile(p); }
+  size_t EntryCount() { return m_tmp.EntryCount(); }
+  test::CTempDir m_tmp;
+  const fs::path& m_dir = m_tmp.Dir();
 };
 
 // Lets `limit` bytes through, then fails like a full disk.

@@ -9,6 +9,7 @@
 
 #include "io/csv_table.h"
 #include "io/model_file.h"
+#include "tests/io/memory_limit.h"
 #include "tests/io/random_model.h"
 #include "tests/support/model_builders.h"
 #include "tests/support/scripted_user.h"
@@ -365,6 +366,33 @@ TEST_F(CsvImport, TheDesktopCommandTellsTheOutcome) {
   EXPECT_EQ(user.Messages()[0].m_icon, EIcon::Information);
   EXPECT_EQ(user.Messages()[0].m_strText, "The assessments of 1 alternative have been read.");
   EXPECT_EQ(user.Messages()[1].m_icon, EIcon::Warning);
+}
+
+}  // namespace
+}  // namespace zev
+
+namespace zev {
+namespace {
+
+// New alternatives are counted before any is added: a table that needs more
+// memory than there is is refused like any other.
+TEST(CsvImportMemory, NewAlternativesBeyondTheMemoryAvailableAreRefused) {
+  if (test::kAddressSanitizer) GTEST_SKIP() << "an address-space limit needs a plain build";
+  std::string csv = "Alternative\n";
+  for (int i = 0; i < 4000; ++i) csv += "n" + std::to_string(i) + "\n";
+  EXPECT_EXIT(
+      {
+        CMADMDoc doc;
+        doc.OnNewDocument();
+        const std::string before = WriteModel(doc);
+        test::LimitAddressSpace(32u << 20);
+        const SCsvImportResult result = ReadAssessmentsCsv(doc, csv);
+        test::LimitAddressSpace(1u << 30);
+        std::fputs(result.m_strMessage.c_str(), stderr);
+        std::_Exit(!result.m_bSucceeded && WriteModel(doc) == before ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0),
+      "There is not enough memory for the new alternatives: 4000 alternatives need about");
 }
 
 }  // namespace

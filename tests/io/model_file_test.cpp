@@ -15,6 +15,7 @@
 #include "tests/io/rich_model.h"
 #include "tests/support/model_builders.h"
 #include "tests/support/scripted_user.h"
+#include "tests/support/temp_dir.h"
 
 namespace zev {
 namespace {
@@ -294,18 +295,9 @@ TEST(ModelFile, LoadingReplacesTheModelAndTellsTheSubscribers) {
 
 class ModelFileOnDisk : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char tmpl[] = "/tmp/zev-model-XXXXXX";
-    ASSERT_NE(::mkdtemp(tmpl), nullptr);
-    m_dir = tmpl;
-  }
-  void TearDown() override {
-    std::error_code ec;
-    std::filesystem::permissions(m_dir, std::filesystem::perms::owner_all, ec);
-    std::filesystem::remove_all(m_dir, ec);
-  }
-  std::string Path(const char* name) { return (m_dir / name).string(); }
-  std::filesystem::path m_dir;
+  std::string Path(const char* name) { return m_tmp.Path(name); }
+  test::CTempDir m_tmp;
+  const std::filesystem::path& m_dir = m_tmp.Dir();
 };
 
 TEST_F(ModelFileOnDisk, SaveAndLoadByName) {

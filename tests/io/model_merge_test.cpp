@@ -11,6 +11,7 @@
 #include "tests/io/bytes.h"
 #include "tests/support/model_builders.h"
 #include "tests/support/scripted_user.h"
+#include "tests/support/temp_dir.h"
 
 namespace zev {
 namespace {
@@ -332,9 +333,8 @@ TEST_F(ModelMerge, DamagedFilesLeaveTheOpenModelAsItWas) {
 }
 
 TEST_F(ModelMerge, FilesThatCannotBeOpenedOrReadAreNamed) {
-  char tmpl[] = "/tmp/zev-merge-XXXXXX";
-  ASSERT_NE(::mkdtemp(tmpl), nullptr);
-  const std::filesystem::path dir = tmpl;
+  test::CTempDir tmp;
+  const std::filesystem::path& dir = tmp.Dir();
   const std::string missing = (dir / "missing.zev").string();
   EXPECT_EQ(AddAlternativesFromFile(m_doc, missing), EMergeResult::Unreadable);
   EXPECT_EQ(m_user.OnlyText(), "Unable to open the following file:\n\n " + missing);
@@ -351,7 +351,6 @@ TEST_F(ModelMerge, FilesThatCannotBeOpenedOrReadAreNamed) {
   const std::string good = (dir / "car.zev").string();
   std::ofstream(good, std::ios::binary) << CarModel();
   EXPECT_EQ(AddAttributesFromFile(m_doc, good), EMergeResult::Merged);
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

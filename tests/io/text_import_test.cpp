@@ -13,6 +13,7 @@
 #include "io/model_file.h"
 #include "tests/support/model_builders.h"
 #include "tests/support/scripted_user.h"
+#include "tests/support/temp_dir.h"
 
 namespace zev {
 namespace {
@@ -527,9 +528,8 @@ TEST_F(TextImportTest, AnImportThatStoredAnythingMarksTheModelModified) {
 }
 
 TEST_F(TextImportTest, FileIsReadAsBytes) {
-  char tmpl[] = "/tmp/zev-import-XXXXXX";
-  ASSERT_NE(::mkdtemp(tmpl), nullptr);
-  std::filesystem::path dir(tmpl);
+  test::CTempDir tmp;
+  const std::filesystem::path& dir = tmp.Dir();
   // A name with a pound sign in code page 1252 matches byte for byte.
   m_doc.Alternative(1).SetName("Car \xA3");
   {
@@ -547,7 +547,6 @@ TEST_F(TextImportTest, FileIsReadAsBytes) {
   EXPECT_FALSE(ImportTextDataFile(m_doc, (dir / "missing.txt").string(), m_result, error));
   EXPECT_FALSE(error.empty());
   EXPECT_EQ(user.Count(), 0u);
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace
