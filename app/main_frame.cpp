@@ -27,6 +27,7 @@
 #include "app/child_frame.h"
 #include "app/dialogs/dialog_registry.h"
 #include "app/dialogs/qt_text.h"
+#include "app/graph_window.h"
 #include "app/icons.h"
 #include "app/insertion_window.h"
 #include "app/madm_print.h"
@@ -34,6 +35,7 @@
 #include "app/model_builder_window.h"
 #include "app/rename_grade_window.h"
 #include "app/results_window.h"
+#include "app/visual_comparison_window.h"
 #include "commands/command_table.h"
 #include "commands/model_files.h"
 
@@ -465,6 +467,9 @@ void CMainFrame::InstallToolWindows(CModelDocument& document) {
   d->Registry().SetFactory(EModelessKind::ModelBuilder, [this, d]() -> CModelessWindow* {
     return new CModelBuilderWindow(d->Commands(), this);
   });
+  d->Registry().SetFactory(EModelessKind::VisualComparison, [this, d]() -> CModelessWindow* {
+    return new CVisualComparisonWindow(d->Commands(), this);
+  });
 }
 
 CChildFrame* CMainFrame::AddFrame(CModelDocument& document) {
@@ -714,6 +719,21 @@ void CMainFrame::ShowResults(const SAssessmentResults& results) {
   auto* window = new CResultsWindow(results, this);
   window->show();
   window->raise();
+}
+
+void CMainFrame::ShowGraphs(const std::vector<SGraphWindow>& windows) {
+  // The windows of one command are staggered so that each one's caption shows.
+  const int step = fontMetrics().height() + 8;
+  QPoint first;
+  for (std::size_t w = 0; w < windows.size(); ++w) {
+    auto* window = new CGraphWindow(windows[w], this);
+    window->show();
+    if (w == 0)
+      first = window->pos();
+    else
+      window->move(first + QPoint(step, step) * static_cast<int>(w));
+    window->raise();
+  }
 }
 
 void CMainFrame::ShowAbout() {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/graphs.h"
 #include "commands/command_table.h"
 #include "commands/modeless_registry.h"
 #include "model/madm_doc.h"
@@ -40,6 +41,9 @@ class CCommandHost {
   virtual ~CCommandHost() = default;
   // Opens a results window; any number may be open, each a snapshot.
   virtual void ShowResults(const SAssessmentResults& results) = 0;
+  // Opens the windows of a graph command, in order; any number may be open,
+  // each a snapshot.
+  virtual void ShowGraphs(const std::vector<SGraphWindow>& windows) = 0;
 };
 
 // Every view command of a model, implemented once. The three views forward
@@ -119,6 +123,7 @@ class CModelCommands {
   void OpenModeless(EModelessKind kind);
   void CutSelection();
   void ShowUtilityInterval();
+  void ShowGraph(EGraph graph);
   static bool ModelessKindOf(int id, EModelessKind& kind);
 
   CMADMDoc& m_doc;

@@ -1,5 +1,8 @@
-// Renders a few dialogs offscreen into PNG files for the documentation:
-//   zev_dialog_screenshots <folder>
+// Renders a few dialogs and windows offscreen into PNG files for the
+// documentation:
+//   zev_dialog_screenshots <folder> [<example model>]
+// The graph windows and the visual comparison are drawn from the example
+// model when it is given.
 #include <QApplication>
 #include <QDir>
 #include <QPainter>
@@ -7,11 +10,15 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/charts/chart_widget.h"
 #include "app/dialogs/dialog_registry.h"
 #include "app/dialogs/dialog_view.h"
+#include "app/graph_window.h"
+#include "app/visual_comparison_window.h"
 #include "elicitation/convert_grades_presenter.h"
 #include "elicitation/define_attribute_presenter.h"
 #include "elicitation/qualitative_entry_page.h"
+#include "io/model_file.h"
 #include "model/madm_doc.h"
 #include "tests/support/model_builders.h"
 
@@ -19,12 +26,10 @@ namespace {
 
 using namespace zev;
 
-bool Save(CDialogPresenter& presenter, const QString& folder, const QString& file) {
-  std::unique_ptr<QDialog> view(CreateDialogView(presenter, nullptr));
-  if (!view) return false;
+bool Save(QWidget* view, const QString& folder, const QString& file) {
   view->show();
   view->activateWindow();
-  QApplication::setActiveWindow(view.get());
+  QApplication::setActiveWindow(view);
   QCoreApplication::processEvents();
   // The window's own frame is the desktop's; a plain caption stands in for
   // it so that the title shows.
@@ -50,6 +55,50 @@ bool Save(CDialogPresenter& presenter, const QString& folder, const QString& fil
   return true;
 }
 
+bool Save(CDialogPresenter& presenter, const QString& folder, const QString& file) {
+  std::unique_ptr<QDialog> view(CreateDialogView(presenter, nullptr));
+  return view && Save(view.get(), folder, file);
+}
+
+// The ranking with intervals, a belief graph with "Unknown" and a visual
+// comparison, from the example model.
+bool SaveWindows(const std::string& model, const QString& folder) {
+  CMADMDoc doc;
+  SFileError error;
+  if (!LoadModelFile(model, doc, error)) {
+    std::fprintf(stderr, "cannot read %s\n", model.c_str());
+    return false;
+  }
+  bool ok = true;
+  doc.SetCurrentAttribute(test::FindAttribute(doc, "Portability"));
+  {
+    CGraphWindow ranking(DrawGraph(doc, EGraph::Ranking).front());
+    ok = Save(&ranking, folder, "ranking-graph.png") && ok;
+  }
+  doc.SetCurrentAttribute(test::FindAttribute(doc, "Warranty"));
+  // Nomad 13 leaves part of its warranty unassessed.
+  for (int pos = 0; pos < doc.AlternativeCount(); ++pos) {
+    if (doc.Alternative(pos).m_strName == "Nomad 13") doc.SetCurrentPosition(pos);
+  }
+  {
+    CGraphWindow belief(DrawGraph(doc, EGraph::BeliefAtSelection).front());
+    ok = Save(&belief, folder, "belief-graph.png") && ok;
+  }
+  CModelessRegistry registry(doc);
+  CModelCommands commands(doc, registry);
+  CVisualComparisonWindow comparison(commands, nullptr);
+  comparison.Presenter().SelectAll();
+  comparison.Presenter().ChooseEntry(CVisualComparison::EList::Attributes, 0);
+  comparison.Presenter().Deselect();  // the top attribute
+  comparison.Presenter().Draw();
+  // The lists show the presenter's selection when the window acts; here
+  // the presenter acted directly, so a document notification refreshes them.
+  comparison.OnDocumentChanged(doc, {EDocChange::Model, 0, 0});
+  comparison.Chart()->ShowChart(comparison.Presenter().Chart());
+  ok = Save(&comparison, folder, "visual-comparison.png") && ok;
+  return ok;
+}
+
 // A car model: comfort judged on five grades, price as a number.
 void BuildModel(CMADMDoc& doc) {
   doc.OnNewDocument();
@@ -73,8 +122,8 @@ void BuildModel(CMADMDoc& doc) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: %s <folder> [<example model>]\n", argv[0]);
     return 2;
   }
   const QString folder = QString::fromLocal8Bit(argv[1]);
@@ -98,6 +147,8 @@ int main(int argc, char** argv) {
   CConvertGradesPresenter convert(doc.Attribute(comfort), doc.Attribute(quality), 2, 0, row,
                                   "Average seats are mostly average, partly good quality.");
   ok = Save(convert, folder, "convert-grades.png") && ok;
+
+  if (argc == 3) ok = SaveWindows(argv[2], folder) && ok;
 
   return ok ? 0 : 1;
 }
