@@ -126,14 +126,19 @@ CVisualComparisonWindow::CVisualComparisonWindow(CModelCommands& commands, QWidg
   }
   selection->addStretch(1);
 
+  // The hierarchy and the alternative list get room for their names; the
+  // selection lists take what is left.
+  const int chars = fontMetrics().averageCharWidth();
+  m_pHierarchy->setMinimumWidth(chars * 30);
+  m_pAlternatives->setMinimumWidth(chars * 22);
   auto* lists = new QHBoxLayout;
-  lists->addLayout(Labelled(this, CVisualComparison::kHierarchyLabel, m_pHierarchy), 3);
-  lists->addLayout(Labelled(this, CVisualComparison::kAlternativesLabel, m_pAlternatives), 2);
+  lists->addLayout(Labelled(this, CVisualComparison::kHierarchyLabel, m_pHierarchy), 4);
+  lists->addLayout(Labelled(this, CVisualComparison::kAlternativesLabel, m_pAlternatives), 3);
   lists->addLayout(selection);
   lists->addLayout(
-      Labelled(this, CVisualComparison::kSelectedAttributesLabel, m_pSelectedAttributes), 2);
+      Labelled(this, CVisualComparison::kSelectedAttributesLabel, m_pSelectedAttributes), 3);
   lists->addLayout(
-      Labelled(this, CVisualComparison::kSelectedAlternativesLabel, m_pSelectedAlternatives), 2);
+      Labelled(this, CVisualComparison::kSelectedAlternativesLabel, m_pSelectedAlternatives), 3);
 
   auto* buttons = new QHBoxLayout;
   AddButton(buttons, tr("&View What?"), "viewWhat", [this] { Act(&CVisualComparison::ViewWhat); });
@@ -152,7 +157,7 @@ CVisualComparisonWindow::CVisualComparisonWindow(CModelCommands& commands, QWidg
   layout->addLayout(lists, 2);
   layout->addWidget(m_pChart, 3);
   layout->addLayout(buttons);
-  resize(fontMetrics().averageCharWidth() * 130, fontMetrics().height() * 44);
+  resize(chars * 160, fontMetrics().height() * 46);
   ShowHighlights();
   ShowLists();
   m_pChart->ShowChart(m_presenter.Chart());

@@ -57,7 +57,7 @@ CCurveTypeDialog::CCurveTypeDialog(CCurveTypePresenter& p, QWidget* parent)
     auto* threshold = new QLineEdit(this);
     threshold->setObjectName(bLevel ? CCurveTypePresenter::kFieldLevel
                                     : CCurveTypePresenter::kFieldDifference);
-    threshold->setMaximumWidth(threshold->fontMetrics().horizontalAdvance("0.00000") + 16);
+    threshold->setFixedWidth(threshold->fontMetrics().horizontalAdvance("0.000000") + 20);
     Bind(threshold, ToQt(p.ThresholdText(type)),
          [this, type](const QString& text) { m_p.SetThresholdText(type, FromQt(text)); });
     GuardField(threshold, [this, type] {

@@ -35,14 +35,17 @@ bool Save(QWidget* view, const QString& folder, const QString& file) {
   // it so that the title shows.
   const QPixmap client = view->grab();
   const int caption = 28;
-  QPixmap shot(client.width(), client.height() + caption);
+  // Drawn in the window's own coordinates at the screen's scale.
+  const qreal scale = client.devicePixelRatio();
+  QPixmap shot(client.width(), client.height() + qRound(caption * scale));
+  shot.setDevicePixelRatio(scale);
   shot.fill(QColor(60, 64, 72));
   QPainter painter(&shot);
   painter.setPen(Qt::white);
   QFont font = view->font();
   font.setBold(true);
   painter.setFont(font);
-  painter.drawText(QRect(10, 0, client.width() - 20, caption), Qt::AlignVCenter | Qt::AlignLeft,
+  painter.drawText(QRect(10, 0, view->width() - 20, caption), Qt::AlignVCenter | Qt::AlignLeft,
                    view->windowTitle());
   painter.drawPixmap(0, caption, client);
   painter.end();
@@ -87,15 +90,26 @@ bool SaveWindows(const std::string& model, const QString& folder) {
   CModelessRegistry registry(doc);
   CModelCommands commands(doc, registry);
   CVisualComparisonWindow comparison(commands, nullptr);
-  comparison.Presenter().SelectAll();
-  comparison.Presenter().ChooseEntry(CVisualComparison::EList::Attributes, 0);
-  comparison.Presenter().Deselect();  // the top attribute
+  CVisualComparison& p = comparison.Presenter();
+  p.SelectAll();
+  // The attributes below the top, and three alternatives.
+  p.ChooseEntry(CVisualComparison::EList::Attributes, 0);
+  p.Deselect();
+  while (p.SelectedAlternatives().size() > 3) {
+    p.ChooseEntry(CVisualComparison::EList::Alternatives, 3);
+    p.Deselect();
+  }
   comparison.Presenter().Draw();
   // The lists show the presenter's selection when the window acts; here
   // the presenter acted directly, so a document notification refreshes them.
   comparison.OnDocumentChanged(doc, {EDocChange::Model, 0, 0});
   comparison.Chart()->ShowChart(comparison.Presenter().Chart());
   ok = Save(&comparison, folder, "visual-comparison.png") && ok;
+  SCurveType type;
+  type.m_type = ECurveType::Difference;
+  type.m_dDifference = 0.2;
+  CCurveTypePresenter curveType(type);
+  ok = Save(curveType, folder, "curve-type.png") && ok;
   return ok;
 }
 
