@@ -722,7 +722,9 @@ void CMainFrame::ShowResults(const SAssessmentResults& results) {
 }
 
 void CMainFrame::ShowGraphs(const std::vector<SGraphWindow>& windows) {
-  // The windows of one command are staggered so that each one's caption shows.
+  // The windows of one command are staggered so that each one's caption
+  // shows, starting over after a few so that many stay on the screen.
+  constexpr std::size_t kGraphStagger = 8;
   const int step = fontMetrics().height() + 8;
   QPoint first;
   for (std::size_t w = 0; w < windows.size(); ++w) {
@@ -731,7 +733,7 @@ void CMainFrame::ShowGraphs(const std::vector<SGraphWindow>& windows) {
     if (w == 0)
       first = window->pos();
     else
-      window->move(first + QPoint(step, step) * static_cast<int>(w));
+      window->move(first + QPoint(step, step) * static_cast<int>(w % kGraphStagger));
     window->raise();
   }
 }
