@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/charts/chart_widget.h"
 #include "app/dialogs/qt_text.h"
@@ -23,7 +24,10 @@ CGraphWindow::CGraphWindow(SGraphWindow graph, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_pChart, 1);
   layout->addLayout(buttons);
-  resize(680, 460);
+  // Tall enough for a legend of 20 alternatives down the side.
+  const int legendHeight = (fontMetrics().height() + 6) * graph.m_chart.SeriesCount() + 160;
+  resize(fontMetrics().averageCharWidth() * 114,
+         std::max(fontMetrics().height() * 34, legendHeight));
 }
 
 }  // namespace zev

@@ -38,6 +38,8 @@ namespace {
 constexpr double kBarWidth = 0.7;
 // A press this close to a marker picks it, in pixels.
 constexpr double kPickDistance = 12.0;
+// More series than this put the legend beside the chart, one to a line.
+constexpr int kLegendRowSeries = 6;
 const QColor kColourPoint(0x8c, 0x8c, 0x8c);
 const QColor kLineColour(0xb0, 0x30, 0x30);
 
@@ -402,7 +404,10 @@ QChart* NewChart(const ChartContent& c) {
       AddXYSeries(*chart, c, x, y);
   }
   chart->legend()->setVisible(c.SeriesCount() > 0);
-  chart->legend()->setAlignment(Qt::AlignBottom);
+  // A long legend (the graphs of up to 20 alternatives) reads down the
+  // right side; a short one sits under the chart.
+  chart->legend()->setAlignment(c.SeriesCount() > kLegendRowSeries ? Qt::AlignRight
+                                                                   : Qt::AlignBottom);
 
   auto* overlay = new CChartOverlay(chart, c);
   QObject::connect(chart, &QChart::plotAreaChanged, chart, [overlay] { overlay->update(); });
