@@ -142,6 +142,7 @@ void COverview::FillAttributes() {
     SAttributeRow row;
     row.m_nAttribute = i;
     row.m_nLevel = step.m_nLevel;
+    row.m_nType = a.m_nType;
     row.m_bHasChildren = a.m_nChildren > 0;
     row.m_strName = a.m_strName.Str();
     row.m_strIndex = FormatInt(i);
@@ -184,8 +185,6 @@ void COverview::Select() {
   m_doc.SetFocusRow(kNameRow);
   m_doc.PublishChanges({EDocChange::Selection, m_nAttribute, m_nAlternative});
 }
-
-std::vector<SGraphWindow> COverview::Graph() { return DrawGraph(m_doc, EGraph::BeliefAtSelection); }
 
 void COverview::ShowHelp() {
   ThePrompter().Information(

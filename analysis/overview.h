@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "analysis/graphs.h"
 #include "model/madm_doc.h"
 
 namespace zev {
@@ -51,6 +50,7 @@ class COverview {
   struct SAttributeRow {
     int m_nAttribute = 0;
     int m_nLevel = 0;
+    std::uint16_t m_nType = Qualitative;
     bool m_bHasChildren = false;
     std::string m_strName;
     std::string m_strIndex;
@@ -95,8 +95,6 @@ class COverview {
   // the overview's alternative and attribute the document's selection and
   // refreshes the views.
   void Select();
-  // "&Graph": the belief degrees of the document's selection.
-  std::vector<SGraphWindow> Graph();
   static void ShowHelp();
 
   // The views selected another alternative: the window shows it.

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/icons.h"
+#include "app/dialogs/icons.h"
 
 namespace zev {
 

@@ -1,7 +1,7 @@
 #include "app/alternative_list_model.h"
 
+#include "app/dialogs/icons.h"
 #include "app/dialogs/qt_text.h"
-#include "app/icons.h"
 
 namespace zev {
 

@@ -10,8 +10,8 @@
 
 #include "app/child_frame.h"
 #include "app/dialogs/dialog_registry.h"
+#include "app/dialogs/icons.h"
 #include "app/dialogs/qt_text.h"
-#include "app/icons.h"
 #include "app/main_frame.h"
 #include "app/qt_prompter.h"
 #include "app/report_writer.h"

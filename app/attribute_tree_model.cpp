@@ -2,8 +2,8 @@
 
 #include <QFont>
 
+#include "app/dialogs/icons.h"
 #include "app/dialogs/qt_text.h"
-#include "app/icons.h"
 
 namespace zev {
 

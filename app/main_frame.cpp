@@ -21,22 +21,26 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
+#include <algorithm>
 #include <ctime>
 
 #include "app/about_dialog.h"
 #include "app/child_frame.h"
 #include "app/dialogs/dialog_registry.h"
+#include "app/dialogs/icons.h"
 #include "app/dialogs/qt_text.h"
 #include "app/graph_window.h"
-#include "app/icons.h"
 #include "app/insertion_window.h"
 #include "app/madm_print.h"
 #include "app/madm_view.h"
 #include "app/model_builder_window.h"
+#include "app/overview_window.h"
 #include "app/rename_grade_window.h"
+#include "app/report_writer.h"
 #include "app/results_window.h"
 #include "app/visual_comparison_window.h"
 #include "commands/command_table.h"
+#include "commands/exchange_commands.h"
 #include "commands/model_files.h"
 
 namespace zev {
@@ -308,6 +312,11 @@ bool CMainFrame::IsFrameCommandEnabled(int id) const {
     case kIdFileClose:
     case kIdFileSave:
     case kIdFileSaveAs:
+    case kIdImportAssessmentsCsv:
+    case kIdExportResultsCsv:
+    case kIdExportAssessmentsCsv:
+    case kIdExportModelJson:
+    case kIdExportReport:
     case kIdWindowNew:
     case kIdWindowCascade:
     case kIdWindowTile:
@@ -340,6 +349,14 @@ void CMainFrame::UpdateCommandUI() {
       }
     }
     action->setEnabled(bEnabled);
+  }
+  // A submenu none of whose items is shown (File, Export without a model)
+  // is hidden too.
+  for (const auto& [key, menu] : m_menus) {
+    if (!key.contains('|')) continue;
+    const QList<QAction*> actions = menu->actions();
+    menu->menuAction()->setVisible(
+        std::any_of(actions.begin(), actions.end(), [](QAction* a) { return a->isVisible(); }));
   }
   // The empty recent-file list shows one disabled entry.
   for (int i = 0; i < CRecentFileList::kSize; ++i) {
@@ -389,6 +406,24 @@ void CMainFrame::OnFrameCommand(int id) {
     case kIdFileSave:
     case kIdFileSaveAs:
       if (child) SaveDocument(child->Document(), id == kIdFileSaveAs);
+      break;
+    case kIdImportAssessmentsCsv:
+      if (child) ImportAssessmentsCommand(child->Document());
+      break;
+    case kIdImportModelJson:
+      ImportModelJson();
+      break;
+    case kIdExportResultsCsv:
+      if (child) ExportResultsCommand(child->Document());
+      break;
+    case kIdExportAssessmentsCsv:
+      if (child) ExportAssessmentsCommand(child->Document());
+      break;
+    case kIdExportModelJson:
+      if (child) ExportModelJsonCommand(child->Document());
+      break;
+    case kIdExportReport:
+      if (child) ExportReportCommand(child->Document(), ExportDecisionReport);
       break;
     case kIdFilePrintSetup: {
       QPageSetupDialog dialog(&Printer(), this);
@@ -470,6 +505,9 @@ void CMainFrame::InstallToolWindows(CModelDocument& document) {
   d->Registry().SetFactory(EModelessKind::VisualComparison, [this, d]() -> CModelessWindow* {
     return new CVisualComparisonWindow(d->Commands(), this);
   });
+  d->Registry().SetFactory(EModelessKind::Overview, [this, d]() -> CModelessWindow* {
+    return new COverviewWindow(d->Commands(), this);
+  });
 }
 
 CChildFrame* CMainFrame::AddFrame(CModelDocument& document) {
@@ -523,6 +561,13 @@ CChildFrame* CMainFrame::OpenDocument(const std::string& path) {
   m_recent.Add(path);
   SaveSettings();
   UpdateRecentMenu();
+  return AddFrame(AdoptDocument(std::move(document)));
+}
+
+CChildFrame* CMainFrame::ImportModelJson() {
+  std::unique_ptr<CModelDocument> document = ImportModelJsonCommand(m_nNextUntitled);
+  if (!document) return nullptr;
+  ++m_nNextUntitled;
   return AddFrame(AdoptDocument(std::move(document)));
 }
 

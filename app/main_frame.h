@@ -53,6 +53,8 @@ class CMainFrame : public QMainWindow, public CCommandHost {
   // File commands. Each returns the new window, or nullptr when nothing opened.
   CChildFrame* NewDocument();
   CChildFrame* OpenDocument(const std::string& path);
+  // File, Import, Model from JSON: the model in a new, untitled window.
+  CChildFrame* ImportModelJson();
   // Asks to save a modified model, then closes all its windows. False when
   // the user cancelled.
   bool CloseDocument(CModelDocument& document);

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QUrl>
 
 #include "app/dialogs/dialog_registry.h"
@@ -141,6 +142,15 @@ bool CQtPrompter::ChooseFile(SFileChoice& choice) {
   QStringList filters = FileFilters(choice.m_strFilter);
   if (!filters.isEmpty()) dialog.setNameFilters(filters);
   if (!choice.m_strDefaultExt.empty()) dialog.setDefaultSuffix(ToQt(choice.m_strDefaultExt));
+  // A name typed without an extension takes the one of the type chosen
+  // (a report as "*.odt"); "All Files" keeps the default.
+  const QString defaultSuffix = ToQt(choice.m_strDefaultExt);
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                   [&dialog, defaultSuffix](const QString& filter) {
+                     static const QRegularExpression pattern("\\(\\*\\.(\\w+)");
+                     const QRegularExpressionMatch m = pattern.match(filter);
+                     dialog.setDefaultSuffix(m.hasMatch() ? m.captured(1) : defaultSuffix);
+                   });
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !choice.m_bOverwritePrompt);
   if (!choice.m_strPath.empty()) {
     QFileInfo proposed(PathToQt(choice.m_strPath));

@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "app/icons.h"
+#include "app/dialogs/icons.h"
 
 namespace zev {
 

@@ -22,6 +22,8 @@ constexpr bool kBare = true;    // also in the menu without a model
 constexpr bool kModel = false;  // only with a model open
 
 constexpr const char* kFile = "&File";
+constexpr const char* kImport = "&File|&Import";
+constexpr const char* kExport = "&File|&Export";
 constexpr const char* kEdit = "&Edit";
 constexpr const char* kView = "&View";
 constexpr const char* kAttribute = "&Modelling|&Attribute";
@@ -58,6 +60,24 @@ constexpr std::array kTable = {
   SCommandInfo{kIdFileSaveAs, kFile, "Save &As...",
     "The active model is saved in a model file of a new name.", "Save model as",
     kFrame, kNoSep, kModel, true},
+  SCommandInfo{kIdImportAssessmentsCsv, kImport, "&Assessments from CSV...",
+    "Assessments are read from a CSV table into the active model.",
+    "Import assessments from CSV", kFrame, kSep, kModel, true},
+  SCommandInfo{kIdImportModelJson, kImport, "&Model from JSON...",
+    "A model is read from its JSON form into a new window.", "Import model from JSON",
+    kFrame, kNoSep, kBare, true},
+  SCommandInfo{kIdExportResultsCsv, kExport, "&Results as CSV...",
+    "The alternatives are ranked and their utilities on every attribute written as a CSV table.",
+    "Export results as CSV", kFrame, kNoSep, kModel, true},
+  SCommandInfo{kIdExportAssessmentsCsv, kExport, "&Assessments as CSV...",
+    "The assessments of every alternative are written as a CSV table.",
+    "Export assessments as CSV", kFrame, kNoSep, kModel, true},
+  SCommandInfo{kIdExportModelJson, kExport, "&Model as JSON...",
+    "The whole model is written in its JSON form.", "Export model as JSON",
+    kFrame, kNoSep, kModel, true},
+  SCommandInfo{kIdExportReport, kFile, "Expor&t Report...",
+    "A decision report of the active model is written as a PDF or an OpenDocument text.",
+    "Export decision report", kFrame, kNoSep, kModel, true},
   SCommandInfo{kIdFilePrint, kFile, "&Print...\tCtrl+P",
     "The box diagram of the model is printed.", "Print",
     kBoxOnly, kSep, kModel, true},

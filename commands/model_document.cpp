@@ -1,8 +1,11 @@
 #include "commands/model_document.h"
 
+#include <filesystem>
+
 #include "commands/model_files.h"
 #include "commands/recent_files.h"
 #include "engine/conversion.h"
+#include "io/json_model.h"
 #include "model/format.h"
 #include "model/prompter.h"
 #include "model/text.h"
@@ -41,6 +44,18 @@ bool CModelDocument::OnOpenDocument(const std::string& path, std::string& messag
   return true;
 }
 
+bool CModelDocument::OnImportDocument(const std::string& jsonPath, std::string& message) {
+  SFileError error;
+  if (!LoadModelJsonFile(jsonPath, m_doc, error)) {
+    message = error.Message();
+    return false;
+  }
+  m_strProposedPath =
+      std::filesystem::path(jsonPath).replace_extension(ModelFileExtension()).string();
+  m_doc.SetModifiedFlag(true);
+  return true;
+}
+
 bool CModelDocument::DoSave(bool bSaveAs) {
   std::string path = m_strPath;
   if (bSaveAs || path.empty()) {
@@ -49,7 +64,12 @@ bool CModelDocument::DoSave(bool bSaveAs) {
     choice.m_strTitle = "Save As";
     choice.m_strFilter = ModelFileFilter();
     choice.m_strDefaultExt = ModelFileExtension();
-    choice.m_strPath = path.empty() ? Title() : path;
+    if (!path.empty())
+      choice.m_strPath = path;
+    else if (!m_strProposedPath.empty())
+      choice.m_strPath = m_strProposedPath;
+    else
+      choice.m_strPath = Title();
     choice.m_bOverwritePrompt = true;
     if (!ThePrompter().ChooseFile(choice)) return false;
     path = choice.m_strPath;

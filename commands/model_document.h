@@ -34,6 +34,10 @@ class CModelDocument {
   // Reads the model file into this (fresh) document; false with the message
   // to show, and the document unchanged.
   bool OnOpenDocument(const std::string& path, std::string& message);
+  // Reads a model in its JSON form into this (fresh) document: untitled and
+  // modified, since no model file holds it yet; Save proposes the JSON
+  // file's name. False with the message to show, and the document unchanged.
+  bool OnImportDocument(const std::string& jsonPath, std::string& message);
   // Save (bSaveAs false: into the model's file, asking for a name only when
   // it has none) and Save As (always asking). False when cancelled or
   // failed, after the failure's message.
@@ -47,6 +51,8 @@ class CModelDocument {
   std::unique_ptr<CModelessRegistry> m_pRegistry;
   std::unique_ptr<CModelCommands> m_pCommands;
   std::string m_strPath;
+  // The name Save proposes for a model without a file ("" for its title).
+  std::string m_strProposedPath;
   int m_nUntitled;
 };
 

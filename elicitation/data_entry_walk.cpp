@@ -72,8 +72,9 @@ const char* CDataInputMethodPresenter::MethodText(int nMethod) {
 CSelectAttributePresenter::CSelectAttributePresenter(const CMADMDoc& doc)
     : m_nAttribute(doc.CurrentAttribute()) {
   for (const SWalkStep& step : HierarchyWalk(doc)) {
+    const CAttribute& a = doc.Attribute(step.m_nAttribute);
     m_rows.push_back(
-        {step.m_nAttribute, step.m_nLevel, doc.Attribute(step.m_nAttribute).m_strName.Str()});
+        {step.m_nAttribute, step.m_nLevel, a.m_strName.Str(), a.m_nType, a.m_nChildren > 0});
   }
 }
 

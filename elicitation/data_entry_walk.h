@@ -46,6 +46,8 @@ class CSelectAttributePresenter : public CDialogPresenter {
     int m_nAttribute = 0;
     int m_nLevel = 0;  // for indenting the name
     std::string m_strName;
+    std::uint16_t m_nType = Qualitative;
+    bool m_bHasChildren = false;
   };
   const std::vector<SRow>& Rows() const { return m_rows; }
   int SelectedRow() const;

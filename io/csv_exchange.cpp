@@ -318,23 +318,36 @@ bool CCellReader::Read(std::string_view text, const CAttribute& attribute, SCell
   return ReadQualitative(pairs, attribute, value, rule);
 }
 
-void Store(const SCellValue& value, CAssessment& record) {
+// Whether the first `count` numbers differ anywhere.
+bool DiffersFrom(const double* stored, const double* read, std::size_t count) {
+  for (std::size_t k = 0; k < count; ++k) {
+    if (!SameBits(stored[k], read[k])) return true;
+  }
+  return false;
+}
+
+// Stores a cell's value in the record; false when the record held it already.
+bool Store(const SCellValue& value, CAssessment& record) {
   if (value.m_nType == Quantitative) {
     // An unchanged value leaves the record as it is; a new one is held as a
     // one-point distribution too, like a value typed in.
-    if (SameBits(value.m_dValue, record.m_dValue)) return;
+    if (SameBits(value.m_dValue, record.m_dValue)) return false;
     record.m_dValue = value.m_dValue;
     record.m_nPossibleValues = 1;
     record.m_dPossibleValue[0] = value.m_dValue;
     record.m_dBelief[0] = 1.0;
-    return;
+    return true;
   }
   const auto count = static_cast<std::size_t>(value.m_nCount);
+  bool changed = DiffersFrom(record.m_dBelief, value.m_dBelief.data(), count);
   std::copy_n(value.m_dBelief.begin(), count, record.m_dBelief);
   if (value.m_nType == QuantitativeUncertain) {
+    changed = changed || record.m_nPossibleValues != value.m_nCount ||
+              DiffersFrom(record.m_dPossibleValue, value.m_dPossibleValue.data(), count);
     record.m_nPossibleValues = value.m_nCount;
     std::copy_n(value.m_dPossibleValue.begin(), count, record.m_dPossibleValue);
   }
+  return changed;
 }
 
 // ---------------------------------------------------------------------------
@@ -501,7 +514,7 @@ void CAssessmentsReader::Apply(SCsvImportResult& result) {
       SCellValue value;
       std::string rule;
       m_cells.Read(cells[c], m_doc.Attribute(i), value, rule);
-      Store(value, alternative.Record(i));
+      if (Store(value, alternative.Record(i))) ++result.m_nRecordsChanged;
     }
     ++result.m_nRowsRead;
   }
@@ -588,7 +601,9 @@ SCsvImportResult ReadAssessmentsCsv(CMADMDoc& doc, std::string_view bytes) {
         (result.m_nAlternativesAdded == 1 ? " of them is new" : " of them are new");
   }
   result.m_strMessage += ".";
-  doc.PublishChanges({EDocChange::Model});
+  // A table that only repeats what the model holds leaves it unmodified.
+  if (result.m_nRecordsChanged > 0 || result.m_nAlternativesAdded > 0)
+    doc.PublishChanges({EDocChange::Model});
   return result;
 }
 

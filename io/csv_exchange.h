@@ -38,6 +38,8 @@ struct SCsvImportResult {
   std::string m_strMessage;
   int m_nRowsRead = 0;
   int m_nAlternativesAdded = 0;
+  // The records whose assessment the table changed.
+  int m_nRecordsChanged = 0;
 };
 
 // Reads an assessments table into the model. The whole table is checked

@@ -1,19 +1,16 @@
 #pragma once
 
-#include "app/dialogs/dialog_view.h"
+#include "app/dialogs/file_name_dialog.h"
 #include "elicitation/read_data_presenter.h"
-
-class QLineEdit;
 
 namespace zev {
 
 // "ZEV Dialog: Read Data from Text File": the name of a text data file.
-class CReadDataDialog : public CDialogView {
+class CReadDataDialog : public CFileNameDialog {
   Q_OBJECT
 
  public:
   CReadDataDialog(CReadDataPresenter& presenter, QWidget* parent = nullptr);
-  QLineEdit* FileName() const { return m_pFileName; }
 
  protected:
   EDialogAction OnOk() override { return m_p.Read(); }
@@ -21,7 +18,6 @@ class CReadDataDialog : public CDialogView {
 
  private:
   CReadDataPresenter& m_p;
-  QLineEdit* m_pFileName;
 };
 
 }  // namespace zev

@@ -1,7 +1,9 @@
+#include "app/dialogs/add_from_file_dialog.h"
 #include "app/dialogs/certain_value_dialog.h"
 #include "app/dialogs/convert_grades_dialog.h"
 #include "app/dialogs/convert_values_dialog.h"
 #include "app/dialogs/curve_type_dialog.h"
+#include "app/dialogs/data_input_method_dialog.h"
 #include "app/dialogs/define_alternative_dialog.h"
 #include "app/dialogs/define_attribute_dialog.h"
 #include "app/dialogs/dialog_registry.h"
@@ -14,6 +16,7 @@
 #include "app/dialogs/read_data_dialog.h"
 #include "app/dialogs/report_options_dialog.h"
 #include "app/dialogs/report_type_dialog.h"
+#include "app/dialogs/select_attribute_dialog.h"
 #include "app/dialogs/text_dialog.h"
 #include "app/dialogs/uncertain_entry_dialog.h"
 #include "app/dialogs/value_utility_dialog.h"
@@ -40,6 +43,10 @@ void RegisterStandardDialogViews() {
   RegisterDialog<CPossibleValueCount, CPossibleValueCountDialog>();
   RegisterDialog<CUncertainEntryPage, CUncertainEntryDialog>();
   RegisterDialog<CGradeTextPresenter, CGradeTextDialog>();
+  // The data entry walk and the other ways of entering data.
+  RegisterDialog<CDataInputMethodPresenter, CDataInputMethodDialog>();
+  RegisterDialog<CSelectAttributePresenter, CSelectAttributeDialog>();
+  RegisterDialog<CAddFromFilePresenter, CAddFromFileDialog>();
   // Files of data and reports.
   RegisterDialog<CReadDataPresenter, CReadDataDialog>();
   RegisterDialog<CReportTypePresenter, CReportTypeDialog>();

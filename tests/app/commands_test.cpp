@@ -305,8 +305,8 @@ class CCommandsTest : public QObject {
     CQtScriptedUser user;
     auto frame = StartForTest();
     Focus(frame->ActiveChild()->TreeView());
-    for (int id : {kIdOverview, kIdCreateGroupAssessment, kIdTradeOff, kIdChangeWeight,
-                   kIdChangeInputData, kIdChangeRules, kIdEditUndo}) {
+    for (int id : {kIdCreateGroupAssessment, kIdTradeOff, kIdChangeWeight, kIdChangeInputData,
+                   kIdChangeRules, kIdEditUndo}) {
       QVERIFY2(!Enabled(*frame, id), qPrintable(QString::number(id)));
     }
     QVERIFY(user.Problems().isEmpty());
@@ -398,13 +398,7 @@ class CCommandsTest : public QObject {
                                     kIdWeightSelectMethods,
                                     kIdWeightVisualScoring,
                                     kIdWeightPairwise,
-                                    kIdAddAttributesFromFile,
-                                    kIdAddAlternativesFromFile,
-                                    kIdAddDataFromFile,
-                                    kIdDataInputMethod,
-                                    kIdInputAlternative,
                                     kIdCreateGroupAssessment,
-                                    kIdOverview,
                                     kIdChangeWeight,
                                     kIdChangeInputData,
                                     kIdTradeOff};

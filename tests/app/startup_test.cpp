@@ -119,10 +119,10 @@ class CStartupTest : public QObject {
         if (a->isVisible() && !a->isSeparator()) items << a->text();
       }
     }
-    QCOMPARE(items.join(","),
-             QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "P&rint Setup...", "Recent File",
-                          "E&xit", "&Toolbar", "&Status Bar", "&Help Topics", "&About ZEV..."})
-                 .join(","));
+    QCOMPARE(items.join(","), QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "&Import",
+                                           "P&rint Setup...", "Recent File", "E&xit", "&Toolbar",
+                                           "&Status Bar", "&Help Topics", "&About ZEV..."})
+                                  .join(","));
     QCOMPARE(frame->windowTitle(), QString("ZEV - Tarsel for Multiple Criteria Assessment"));
     // The recent-file entry stands for an empty list.
     QVERIFY(!Enabled(*frame, kIdFileMru1));

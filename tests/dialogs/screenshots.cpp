@@ -1,12 +1,11 @@
 // Renders a few dialogs and windows offscreen into PNG files for the
 // documentation:
-//   zev_dialog_screenshots <folder> [<example model>]
-// The graph windows and the visual comparison are drawn from the example
-// model when it is given.
+//   zev_dialog_screenshots <folder>
 #include <QApplication>
 #include <QDir>
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -14,11 +13,12 @@
 #include "app/dialogs/dialog_registry.h"
 #include "app/dialogs/dialog_view.h"
 #include "app/graph_window.h"
+#include "app/overview_window.h"
 #include "app/visual_comparison_window.h"
+#include "commands/model_document.h"
 #include "elicitation/convert_grades_presenter.h"
 #include "elicitation/define_attribute_presenter.h"
 #include "elicitation/qualitative_entry_page.h"
-#include "io/model_file.h"
 #include "model/madm_doc.h"
 #include "tests/support/model_builders.h"
 
@@ -26,7 +26,7 @@ namespace {
 
 using namespace zev;
 
-bool Save(QWidget* view, const QString& folder, const QString& file) {
+bool SaveWindow(QDialog* view, const QString& folder, const QString& file) {
   view->show();
   view->activateWindow();
   QApplication::setActiveWindow(view);
@@ -35,9 +35,10 @@ bool Save(QWidget* view, const QString& folder, const QString& file) {
   // it so that the title shows.
   const QPixmap client = view->grab();
   const int caption = 28;
-  // Drawn in the window's own coordinates at the screen's scale.
+  // Drawn in the window's own units, at its scale.
+  const QSize size = client.deviceIndependentSize().toSize();
   const qreal scale = client.devicePixelRatio();
-  QPixmap shot(client.width(), client.height() + qRound(caption * scale));
+  QPixmap shot(QSize(size.width(), size.height() + caption) * scale);
   shot.setDevicePixelRatio(scale);
   shot.fill(QColor(60, 64, 72));
   QPainter painter(&shot);
@@ -45,7 +46,7 @@ bool Save(QWidget* view, const QString& folder, const QString& file) {
   QFont font = view->font();
   font.setBold(true);
   painter.setFont(font);
-  painter.drawText(QRect(10, 0, view->width() - 20, caption), Qt::AlignVCenter | Qt::AlignLeft,
+  painter.drawText(QRect(10, 0, size.width() - 20, caption), Qt::AlignVCenter | Qt::AlignLeft,
                    view->windowTitle());
   painter.drawPixmap(0, caption, client);
   painter.end();
@@ -60,56 +61,25 @@ bool Save(QWidget* view, const QString& folder, const QString& file) {
 
 bool Save(CDialogPresenter& presenter, const QString& folder, const QString& file) {
   std::unique_ptr<QDialog> view(CreateDialogView(presenter, nullptr));
-  return view && Save(view.get(), folder, file);
+  return view && SaveWindow(view.get(), folder, file);
 }
 
-// The ranking with intervals, a belief graph with "Unknown" and a visual
-// comparison, from the example model.
-bool SaveWindows(const std::string& model, const QString& folder) {
-  CMADMDoc doc;
-  SFileError error;
-  if (!LoadModelFile(model, doc, error)) {
-    std::fprintf(stderr, "cannot read %s\n", model.c_str());
+// The overview window on the example model, with the second alternative
+// and an attribute with children chosen.
+bool SaveOverview(const QString& folder) {
+  CModelDocument document(1);
+  std::string message;
+  if (!document.OnOpenDocument(ZEV_EXAMPLES "/laptop.zev", message)) {
+    std::fprintf(stderr, "%s\n", message.c_str());
     return false;
   }
-  bool ok = true;
-  doc.SetCurrentAttribute(test::FindAttribute(doc, "Portability"));
-  {
-    CGraphWindow ranking(DrawGraph(doc, EGraph::Ranking).front());
-    ok = Save(&ranking, folder, "ranking-graph.png") && ok;
-  }
-  doc.SetCurrentAttribute(test::FindAttribute(doc, "Warranty"));
-  // Nomad 13 leaves part of its warranty unassessed.
-  for (int pos = 0; pos < doc.AlternativeCount(); ++pos) {
-    if (doc.Alternative(pos).m_strName == "Nomad 13") doc.SetCurrentPosition(pos);
-  }
-  {
-    CGraphWindow belief(DrawGraph(doc, EGraph::BeliefAtSelection).front());
-    ok = Save(&belief, folder, "belief-graph.png") && ok;
-  }
-  CModelessRegistry registry(doc);
-  CModelCommands commands(doc, registry);
-  CVisualComparisonWindow comparison(commands, nullptr);
-  CVisualComparison& p = comparison.Presenter();
-  p.SelectAll();
-  // The attributes below the top, and three alternatives.
-  p.ChooseEntry(CVisualComparison::EList::Attributes, 0);
-  p.Deselect();
-  while (p.SelectedAlternatives().size() > 3) {
-    p.ChooseEntry(CVisualComparison::EList::Alternatives, 3);
-    p.Deselect();
-  }
-  comparison.Presenter().Draw();
-  // The lists show the presenter's selection when the window acts; here
-  // the presenter acted directly, so a document notification refreshes them.
-  comparison.OnDocumentChanged(doc, {EDocChange::Model, 0, 0});
-  comparison.Chart()->ShowChart(comparison.Presenter().Chart());
-  ok = Save(&comparison, folder, "visual-comparison.png") && ok;
-  SCurveType type;
-  type.m_type = ECurveType::Difference;
-  type.m_dDifference = 0.2;
-  CCurveTypePresenter curveType(type);
-  ok = Save(curveType, folder, "curve-type.png") && ok;
+  CMADMDoc& doc = document.Doc();
+  doc.SetCurrentPosition(std::min(1, doc.AlternativeCount() - 1));
+  doc.SetCurrentAttribute(std::min(1, doc.LastAttribute()));
+  auto* window = new COverviewWindow(document.Commands(), nullptr);
+  document.Registry().Attach(EModelessKind::Overview, window);
+  const bool ok = SaveWindow(window, folder, "overview.png");
+  document.Registry().DestroyAll();
   return ok;
 }
 
@@ -134,10 +104,59 @@ void BuildModel(CMADMDoc& doc) {
 
 }  // namespace
 
+// The ranking with intervals, a belief graph with "Unknown", the visual
+// comparison and its curve type, on the example model.
+bool SaveCharts(const QString& folder) {
+  CModelDocument document(1);
+  std::string message;
+  if (!document.OnOpenDocument(ZEV_EXAMPLES "/laptop.zev", message)) {
+    std::fprintf(stderr, "%s\n", message.c_str());
+    return false;
+  }
+  CMADMDoc& doc = document.Doc();
+  bool ok = true;
+  doc.SetCurrentAttribute(test::FindAttribute(doc, "Portability"));
+  {
+    CGraphWindow ranking(DrawGraph(doc, EGraph::Ranking).front());
+    ok = SaveWindow(&ranking, folder, "ranking-graph.png") && ok;
+  }
+  doc.SetCurrentAttribute(test::FindAttribute(doc, "Warranty"));
+  // Nomad 13 leaves part of its warranty unassessed.
+  for (int pos = 0; pos < doc.AlternativeCount(); ++pos) {
+    if (doc.Alternative(pos).m_strName == "Nomad 13") doc.SetCurrentPosition(pos);
+  }
+  {
+    CGraphWindow belief(DrawGraph(doc, EGraph::BeliefAtSelection).front());
+    ok = SaveWindow(&belief, folder, "belief-graph.png") && ok;
+  }
+  auto* comparison = new CVisualComparisonWindow(document.Commands(), nullptr);
+  document.Registry().Attach(EModelessKind::VisualComparison, comparison);
+  CVisualComparison& p = comparison->Presenter();
+  p.SelectAll();
+  // The attributes below the top, and three alternatives.
+  p.ChooseEntry(CVisualComparison::EList::Attributes, 0);
+  p.Deselect();
+  while (p.SelectedAlternatives().size() > 3) {
+    p.ChooseEntry(CVisualComparison::EList::Alternatives, 3);
+    p.Deselect();
+  }
+  p.Draw();
+  // The window shows its lists again when the model changes.
+  comparison->OnDocumentChanged(doc, {EDocChange::Model, 0, 0});
+  comparison->Chart()->ShowChart(p.Chart());
+  ok = SaveWindow(comparison, folder, "visual-comparison.png") && ok;
+  document.Registry().DestroyAll();
+  SCurveType type;
+  type.m_type = ECurveType::Difference;
+  type.m_dDifference = 0.2;
+  CCurveTypePresenter curveType(type);
+  return Save(curveType, folder, "curve-type.png") && ok;
+}
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc != 2 && argc != 3) {
-    std::fprintf(stderr, "usage: %s <folder> [<example model>]\n", argv[0]);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
     return 2;
   }
   const QString folder = QString::fromLocal8Bit(argv[1]);
@@ -162,7 +181,8 @@ int main(int argc, char** argv) {
                                   "Average seats are mostly average, partly good quality.");
   ok = Save(convert, folder, "convert-grades.png") && ok;
 
-  if (argc == 3) ok = SaveWindows(argv[2], folder) && ok;
+  ok = SaveOverview(folder) && ok;
+  ok = SaveCharts(folder) && ok;
 
   return ok ? 0 : 1;
 }

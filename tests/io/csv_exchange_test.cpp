@@ -83,10 +83,14 @@ TEST_P(CsvRoundTrip, ExportThenImportSavesTheSameBytes) {
   CMADMDoc doc;
   Build(doc);
   const std::string before = WriteModel(doc);
+  doc.SetModifiedFlag(false);
   const SCsvImportResult result = Read(doc, ExportAssessmentsCsv(doc));
   ASSERT_TRUE(result.m_bSucceeded) << result.m_strMessage;
   EXPECT_EQ(result.m_nAlternativesAdded, 0);
   EXPECT_EQ(WriteModel(doc), before);
+  // Nothing was stored, so the model is not marked modified.
+  EXPECT_EQ(result.m_nRecordsChanged, 0);
+  EXPECT_FALSE(doc.IsModified());
 }
 
 TEST_P(CsvRoundTrip, ImportRestoresChangedInputsAndAddsMissingAlternatives) {
