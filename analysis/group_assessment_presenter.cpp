@@ -8,16 +8,17 @@
 namespace zev {
 
 CGroupAssessmentPresenter::CGroupAssessmentPresenter(CMADMDoc& doc)
-    : m_doc(doc), m_nAttribute(doc.CurrentAttribute()) {
+    : m_doc(doc), m_nAttribute(doc.CurrentAttribute()), m_marks(doc) {
   Open(true);
 }
 
 void CGroupAssessmentPresenter::Open(bool bPrepare) {
   if (bPrepare) m_doc.PrepareAllAlternatives();
-  for (int pos = 0; pos < m_doc.AlternativeCount(); ++pos) SetMark(pos, kMemberSelected);
+  m_marks.SetAll(kMemberSelected);
   ReevaluateKeepingMarks(m_doc);
   m_weights.assign(static_cast<size_t>(m_doc.AlternativeCount()), 1.0);
-  m_nCurrentMember = -1;
+  m_marks.SetCurrent(-1);
+  m_nWeightShown = -1;
   RefreshList();
 }
 
@@ -41,66 +42,45 @@ std::vector<CGroupAssessmentPresenter::SRow> CGroupAssessmentPresenter::Rows() c
   return rows;
 }
 
-std::vector<int> CGroupAssessmentPresenter::Members() const {
-  std::vector<int> members;
-  for (int pos = 0; pos < m_doc.AlternativeCount(); ++pos) {
-    if (m_doc.Alternative(pos).m_nSelection == kMemberSelected) members.push_back(pos);
-  }
-  return members;
-}
-
-int CGroupAssessmentPresenter::SelectedCount() const { return static_cast<int>(Members().size()); }
-
-int CGroupAssessmentPresenter::CurrentMember() const {
-  const std::vector<int> members = Members();
-  for (int pos : members) {
-    if (pos == m_nCurrentMember) return pos;
-  }
-  return members.empty() ? -1 : members.front();
-}
-
 double CGroupAssessmentPresenter::Weight(int pos) const { return MemberWeight(m_weights, pos); }
 
-void CGroupAssessmentPresenter::SetMark(int pos, int mark) {
-  if (pos >= 0 && pos < m_doc.AlternativeCount()) m_doc.Alternative(pos).m_nSelection = mark;
-}
-
 void CGroupAssessmentPresenter::ShowWeightOf(int pos) {
-  m_nCurrentMember = pos;
+  m_nWeightShown = pos;
   m_weight.Set(pos >= 0 ? Weight(pos) : 1.0);
 }
 
 void CGroupAssessmentPresenter::FollowMembers() {
   const int pos = CurrentMember();
-  if (pos != m_nCurrentMember) ShowWeightOf(pos);
+  m_marks.SetCurrent(pos);
+  if (pos != m_nWeightShown) ShowWeightOf(pos);
 }
 
 void CGroupAssessmentPresenter::SelectOne() {
-  if (m_highlighted.empty()) return;
-  SetMark(m_highlighted.front(), kMemberSelected);
+  m_marks.SelectOne();
   FollowMembers();
 }
 
 void CGroupAssessmentPresenter::SelectGroup() {
-  for (int pos : m_highlighted) SetMark(pos, kMemberSelected);
+  m_marks.SelectGroup();
   FollowMembers();
 }
 
 void CGroupAssessmentPresenter::DeselectOne() {
-  const int pos = CurrentMember();
-  if (pos < 0) return;
-  SetMark(pos, kMemberNotSelected);
+  m_marks.DeselectOne();
   FollowMembers();
 }
 
 void CGroupAssessmentPresenter::Clear() {
-  for (int pos = 0; pos < m_doc.AlternativeCount(); ++pos) SetMark(pos, kMemberNotSelected);
-  ShowWeightOf(-1);
+  m_marks.SetAll(kMemberNotSelected);
+  FollowMembers();
 }
 
 void CGroupAssessmentPresenter::Restart() { Open(false); }
 
-void CGroupAssessmentPresenter::ChooseMember(int pos) { ShowWeightOf(pos); }
+void CGroupAssessmentPresenter::ChooseMember(int pos) {
+  m_marks.SetCurrent(pos);
+  FollowMembers();
+}
 
 bool CGroupAssessmentPresenter::WeightFocusLost() {
   double d = 0.0;

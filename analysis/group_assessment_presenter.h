@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/alternative_marks.h"
 #include "elicitation/entry_field.h"
 #include "model/madm_doc.h"
 #include "model/prompter.h"
@@ -53,17 +54,17 @@ class CGroupAssessmentPresenter {
   int CurrentRow() const { return m_doc.CurrentPosition(); }
   // The list positions of the selected members, in list order (the
   // drop-down list).
-  std::vector<int> Members() const;
-  int SelectedCount() const;
+  std::vector<int> Members() const { return m_marks.Chosen(); }
+  int SelectedCount() const { return static_cast<int>(Members().size()); }
   // The member shown in the drop-down list and the weight field, or -1.
-  int CurrentMember() const;
+  int CurrentMember() const { return m_marks.Current(); }
   double Weight(int pos) const;
   CEntryField m_weight;
   const std::string& FocusField() const { return m_strFocus; }
 
   // --- actions ---------------------------------------------------------------
   // The rows highlighted in the alternative list (several for Select Group).
-  void SetHighlighted(std::vector<int> rows) { m_highlighted = std::move(rows); }
+  void SetHighlighted(std::vector<int> rows) { m_marks.SetHighlighted(std::move(rows)); }
   void SelectOne();
   void SelectGroup();
   void DeselectOne();
@@ -89,17 +90,16 @@ class CGroupAssessmentPresenter {
   void Open(bool bPrepare);
   // Re-evaluates on the window's attribute with the marks kept.
   void RefreshList();
-  void SetMark(int pos, int mark);
   void ShowWeightOf(int pos);
-  // The drop-down list keeps its entry while it is a member, else shows
-  // the first member.
+  // The weight field follows the drop-down list's entry.
   void FollowMembers();
 
   CMADMDoc& m_doc;
   int m_nAttribute = 0;
   std::vector<double> m_weights;
-  std::vector<int> m_highlighted;
-  int m_nCurrentMember = -1;
+  CAlternativeMarks m_marks;
+  // The member whose weight the field shows.
+  int m_nWeightShown = -1;
   std::string m_strFocus;
 };
 

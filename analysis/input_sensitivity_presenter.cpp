@@ -17,7 +17,9 @@ const char* const kNotBottomWarning =
 }  // namespace
 
 CInputSensitivityPresenter::CInputSensitivityPresenter(CMADMDoc& doc)
-    : CSensitivityPresenter(doc), m_nAttribute(doc.CurrentAttribute()) {
+    : CSensitivityPresenter(doc),
+      m_nAttribute(doc.CurrentAttribute()),
+      m_nFollowed(doc.CurrentAttribute()) {
   ReevaluateKeepingMarks(m_doc);
   ResetMarks();
   DrawInput();
@@ -45,7 +47,8 @@ void CInputSensitivityPresenter::PickAttribute(int k) {
 
 void CInputSensitivityPresenter::FollowSelection() {
   const int k = m_doc.CurrentAttribute();
-  if (m_doc.Attribute(k).m_nChildren <= 0) m_nAttribute = k;
+  if (k != m_nFollowed && m_doc.Attribute(k).m_nChildren <= 0) m_nAttribute = k;
+  m_nFollowed = k;
   if (m_nAttribute > m_doc.LastAttribute()) m_nAttribute = k;
   DrawInput();
 }

@@ -14,6 +14,9 @@ class CInputSensitivityPresenter : public CSensitivityPresenter {
   static constexpr const char* kTitle =
       "ZEV Dialog: Sensitivity of alternative rankings to input data";
 
+  static constexpr const char* kPickChoice =
+      "Click this button if you want to select the bottom attribute whose &input data change";
+
   // Opens on the document's current attribute, which must have no children.
   explicit CInputSensitivityPresenter(CMADMDoc& doc);
   // Why the window cannot open on the current attribute ("" when it can).
@@ -23,7 +26,9 @@ class CInputSensitivityPresenter : public CSensitivityPresenter {
   // Bar `point` of the input chart dragged to a value.
   void Drag(int point, double dValue);
   void RedrawRight() override;
-  // The document's current alternative or attribute changed elsewhere.
+  // The document's current alternative or attribute changed elsewhere. The
+  // window takes a new current attribute if it is a bottom one; a change of
+  // the current alternative alone keeps the attribute picked in the window.
   void FollowSelection();
   // Tells the user that the changes are in memory only.
   void Close() const;
@@ -33,6 +38,8 @@ class CInputSensitivityPresenter : public CSensitivityPresenter {
   void DrawInput();
 
   int m_nAttribute = 0;
+  // The document's current attribute when the window last looked.
+  int m_nFollowed = 0;
 };
 
 }  // namespace zev

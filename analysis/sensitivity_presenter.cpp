@@ -15,7 +15,7 @@ constexpr int kFirstShown = 5;
 }  // namespace
 
 CSensitivityPresenter::CSensitivityPresenter(CMADMDoc& doc)
-    : m_doc(doc), m_rankOn(kAttributeSlots, false) {}
+    : m_doc(doc), m_rankOn(kAttributeSlots, false), m_marks(doc) {}
 
 std::vector<CSensitivityPresenter::SRow> CSensitivityPresenter::Rows() const {
   const int k = m_doc.CurrentAttribute();
@@ -31,55 +31,33 @@ std::vector<CSensitivityPresenter::SRow> CSensitivityPresenter::Rows() const {
 
 void CSensitivityPresenter::ResetMarks() {
   for (int pos = 0; pos < m_doc.AlternativeCount(); ++pos) {
-    SetShown(pos, pos < kFirstShown ? kMemberSelected : kMemberNotSelected);
+    m_marks.Set(pos, pos < kFirstShown ? kMemberSelected : kMemberNotSelected);
   }
   m_rankOn.assign(kAttributeSlots, false);
   m_rankOn[0] = true;
   m_nRankingAttribute = 0;
-  m_nCurrentShown = -1;
-}
-
-void CSensitivityPresenter::SetShown(int pos, int mark) {
-  if (pos >= 0 && pos < m_doc.AlternativeCount()) m_doc.Alternative(pos).m_nSelection = mark;
+  m_marks.SetCurrent(-1);
 }
 
 void CSensitivityPresenter::SelectOne() {
-  if (m_highlighted.empty()) return;
-  SetShown(m_highlighted.front(), kMemberSelected);
+  m_marks.SelectOne();
   RedrawRight();
 }
 
 void CSensitivityPresenter::SelectGroup() {
-  for (int pos : m_highlighted) SetShown(pos, kMemberSelected);
+  m_marks.SelectGroup();
   RedrawRight();
 }
 
 void CSensitivityPresenter::DeselectOne() {
-  const int pos = CurrentShown();
-  if (pos < 0) return;
-  SetShown(pos, kMemberNotSelected);
+  if (m_marks.Current() < 0) return;
+  m_marks.DeselectOne();
   RedrawRight();
 }
 
-std::vector<int> CSensitivityPresenter::ShownAlternatives() const {
-  std::vector<int> shown;
-  for (int pos = 0; pos < m_doc.AlternativeCount(); ++pos) {
-    if (m_doc.Alternative(pos).m_nSelection == kMemberSelected) shown.push_back(pos);
-  }
-  return shown;
-}
-
 void CSensitivityPresenter::SetShownAlternatives(const std::vector<int>& positions) {
-  for (int pos = 0; pos < m_doc.AlternativeCount(); ++pos) SetShown(pos, kMemberNotSelected);
-  for (int pos : positions) SetShown(pos, kMemberSelected);
-}
-
-int CSensitivityPresenter::CurrentShown() const {
-  const std::vector<int> shown = ShownAlternatives();
-  for (int pos : shown) {
-    if (pos == m_nCurrentShown) return pos;
-  }
-  return shown.empty() ? -1 : shown.front();
+  m_marks.SetAll(kMemberNotSelected);
+  for (int pos : positions) m_marks.Set(pos, kMemberSelected);
 }
 
 void CSensitivityPresenter::ClickAttribute(int k) {

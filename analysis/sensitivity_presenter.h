@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/alternative_marks.h"
 #include "analysis/chart_content.h"
 #include "model/madm_doc.h"
 
@@ -17,6 +18,8 @@ class CSensitivityPresenter {
  public:
   // What a click in the attribute tree does.
   enum class ETreeMode { Pick, RankOn };
+  static constexpr const char* kRankOnChoice =
+      "Click this button if you want to &Select attributes on which to rank alternatives";
 
   struct SRow {
     std::string m_strName;
@@ -33,16 +36,16 @@ class CSensitivityPresenter {
   std::vector<SRow> Rows() const;
 
   // --- alternatives shown ----------------------------------------------------
-  void SetHighlighted(std::vector<int> rows) { m_highlighted = std::move(rows); }
+  void SetHighlighted(std::vector<int> rows) { m_marks.SetHighlighted(std::move(rows)); }
   void SelectOne();
   void SelectGroup();
   // The entry of the list of shown alternatives.
   void DeselectOne();
-  std::vector<int> ShownAlternatives() const;
+  std::vector<int> ShownAlternatives() const { return m_marks.Chosen(); }
   // Shows exactly these alternatives (without drawing).
   void SetShownAlternatives(const std::vector<int>& positions);
-  int CurrentShown() const;
-  void ChooseShown(int pos) { m_nCurrentShown = pos; }
+  int CurrentShown() const { return m_marks.Current(); }
+  void ChooseShown(int pos) { m_marks.SetCurrent(pos); }
 
   // --- attributes ranked on ------------------------------------------------
   ETreeMode TreeMode() const { return m_treeMode; }
@@ -82,13 +85,10 @@ class CSensitivityPresenter {
   ChartContent m_right;
 
  private:
-  void SetShown(int pos, int mark);
-
   std::vector<bool> m_rankOn;
   int m_nRankingAttribute = 0;
   ETreeMode m_treeMode = ETreeMode::Pick;
-  std::vector<int> m_highlighted;
-  int m_nCurrentShown = -1;
+  CAlternativeMarks m_marks;
 };
 
 }  // namespace zev

@@ -43,6 +43,14 @@ void CWeightSensitivityPresenter::DrawWeightGraph() {
   m_left = WeightGraph(m_doc, m_nWeightAttribute, m_axis);
 }
 
+void CWeightSensitivityPresenter::RedrawWeights() {
+  // The weight attribute may have gone with an edit of the hierarchy.
+  if (m_nWeightAttribute < 1 || m_nWeightAttribute > m_doc.LastAttribute()) {
+    m_nWeightAttribute = m_doc.LastAttribute() >= 1 ? 1 : 0;
+  }
+  if (m_nWeightAttribute >= 1) DrawWeightGraph();
+}
+
 void CWeightSensitivityPresenter::WriteWeight(int k, double dWeight) {
   m_doc.Attribute(k).m_dWeight = dWeight;
   m_doc.PublishChanges({EDocChange::Attribute, k, -1});

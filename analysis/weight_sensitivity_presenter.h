@@ -18,6 +18,8 @@ class CWeightSensitivityPresenter : public CSensitivityPresenter {
   static constexpr const char* kTitle =
       "ZEV Dialog: Sensitivity of alternative rankings to the changes of attribute weights";
   enum class EGraph { Ranking, Belief, RankChange };
+  static constexpr const char* kPickChoice =
+      "Click this button if you want to select attributes for &Changing weights";
 
   // Opens on the document's current attribute, which must not be the top.
   explicit CWeightSensitivityPresenter(CMADMDoc& doc);
@@ -35,6 +37,8 @@ class CWeightSensitivityPresenter : public CSensitivityPresenter {
   void SetNormalise(bool bOn);
   void ShowGraph(EGraph graph);
   void RedrawRight() override;
+  // Draws the weight graph again from the document (after a change elsewhere).
+  void RedrawWeights();
   // Marks, opening weights and scale as on opening.
   void Restart();
   // The zero-weight warning, and the question whether to keep changed weights.

@@ -30,6 +30,8 @@
 #include "app/dialogs/icons.h"
 #include "app/dialogs/qt_text.h"
 #include "app/graph_window.h"
+#include "app/group_assessment_window.h"
+#include "app/input_sensitivity_window.h"
 #include "app/insertion_window.h"
 #include "app/madm_print.h"
 #include "app/madm_view.h"
@@ -38,7 +40,9 @@
 #include "app/rename_grade_window.h"
 #include "app/report_writer.h"
 #include "app/results_window.h"
+#include "app/trade_off_window.h"
 #include "app/visual_comparison_window.h"
+#include "app/weight_sensitivity_window.h"
 #include "commands/command_table.h"
 #include "commands/exchange_commands.h"
 #include "commands/model_files.h"
@@ -504,6 +508,18 @@ void CMainFrame::InstallToolWindows(CModelDocument& document) {
   });
   d->Registry().SetFactory(EModelessKind::VisualComparison, [this, d]() -> CModelessWindow* {
     return new CVisualComparisonWindow(d->Commands(), this);
+  });
+  d->Registry().SetFactory(EModelessKind::GroupAssessment, [this, d]() -> CModelessWindow* {
+    return new CGroupAssessmentWindow(d->Commands(), this);
+  });
+  d->Registry().SetFactory(EModelessKind::WeightSensitivity, [this, d]() -> CModelessWindow* {
+    return new CWeightSensitivityWindow(d->Commands(), this);
+  });
+  d->Registry().SetFactory(EModelessKind::InputSensitivity, [this, d]() -> CModelessWindow* {
+    return new CInputSensitivityWindow(d->Commands(), this);
+  });
+  d->Registry().SetFactory(EModelessKind::TradeOff, [this, d]() -> CModelessWindow* {
+    return new CTradeOffWindow(d->Commands(), this);
   });
   d->Registry().SetFactory(EModelessKind::Overview, [this, d]() -> CModelessWindow* {
     return new COverviewWindow(d->Commands(), this);

@@ -47,15 +47,6 @@ void SplitMember(const std::string& text, std::string& name, std::string& weight
   }
 }
 
-void Print(const std::string& text) {
-  std::fwrite(text.data(), 1, text.size(), stdout);
-  std::fflush(stdout);
-}
-
-void PrintCharts(std::vector<SGraphWindow> charts, bool bJson) {
-  Print(bJson ? ChartsJson(charts) + "\n" : ChartsText(charts));
-}
-
 // Every argument found, or false after the usage message of the first that is not.
 bool Attributes(const CMADMDoc& doc, const std::vector<std::string>& args, std::vector<int>& out) {
   for (const std::string& arg : args) {
@@ -271,7 +262,7 @@ int CTradeOffCommand::Run() const {
                     {"x_range", {c.m_xRange->m_dMin, c.m_xRange->m_dMax}},
                     {"y_range", {c.m_range->m_dMin, c.m_range->m_dMax}},
                     {"points", std::move(points)}};
-  Print(out.dump() + "\n");
+  PrintOut(out.dump(2) + "\n");
   return kOk;
 }
 

@@ -21,12 +21,6 @@ const std::map<std::string, EGraph> kGraphs = {{"belief", EGraph::BeliefAtSelect
                                                {"intervals", EGraph::Intervals},
                                                {"ranking", EGraph::Ranking}};
 
-void Print(const std::vector<SGraphWindow>& charts, bool bJson) {
-  const std::string text = bJson ? ChartsJson(charts) : ChartsText(charts);
-  std::fwrite(text.data(), 1, text.size(), stdout);
-  std::fflush(stdout);
-}
-
 }  // namespace
 
 CChartCommand::CChartCommand(CLI::App& app)
@@ -65,7 +59,7 @@ int CChartCommand::Run() const {
                  "qualitative attributes only.\n");
     return kRefused;
   }
-  Print(DrawGraph(doc, graph), m_bJson);
+  PrintCharts(DrawGraph(doc, graph), m_bJson);
   return kOk;
 }
 
@@ -141,7 +135,7 @@ int CCompareCommand::Run() const {
   if (m_bBars) comparison.SwitchCurveBar();
 
   if (!comparison.Draw()) return kRefused;
-  Print({{CVisualComparison::kWindow, comparison.Chart()}}, m_bJson);
+  PrintCharts({{CVisualComparison::kWindow, comparison.Chart()}}, m_bJson);
   return kOk;
 }
 

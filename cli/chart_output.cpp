@@ -1,6 +1,7 @@
 #include "cli/chart_output.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <nlohmann/json.hpp>
 
 #include "model/format.h"
@@ -140,6 +141,15 @@ std::string ChartsJson(const std::vector<SGraphWindow>& charts) {
   for (const SGraphWindow& chart : charts) list.push_back(ChartJson(chart));
   json out = {{"charts", std::move(list)}};
   return out.dump(2) + "\n";
+}
+
+void PrintOut(const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), stdout);
+  std::fflush(stdout);
+}
+
+void PrintCharts(const std::vector<SGraphWindow>& charts, bool bJson) {
+  PrintOut(bJson ? ChartsJson(charts) : ChartsText(charts));
 }
 
 std::string ChartsText(const std::vector<SGraphWindow>& charts) {

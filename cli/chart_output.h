@@ -21,4 +21,9 @@ std::string ChartsJson(const std::vector<SGraphWindow>& charts);
 // then one row per point and one column per series.
 std::string ChartsText(const std::vector<SGraphWindow>& charts);
 
+// Writes a text to standard output at once.
+void PrintOut(const std::string& text);
+// The charts on standard output, as JSON or as text tables.
+void PrintCharts(const std::vector<SGraphWindow>& charts, bool bJson);
+
 }  // namespace zev::cli

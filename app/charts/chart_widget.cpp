@@ -358,6 +358,12 @@ QAbstractAxis* NewXAxis(const ChartContent& c) {
   if (c.m_kind != EChartKind::Points) {
     auto* axis = new QBarCategoryAxis;
     axis->append(Categories(c));
+    // Short labels (the weights of a rank change graph) are shown whole:
+    // the axis would elide them long before they meet.
+    constexpr std::size_t kShortLabel = 5;
+    axis->setTruncateLabels(
+        !std::all_of(c.m_strPointLabels.begin(), c.m_strPointLabels.end(),
+                     [](const std::string& s) { return s.size() <= kShortLabel; }));
     return axis;
   }
   double lo = 0.0, hi = 1.0;
@@ -449,6 +455,7 @@ CChartWidget::CChartWidget(QWidget* parent) : QWidget(parent) {
   // which also shows or hides the tool bar.
   m_pView->setContextMenuPolicy(Qt::ActionsContextMenu);
   m_pToolBarAction = new QAction(tr("&Tool Bar"), this);
+  m_pToolBarAction->setObjectName("toolBarAction");
   m_pToolBarAction->setCheckable(true);
   connect(m_pToolBarAction, &QAction::triggered, this, &CChartWidget::SetToolBarVisible);
   m_pView->addAction(m_pToolBarAction);

@@ -10,6 +10,7 @@
 #include "app/dialogs/grade_meaning_dialog.h"
 #include "app/dialogs/grade_table_dialog.h"
 #include "app/dialogs/grade_text_dialog.h"
+#include "app/dialogs/group_name_dialog.h"
 #include "app/dialogs/method_choice_dialog.h"
 #include "app/dialogs/possible_value_count_dialog.h"
 #include "app/dialogs/qualitative_entry_dialog.h"
@@ -51,6 +52,7 @@ void RegisterStandardDialogViews() {
   RegisterDialog<CReadDataPresenter, CReadDataDialog>();
   RegisterDialog<CReportTypePresenter, CReportTypeDialog>();
   RegisterDialog<CReportOptionsPresenter, CReportOptionsDialog>();
+  RegisterDialog<CGroupNamePresenter, CGroupNameDialog>();
 }
 
 }  // namespace zev

@@ -112,6 +112,11 @@ TEST(InputSensitivity, PicksBottomAttributesFollowsTheSelectionAndWarnsOnClosing
   m.doc.SetCurrentAttribute(0);
   p.FollowSelection();
   EXPECT_EQ(p.Attribute(), m.u);
+  // Another current alternative keeps the attribute picked in the window.
+  p.ClickAttribute(m.v);
+  m.doc.SetCurrentPosition(0);
+  p.FollowSelection();
+  EXPECT_EQ(p.Attribute(), m.v);
 
   m.user.Clear();
   p.Close();

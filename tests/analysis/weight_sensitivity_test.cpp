@@ -121,6 +121,16 @@ TEST(WeightSensitivity, DraggedWeightIsClampedByTheScale) {
   }
 }
 
+TEST(WeightSensitivity, WeightsChangedElsewhereAreDrawnAgain) {
+  test::SAnalysisModel m(2);
+  m.doc.SetCurrentAttribute(m.v);
+  P p(m.doc);
+  SetWeights(m, {5, 1, 1});
+  p.RedrawWeights();
+  EXPECT_EQ(p.LeftChart().Value(0, 0), 5.0);
+  EXPECT_NEAR(p.LeftChart().m_range->m_dMax, 5.1, 1e-12);
+}
+
 TEST(WeightSensitivity, DragInRankingModeKeepsTheWeightAttribute) {
   test::SAnalysisModel m(3);
   m.doc.SetCurrentAttribute(m.q);

@@ -305,8 +305,7 @@ class CCommandsTest : public QObject {
     CQtScriptedUser user;
     auto frame = StartForTest();
     Focus(frame->ActiveChild()->TreeView());
-    for (int id : {kIdCreateGroupAssessment, kIdTradeOff, kIdChangeWeight, kIdChangeInputData,
-                   kIdChangeRules, kIdEditUndo}) {
+    for (int id : {kIdChangeRules, kIdEditUndo}) {
       QVERIFY2(!Enabled(*frame, id), qPrintable(QString::number(id)));
     }
     QVERIFY(user.Problems().isEmpty());
@@ -397,11 +396,7 @@ class CCommandsTest : public QObject {
                                     kIdUtilityVisualScoring,
                                     kIdWeightSelectMethods,
                                     kIdWeightVisualScoring,
-                                    kIdWeightPairwise,
-                                    kIdCreateGroupAssessment,
-                                    kIdChangeWeight,
-                                    kIdChangeInputData,
-                                    kIdTradeOff};
+                                    kIdWeightPairwise};
     QCOMPARE(missing, expected);
   }
 
