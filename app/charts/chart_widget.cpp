@@ -453,18 +453,18 @@ CChartWidget::CChartWidget(QWidget* parent) : QWidget(parent) {
 
   // The same commands on the tool bar and on the chart's context menu,
   // which also shows or hides the tool bar.
-  m_pView->setContextMenuPolicy(Qt::ActionsContextMenu);
+  setContextMenuPolicy(Qt::ActionsContextMenu);
   m_pToolBarAction = new QAction(tr("&Tool Bar"), this);
   m_pToolBarAction->setObjectName("toolBarAction");
   m_pToolBarAction->setCheckable(true);
   connect(m_pToolBarAction, &QAction::triggered, this, &CChartWidget::SetToolBarVisible);
-  m_pView->addAction(m_pToolBarAction);
+  addAction(m_pToolBarAction);
   auto add = [this](const QString& text, const QString& tip, void (CChartWidget::*slot)()) {
     QAction* action = new QAction(text, this);
     action->setToolTip(tip);
     connect(action, &QAction::triggered, this, slot);
     m_pToolBar->addAction(action);
-    m_pView->addAction(action);
+    addAction(action);
   };
   add(tr("Save &Image..."), tr("Save the chart as a PNG picture or an SVG drawing"),
       &CChartWidget::SaveImage);

@@ -199,7 +199,7 @@ class CChartWidgetTest : public QObject {
     QVERIFY(w.IsToolBarVisible());
     QCOMPARE(w.ToolBar()->actions().size(), 3);
     // The context menu: the tool bar's switch, then its commands.
-    const QList<QAction*> menu = w.View()->actions();
+    const QList<QAction*> menu = w.actions();
     QCOMPARE(menu.size(), 4);
     menu[0]->trigger();
     QVERIFY(!w.IsToolBarVisible());
