@@ -33,6 +33,7 @@
 #include "app/dialogs/dialog_registry.h"
 #include "app/dialogs/icons.h"
 #include "app/dialogs/qt_text.h"
+#include "app/graph_window.h"
 #include "app/group_assessment_window.h"
 #include "app/input_sensitivity_window.h"
 #include "app/insertion_window.h"
@@ -46,6 +47,7 @@
 #include "app/trade_off_window.h"
 #include "app/undo_history_window.h"
 #include "app/utility_scoring_window.h"
+#include "app/visual_comparison_window.h"
 #include "app/weight_sensitivity_window.h"
 #include "commands/command_table.h"
 #include "commands/exchange_commands.h"
@@ -559,6 +561,9 @@ void CMainFrame::InstallToolWindows(CModelDocument& document) {
   d->Registry().SetFactory(EModelessKind::ModelBuilder, [this, d]() -> CModelessWindow* {
     return new CModelBuilderWindow(d->Commands(), this);
   });
+  d->Registry().SetFactory(EModelessKind::VisualComparison, [this, d]() -> CModelessWindow* {
+    return new CVisualComparisonWindow(d->Commands(), this);
+  });
   d->Registry().SetFactory(EModelessKind::GroupAssessment, [this, d]() -> CModelessWindow* {
     return new CGroupAssessmentWindow(d->Commands(), this);
   });
@@ -878,6 +883,23 @@ void CMainFrame::ShowResults(const SAssessmentResults& results) {
   auto* window = new CResultsWindow(results, this);
   window->show();
   window->raise();
+}
+
+void CMainFrame::ShowGraphs(const std::vector<SGraphWindow>& windows) {
+  // The windows of one command are staggered so that each one's caption
+  // shows, starting over after a few so that many stay on the screen.
+  constexpr std::size_t kGraphStagger = 8;
+  const int step = fontMetrics().height() + 8;
+  QPoint first;
+  for (std::size_t w = 0; w < windows.size(); ++w) {
+    auto* window = new CGraphWindow(windows[w], this);
+    window->show();
+    if (w == 0)
+      first = window->pos();
+    else
+      window->move(first + QPoint(step, step) * static_cast<int>(w % kGraphStagger));
+    window->raise();
+  }
 }
 
 void CMainFrame::ShowAbout() {

@@ -68,6 +68,7 @@ class CMainFrame : public QMainWindow, public CCommandHost {
 
   // CCommandHost
   void ShowResults(const SAssessmentResults& results) override;
+  void ShowGraphs(const std::vector<SGraphWindow>& windows) override;
 
   // Refreshes every date and time pane now (the clock does it every second).
   void UpdateClock();

@@ -330,6 +330,13 @@ constexpr std::array kToolbar = {
     static_cast<int>(kIdViewSwitch),
     static_cast<int>(kIdRank),
     0,
+    static_cast<int>(kIdGraphBeliefAttAtAlt),
+    static_cast<int>(kIdGraphBeliefAlternatives),
+    static_cast<int>(kIdGraphUtilityAttAtAlt),
+    static_cast<int>(kIdGraphUtilityAlternatives),
+    static_cast<int>(kIdGraphRanking),
+    static_cast<int>(kIdVisualComparison),
+    0,
     static_cast<int>(kIdAppAbout),
 };
 

@@ -103,6 +103,13 @@ void CModelCommands::InstallHandlers() {
   SetHandler(kIdAssessAttribute, [&d] { AssessAttribute(d); });
   SetHandler(kIdRank, [&d] { RankAlternatives(d); });
   SetHandler(kIdShowUtilityInterval, [this] { ShowUtilityInterval(); });
+  for (auto [id, graph] : {std::pair{kIdGraphBeliefAttAtAlt, EGraph::BeliefAtSelection},
+                           std::pair{kIdGraphBeliefAlternatives, EGraph::Beliefs},
+                           std::pair{kIdGraphUtilityAttAtAlt, EGraph::IntervalAtSelection},
+                           std::pair{kIdGraphUtilityAlternatives, EGraph::Intervals},
+                           std::pair{kIdGraphRanking, EGraph::Ranking}}) {
+    SetHandler(id, [this, graph] { ShowGraph(graph); });
+  }
 
   SetHandler(kIdNewAlternative, [&d] { d.AddAlternativeCommand(); });
   SetHandler(kIdDefineAlternative, [&d] { RunDefineAlternativeDialog(d); },
@@ -394,6 +401,11 @@ void CModelCommands::ShowUtilityInterval() {
   results.m_strAttributeDescription = m_doc.Attribute(k).m_strDescription.Str();
   results.m_strAlternativeDescription = alternative.m_strDescription.Str();
   if (m_pHost) m_pHost->ShowResults(results);
+}
+
+void CModelCommands::ShowGraph(EGraph graph) {
+  std::vector<SGraphWindow> windows = DrawGraph(m_doc, graph);
+  if (!windows.empty() && m_pHost) m_pHost->ShowGraphs(windows);
 }
 
 void CModelCommands::CutSelection() {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/graphs.h"
 #include "commands/command_table.h"
 #include "commands/modeless_registry.h"
 #include "commands/undo_history.h"
@@ -41,6 +42,9 @@ class CCommandHost {
   virtual ~CCommandHost() = default;
   // Opens a results window; any number may be open, each a snapshot.
   virtual void ShowResults(const SAssessmentResults& results) = 0;
+  // Opens the windows of a graph command, in order; any number may be open,
+  // each a snapshot.
+  virtual void ShowGraphs(const std::vector<SGraphWindow>& windows) = 0;
 };
 
 // Every view command of a model, implemented once. The three views forward
@@ -135,6 +139,7 @@ class CModelCommands {
   void CutSelection();
   void ShowUtilityInterval();
   void RunHandler(int id);
+  void ShowGraph(EGraph graph);
   static bool ModelessKindOf(int id, EModelessKind& kind);
 
   CMADMDoc& m_doc;

@@ -2,6 +2,7 @@
 #include "app/dialogs/certain_value_dialog.h"
 #include "app/dialogs/convert_grades_dialog.h"
 #include "app/dialogs/convert_values_dialog.h"
+#include "app/dialogs/curve_type_dialog.h"
 #include "app/dialogs/data_input_method_dialog.h"
 #include "app/dialogs/define_alternative_dialog.h"
 #include "app/dialogs/define_attribute_dialog.h"
@@ -32,6 +33,7 @@ void RegisterStandardDialogViews() {
   RegisterDialog<CTextPresenter, CTextDialog>();
   RegisterDialog<CConvertGradesPresenter, CConvertGradesDialog>();
   RegisterDialog<CConvertValuesPresenter, CConvertValuesDialog>();
+  RegisterDialog<CCurveTypePresenter, CCurveTypeDialog>();
   // Grades and utilities.
   RegisterDialog<CGradeTablePresenter, CGradeTableDialog>();
   RegisterDialog<CGradeMeaningPresenter, CGradeMeaningDialog>();

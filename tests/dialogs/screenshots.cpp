@@ -1,4 +1,5 @@
-// Renders a few dialogs offscreen into PNG files for the documentation:
+// Renders a few dialogs and windows offscreen into PNG files for the
+// documentation:
 //   zev_dialog_screenshots <folder>
 #include <QApplication>
 #include <QDir>
@@ -9,10 +10,13 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/charts/chart_widget.h"
 #include "app/dialogs/dialog_registry.h"
 #include "app/dialogs/dialog_view.h"
+#include "app/graph_window.h"
 #include "app/overview_window.h"
 #include "app/utility_scoring_window.h"
+#include "app/visual_comparison_window.h"
 #include "commands/model_document.h"
 #include "commands/modeless_registry.h"
 #include "elicitation/convert_grades_presenter.h"
@@ -105,6 +109,55 @@ void BuildModel(CMADMDoc& doc) {
 
 }  // namespace
 
+// The ranking with intervals, a belief graph with "Unknown", the visual
+// comparison and its curve type, on the example model.
+bool SaveCharts(const QString& folder) {
+  CModelDocument document(1);
+  std::string message;
+  if (!document.OnOpenDocument(ZEV_EXAMPLES "/laptop.zev", message)) {
+    std::fprintf(stderr, "%s\n", message.c_str());
+    return false;
+  }
+  CMADMDoc& doc = document.Doc();
+  bool ok = true;
+  doc.SetCurrentAttribute(test::FindAttribute(doc, "Portability"));
+  {
+    CGraphWindow ranking(DrawGraph(doc, EGraph::Ranking).front());
+    ok = SaveWindow(&ranking, folder, "ranking-graph.png") && ok;
+  }
+  doc.SetCurrentAttribute(test::FindAttribute(doc, "Warranty"));
+  // Nomad 13 leaves part of its warranty unassessed.
+  for (int pos = 0; pos < doc.AlternativeCount(); ++pos) {
+    if (doc.Alternative(pos).m_strName == "Nomad 13") doc.SetCurrentPosition(pos);
+  }
+  {
+    CGraphWindow belief(DrawGraph(doc, EGraph::BeliefAtSelection).front());
+    ok = SaveWindow(&belief, folder, "belief-graph.png") && ok;
+  }
+  auto* comparison = new CVisualComparisonWindow(document.Commands(), nullptr);
+  document.Registry().Attach(EModelessKind::VisualComparison, comparison);
+  CVisualComparison& p = comparison->Presenter();
+  p.SelectAll();
+  // The attributes below the top, and three alternatives.
+  p.ChooseEntry(CVisualComparison::EList::Attributes, 0);
+  p.Deselect();
+  while (p.SelectedAlternatives().size() > 3) {
+    p.ChooseEntry(CVisualComparison::EList::Alternatives, 3);
+    p.Deselect();
+  }
+  p.Draw();
+  // The window shows its lists again when the model changes.
+  comparison->OnDocumentChanged(doc, {EDocChange::Model, 0, 0});
+  comparison->Chart()->ShowChart(p.Chart());
+  ok = SaveWindow(comparison, folder, "visual-comparison.png") && ok;
+  document.Registry().DestroyAll();
+  SCurveType type;
+  type.m_type = ECurveType::Difference;
+  type.m_dDifference = 0.2;
+  CCurveTypePresenter curveType(type);
+  return Save(curveType, folder, "curve-type.png") && ok;
+}
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   if (argc != 2) {
@@ -174,6 +227,7 @@ int main(int argc, char** argv) {
   ok = SaveWindow(utilityWindow, folder, "utility-scoring.png") && ok;
   delete utilityWindow;
   ok = SaveOverview(folder) && ok;
+  ok = SaveCharts(folder) && ok;
 
   return ok ? 0 : 1;
 }
