@@ -27,14 +27,6 @@ namespace zev::test {
 
 namespace {
 
-template <typename W>
-W* OpenWindow(CMainFrame& frame) {
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (auto* t = qobject_cast<W*>(w); t && t->isVisible() && t->parent() == &frame) return t;
-  }
-  return nullptr;
-}
-
 // A model of two fathers with two children each, as if opened.
 CChildFrame& StartWithHierarchy(CMainFrame& frame) {
   CChildFrame& child = *frame.ActiveChild();
