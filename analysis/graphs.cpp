@@ -7,6 +7,7 @@
 #include "engine/ranking.h"
 #include "engine/utility.h"
 #include "model/format.h"
+#include "model/prompter.h"
 
 namespace zev {
 
@@ -69,6 +70,21 @@ std::vector<ChartContent> ChartsOfAll(const CMADMDoc& doc, Build build) {
 }
 
 }  // namespace
+
+void ShowGraphHelp(int nWindow) {
+  const char* what =
+      nWindow == kBeliefGraphWindow
+          ? "The graph shows belief degrees: how strongly the evidence supports each evaluation "
+            "grade, or each possible value of a quantitative attribute. \"Unknown\" is the belief "
+            "that the assessment leaves unassigned."
+          : "The graph shows utilities: the worst possible, average and best possible utility of "
+            "each alternative, or the ranking by average utility. Where an assessment is "
+            "incomplete the utility is an interval from the worst to the best possible.";
+  ThePrompter().Information(std::string(what) +
+                            "\n\nThe graph is a picture of the results when it was drawn; draw "
+                            "it again after the model changes. Right-click the graph to save, "
+                            "copy or print it.");
+}
 
 const char* GraphWindowTitle(int nWindow) {
   return nWindow == kBeliefGraphWindow ? kBeliefGraphWindowTitle : kUtilityGraphWindowTitle;

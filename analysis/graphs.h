@@ -39,6 +39,8 @@ struct SGraphWindow {
 
 // The caption of a graph window.
 const char* GraphWindowTitle(int nWindow);
+// "&Help" of a graph window: what its chart shows, in an information box.
+void ShowGraphHelp(int nWindow);
 
 // Whether the command may run on the current selection: the belief degrees
 // of all alternatives need a qualitative attribute.

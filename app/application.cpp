@@ -126,7 +126,8 @@ int RunApplication(int argc, char** argv) {
   std::unique_ptr<CMainFrame> frame = StartApplication(options);
   if (!frame) return 1;
   if (!options.m_strScreenshot.empty()) {
-    frame->resize(1000, 680);
+    // A laptop's screen, not a thumbnail.
+    frame->resize(1280, 800);
     for (CChildFrame* child : frame->Children()) {
       if (QWidget* sub = child->parentWidget()) sub->showMaximized();
     }

@@ -102,4 +102,44 @@ int PaintDiagram(QPainter& p, const CMADMDoc& doc, const QRect& clip) {
   return nPainted;
 }
 
+QString ValuesCaption(const CMADMDoc& doc, int shownAlternative) {
+  if (shownAlternative < 0 || shownAlternative >= doc.AlternativeCount()) return {};
+  return QString("Attribute values of: ") +
+         ToQt(doc.Alternative(shownAlternative).m_strName.View());
+}
+
+void PaintSelectionAndCaption(QPainter& p, const CMADMDoc& doc, int shownAlternative) {
+  p.save();
+  // A frame just outside the selected box.
+  int x = 0;
+  int y = 0;
+  bool bSelected = false;
+  if (doc.IsAlternativeSelected() && doc.AlternativeCount() > 0) {
+    const CAlternative& a = doc.Alternative(doc.CurrentPosition());
+    x = a.m_nX;
+    y = a.m_nY;
+    bSelected = true;
+  } else if (doc.IsAttributeSelected()) {
+    const CAttribute& a = doc.Attribute(doc.CurrentAttribute());
+    x = a.m_nX;
+    y = a.m_nY;
+    bSelected = true;
+  }
+  if (bSelected) {
+    QPen pen(diagram::kSelection, 3);
+    pen.setJoinStyle(Qt::MiterJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    const SRect r = box::Box(x, y);
+    p.drawRect(QRect(QPoint(r.left - 3, r.top - 3), QPoint(r.right + 2, r.bottom + 2)));
+  }
+  const QString caption = ValuesCaption(doc, shownAlternative);
+  if (!caption.isEmpty()) {
+    p.setFont(diagram::Font());
+    p.setPen(diagram::kValueText);
+    p.drawText(QRect(10, 6, 1000, 24), Qt::AlignLeft | Qt::AlignVCenter, caption);
+  }
+  p.restore();
+}
+
 }  // namespace zev

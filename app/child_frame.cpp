@@ -34,6 +34,7 @@ CChildFrame::CChildFrame(CModelDocument& document, QWidget* parent)
   m_pTree = new CAttributeTreeView(Commands(), m_pSplitter);
   m_pSplitter->addWidget(m_pList);
   m_pSplitter->addWidget(m_pTree);
+  m_pSplitter->setStretchFactor(0, 0);
   m_pSplitter->setStretchFactor(1, 1);
   m_pSplitter->setSizes({kListIdealWidth, 400});
   setFocusProxy(m_pTree);
@@ -87,6 +88,9 @@ void CChildFrame::SetViewMode(EViewMode mode) {
     fresh = m_pTree;
   }
   m_pSplitter->replaceWidget(1, fresh);
+  // The new view takes the growth and the shrinking; the list keeps its width.
+  m_pSplitter->setStretchFactor(0, 0);
+  m_pSplitter->setStretchFactor(1, 1);
   if (old == m_pTree)
     m_pTree = nullptr;
   else

@@ -61,8 +61,11 @@ CGroupAssessmentWindow::CGroupAssessmentWindow(CModelCommands& commands, QWidget
   AddButton(side, "C&lear", "clear", [this] { Act([this] { m_presenter.Clear(); }); });
   AddButton(side, "Res&tart", "restart", [this] { Act([this] { m_presenter.Restart(); }); });
   side->addStretch(1);
-  AddButton(side, "C&reate A Group Alternative", "create",
-            [this] { Act([this] { m_presenter.CreateGroup(); }); });
+  AddButton(side, "C&reate A Group Alternative", "create", [this] {
+    Act([this] {
+      m_commands.RecordStep("Create A Group Alternative", [this] { m_presenter.CreateGroup(); });
+    });
+  });
 
   auto* left = new QVBoxLayout;
   left->addWidget(listLabel);

@@ -17,7 +17,9 @@ class CInputSensitivityWindow : public CSensitivityWindow {
   CInputSensitivityPresenter& Presenter() { return m_presenter; }
 
  protected:
-  void Dragged(int point, double dValue) override { m_presenter.Drag(point, dValue); }
+  void Dragged(int point, double dValue) override {
+    m_commands.RecordStep("Change Input Data", [&] { m_presenter.Drag(point, dValue); });
+  }
   void FollowDocument(const SDocChange& change) override;
   void Closing() override { m_presenter.Close(); }
 

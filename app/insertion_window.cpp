@@ -55,6 +55,12 @@ void CInsertionWindow::SetChoice(int nChoice) {
 
 int CInsertionWindow::Choice() const { return m_pChoices->checkedId(); }
 
-void CInsertionWindow::Insert() { m_commands.Doc().InsertAttribute(Choice()); }
+void CInsertionWindow::Insert() {
+  static const char* const kNames[] = {"Insert Attribute Above", "Insert Attribute Right",
+                                       "Insert Attribute Below", "Insert Attribute Left"};
+  const int choice = Choice();
+  const char* name = choice >= 0 && choice < 4 ? kNames[choice] : "Insert Attribute";
+  m_commands.RecordStep(name, [this, choice] { m_commands.Doc().InsertAttribute(choice); });
+}
 
 }  // namespace zev

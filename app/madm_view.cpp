@@ -10,6 +10,7 @@
 
 #include "app/box_painter.h"
 #include "app/dialogs/qt_text.h"
+#include "engine/evaluate_commands.h"
 
 namespace zev {
 
@@ -56,6 +57,7 @@ CMADMView::CMADMView(CModelCommands& commands, QWidget* parent)
   // The initial update.
   m_doc.SetFocusRow(kNameRow);
   m_doc.Subscribe(this);
+  m_nShownAlternative = ShownValuesAlternative(m_doc);
   UpdateExtent();
   LoadFields(true);
 }
@@ -63,6 +65,7 @@ CMADMView::CMADMView(CModelCommands& commands, QWidget* parent)
 CMADMView::~CMADMView() { m_doc.Unsubscribe(this); }
 
 void CMADMView::OnDocumentChanged(CMADMDoc&, const SDocChange& change) {
+  if (change.m_kind != EDocChange::Selection) m_nShownAlternative = ShownValuesAlternative(m_doc);
   UpdateExtent();
   LoadFields(change.m_kind == EDocChange::Loaded);
   viewport()->update();
@@ -190,7 +193,12 @@ void CMADMView::EnsureBoxVisible(int x, int y) {
 void CMADMView::FocusAttributeField() {
   const CAttribute& a = m_doc.Attribute(m_doc.CurrentAttribute());
   EnsureBoxVisible(a.m_nX, a.m_nY);
-  m_pAttributeField->setFocus(Qt::OtherFocusReason);
+  FocusField(m_pAttributeField, Qt::OtherFocusReason);
+}
+
+void CMADMView::FocusField(QLineEdit* field, Qt::FocusReason reason) {
+  field->setFocus(reason);
+  field->selectAll();
 }
 
 void CMADMView::paintEvent(QPaintEvent*) {
@@ -200,6 +208,7 @@ void CMADMView::paintEvent(QPaintEvent*) {
   QPoint tl = ToUnits(QPoint(0, 0));
   QPoint br = ToUnits(QPoint(viewport()->width(), viewport()->height()));
   m_nPaintedAlternatives = PaintDiagram(painter, m_doc, QRect(tl, br));
+  PaintSelectionAndCaption(painter, m_doc, m_nShownAlternative);
 }
 
 void CMADMView::resizeEvent(QResizeEvent* event) {
@@ -225,10 +234,10 @@ void CMADMView::mousePressEvent(QMouseEvent* event) {
   SBoxHit hit = HitTest(m_doc, p.x(), p.y());
   if (hit.m_kind == SBoxHit::Attribute) {
     m_commands.SelectAttribute(hit.m_nIndex);
-    m_pAttributeField->setFocus(Qt::MouseFocusReason);
+    FocusField(m_pAttributeField, Qt::OtherFocusReason);
   } else if (hit.m_kind == SBoxHit::Alternative) {
     m_commands.SelectAlternative(hit.m_nIndex);
-    m_pAlternativeField->setFocus(Qt::MouseFocusReason);
+    FocusField(m_pAlternativeField, Qt::OtherFocusReason);
   }
 }
 
@@ -294,16 +303,6 @@ bool CMADMView::eventFilter(QObject* watched, QEvent* event) {
     return QAbstractScrollArea::eventFilter(watched, event);
   }
   switch (event->type()) {
-    case QEvent::ShortcutOverride: {
-      // The menu's editing commands act on the boxes, not on the field's text.
-      auto* key = static_cast<QKeyEvent*>(event);
-      if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut) ||
-          key->matches(QKeySequence::Paste) || key->matches(QKeySequence::SelectAll)) {
-        event->ignore();
-        return true;
-      }
-      break;
-    }
     case QEvent::KeyPress: {
       auto* key = static_cast<QKeyEvent*>(event);
       if (bAttributeField) {
@@ -332,8 +331,8 @@ bool CMADMView::eventFilter(QObject* watched, QEvent* event) {
             break;
         }
       }
-      if (key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown ||
-          key->key() == Qt::Key_Home || key->key() == Qt::Key_End) {
+      // Home and End move the caret; only the page keys scroll.
+      if (key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown) {
         DiscardPending();
         ScrollKey(key, false);
         return true;
@@ -347,8 +346,23 @@ bool CMADMView::eventFilter(QObject* watched, QEvent* event) {
       } else if (!bAttributeField && !m_doc.IsAlternativeSelected()) {
         m_commands.SelectAlternative(m_doc.CurrentPosition());
       }
+      // The first click into a field selects its text, so that typing
+      // replaces it; later clicks place the caret.
+      if (m_pClickedInto == watched) {
+        m_pClickedInto = nullptr;
+        static_cast<QLineEdit*>(watched)->selectAll();
+        return true;
+      }
       break;
     }
+    case QEvent::FocusIn:
+      // The click that brings the focus arrives after it.
+      if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
+        m_pClickedInto = static_cast<QLineEdit*>(watched);
+      break;
+    case QEvent::FocusOut:
+      m_pClickedInto = nullptr;
+      break;
     case QEvent::MouseButtonDblClick: {
       auto* mouse = static_cast<QMouseEvent*>(event);
       if (mouse->button() != Qt::LeftButton) break;

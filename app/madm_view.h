@@ -27,6 +27,8 @@ class CMADMView : public QAbstractScrollArea, public CDocObserver {
   double Scale() const { return m_dScale; }
   // The alternative boxes drawn by the last paint.
   int PaintedAlternatives() const { return m_nPaintedAlternatives; }
+  // The alternative whose values the attribute boxes show, or -1.
+  int ShownAlternative() const { return m_nShownAlternative; }
   // A point in view units as a point of the viewport, and back.
   QPoint ToViewport(int x, int y) const;
   QPoint ToUnits(const QPoint& viewportPoint) const;
@@ -53,6 +55,8 @@ class CMADMView : public QAbstractScrollArea, public CDocObserver {
   void DiscardPending();
   bool ScrollKey(QKeyEvent* event, bool bKeypadDigits);
   void FocusAttributeField();
+  // Gives a field the focus with its whole text selected.
+  void FocusField(QLineEdit* field, Qt::FocusReason reason);
 
   CModelCommands& m_commands;
   CMADMDoc& m_doc;
@@ -60,7 +64,10 @@ class CMADMView : public QAbstractScrollArea, public CDocObserver {
   QLineEdit* m_pAlternativeField;
   double m_dScale = 1.0;
   int m_nPaintedAlternatives = 0;
+  int m_nShownAlternative = -1;
   bool m_bCommitting = false;
+  // A field the mouse has just given the focus to.
+  QLineEdit* m_pClickedInto = nullptr;
   // What the fields were last loaded with, so that a refresh keeps a pending
   // edit unless its target or its stored text changed.
   int m_nFieldAttribute = -1;

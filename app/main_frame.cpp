@@ -6,7 +6,9 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -16,8 +18,10 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
@@ -29,6 +33,7 @@
 #include "app/dialogs/dialog_registry.h"
 #include "app/dialogs/icons.h"
 #include "app/dialogs/qt_text.h"
+#include "app/graph_window.h"
 #include "app/group_assessment_window.h"
 #include "app/input_sensitivity_window.h"
 #include "app/insertion_window.h"
@@ -40,6 +45,9 @@
 #include "app/report_writer.h"
 #include "app/results_window.h"
 #include "app/trade_off_window.h"
+#include "app/undo_history_window.h"
+#include "app/utility_scoring_window.h"
+#include "app/visual_comparison_window.h"
 #include "app/weight_sensitivity_window.h"
 #include "commands/command_table.h"
 #include "commands/exchange_commands.h"
@@ -52,6 +60,11 @@ namespace {
 constexpr const char* kSettingsKey = "Local AppWizard-Generated Applications";
 constexpr const char* kSettingsApplication = "ZEV";
 constexpr const char* kRecentGroup = "Recent File List";
+constexpr const char* kGeometryKey = "Main Window/Geometry";
+// The share of the screen a main window takes the first time, and of the
+// window area a model window takes.
+constexpr double kScreenShare = 0.85;
+constexpr double kAreaShare = 0.8;
 
 QString LocalTime(const char* format) {
   std::time_t now = std::time(nullptr);
@@ -70,14 +83,20 @@ CChildFrame* FrameOf(QMdiSubWindow* sub) {
 
 // Tells the main window about every change of a model: its title, its
 // modified mark and the enabled commands follow.
-class CMainFrame::CDocumentWatcher : public CDocObserver {
+class CMainFrame::CDocumentWatcher : public CDocObserver, public CUndoListener {
  public:
   CDocumentWatcher(CMainFrame& frame, CModelDocument& document)
       : m_frame(frame), m_document(document) {
     m_document.Doc().Subscribe(this);
+    m_document.Commands().History().Subscribe(this);
   }
-  ~CDocumentWatcher() override { m_document.Doc().Unsubscribe(this); }
-  void OnDocumentChanged(CMADMDoc&, const SDocChange&) override {
+  ~CDocumentWatcher() override {
+    m_document.Commands().History().Unsubscribe(this);
+    m_document.Doc().Unsubscribe(this);
+  }
+  void OnDocumentChanged(CMADMDoc&, const SDocChange&) override { OnHistoryChanged(); }
+  // The modified mark and the texts of Undo and Redo follow the history.
+  void OnHistoryChanged() override {
     m_frame.UpdateTitles();
     m_frame.UpdateCommandUI();
   }
@@ -108,7 +127,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
   LoadSettings();
   UpdateTitles();
   UpdateCommandUI();
-  resize(900, 640);
+  RestoreGeometry();
 }
 
 CMainFrame::~CMainFrame() {
@@ -139,6 +158,8 @@ void CMainFrame::BuildActions() {
     connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
     m_actions[id] = action;
   }
+  m_actions[kIdEditRedo]->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   for (int id : {static_cast<int>(kIdViewToolbar), static_cast<int>(kIdViewStatusBar)}) {
     m_actions[id]->setCheckable(true);
     m_actions[id]->setChecked(true);
@@ -172,6 +193,8 @@ void CMainFrame::BuildMenus() {
         created = menu->addMenu(path[level]);
       }
       connect(created, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+      // The prompt of the last item highlighted goes with the menu.
+      connect(created, &QMenu::aboutToHide, statusBar(), &QStatusBar::clearMessage);
       m_menus[key] = created;
       menu = created;
     }
@@ -213,11 +236,6 @@ void CMainFrame::BuildStatusBar() {
     pane->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     bar->addPermanentWidget(pane);
   }
-  // A menu prompt takes the whole bar while it is shown.
-  connect(bar, &QStatusBar::messageChanged, this, [this](const QString& message) {
-    m_pDatePane->setVisible(message.isEmpty());
-    m_pTimePane->setVisible(message.isEmpty());
-  });
   m_pClock = new QTimer(this);
   m_pClock->setObjectName("clock");
   m_pClock->setInterval(1000);
@@ -247,8 +265,20 @@ void CMainFrame::LoadSettings() {
   UpdateRecentMenu();
 }
 
+void CMainFrame::RestoreGeometry() {
+  QSettings settings(kSettingsKey, kSettingsApplication);
+  if (restoreGeometry(settings.value(kGeometryKey).toByteArray())) return;
+  // The first start: most of the screen, centred.
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  const QSize size(static_cast<int>(screen.width() * kScreenShare),
+                   static_cast<int>(screen.height() * kScreenShare));
+  resize(size);
+  move(screen.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
 void CMainFrame::SaveSettings() const {
   QSettings settings(kSettingsKey, kSettingsApplication);
+  if (isVisible()) settings.setValue(kGeometryKey, saveGeometry());
   settings.beginGroup(kRecentGroup);
   for (int i = 1; i <= CRecentFileList::kSize; ++i) {
     QString key = QString("File%1").arg(i);
@@ -328,6 +358,12 @@ bool CMainFrame::IsFrameCommandEnabled(int id) const {
     case kIdViewDialogBox:
     case kIdViewListTree:
       return child && CModelCommands::RuleAllows(id, child->Document().Doc(), child->ViewMode());
+    case kIdEditUndo:
+      return child && child->Commands().History().CanUndo();
+    case kIdEditRedo:
+      return child && child->Commands().History().CanRedo();
+    case kIdViewUndoHistory:
+      return child != nullptr;
     default:
       return true;
   }
@@ -365,6 +401,18 @@ void CMainFrame::UpdateCommandUI() {
     m_actions[kIdFileMru1 + i]->setVisible(i == 0 || i < m_recent.Count());
   }
   m_actions[kIdViewStatusBar]->setChecked(statusBar()->isVisible() || !isVisible());
+  // "&Undo Delete Attribute\tCtrl+Z": the step by name.
+  for (int id : {static_cast<int>(kIdEditUndo), static_cast<int>(kIdEditRedo)}) {
+    std::string text = id == kIdEditUndo ? "&Undo" : "&Redo";
+    if (child) {
+      text =
+          id == kIdEditUndo ? child->Commands().UndoMenuText() : child->Commands().RedoMenuText();
+    }
+    const SCommandInfo* info = FindCommand(id);
+    m_actions[id]->setText(ToQt(text) + "\t" +
+                           QString::fromUtf8(MenuShortcut(*info).data(),
+                                             static_cast<qsizetype>(MenuShortcut(*info).size())));
+  }
 }
 
 // ---------------------------------------------------------------------------
@@ -451,6 +499,15 @@ void CMainFrame::OnFrameCommand(int id) {
     case kIdViewSwitch:
       if (child) child->SwitchViews();
       break;
+    case kIdEditUndo:
+      if (child) child->Commands().History().Undo();
+      break;
+    case kIdEditRedo:
+      if (child) child->Commands().History().Redo();
+      break;
+    case kIdViewUndoHistory:
+      if (child) child->Document().Registry().Open(EModelessKind::UndoHistory);
+      break;
     case kIdViewDialogBox:
       if (child) child->SetViewMode(EViewMode::DialogBox);
       break;
@@ -461,7 +518,7 @@ void CMainFrame::OnFrameCommand(int id) {
       if (child) AddFrame(child->Document());
       break;
     case kIdWindowCascade:
-      m_pMdiArea->cascadeSubWindows();
+      Cascade();
       break;
     case kIdWindowTile:
       m_pMdiArea->tileSubWindows();
@@ -504,6 +561,9 @@ void CMainFrame::InstallToolWindows(CModelDocument& document) {
   d->Registry().SetFactory(EModelessKind::ModelBuilder, [this, d]() -> CModelessWindow* {
     return new CModelBuilderWindow(d->Commands(), this);
   });
+  d->Registry().SetFactory(EModelessKind::VisualComparison, [this, d]() -> CModelessWindow* {
+    return new CVisualComparisonWindow(d->Commands(), this);
+  });
   d->Registry().SetFactory(EModelessKind::GroupAssessment, [this, d]() -> CModelessWindow* {
     return new CGroupAssessmentWindow(d->Commands(), this);
   });
@@ -515,6 +575,12 @@ void CMainFrame::InstallToolWindows(CModelDocument& document) {
   });
   d->Registry().SetFactory(EModelessKind::TradeOff, [this, d]() -> CModelessWindow* {
     return new CTradeOffWindow(d->Commands(), this);
+  });
+  d->Registry().SetFactory(EModelessKind::UtilityScoring, [this, d]() -> CModelessWindow* {
+    return new CUtilityScoringWindow(d->Commands(), this);
+  });
+  d->Registry().SetFactory(EModelessKind::UndoHistory, [this, d]() -> CModelessWindow* {
+    return new CUndoHistoryWindow(d->Commands(), this);
   });
   d->Registry().SetFactory(EModelessKind::Overview, [this, d]() -> CModelessWindow* {
     return new COverviewWindow(d->Commands(), this);
@@ -535,9 +601,9 @@ CChildFrame* CMainFrame::AddFrame(CModelDocument& document) {
     }
   }
   connect(frame, &CChildFrame::ActiveViewChanged, this, &CMainFrame::UpdateCommandUI);
-  sub->resize(std::max(420, m_pMdiArea->width() * 3 / 4),
-              std::max(300, m_pMdiArea->height() * 3 / 4));
+  connect(sub, &QMdiSubWindow::windowStateChanged, this, [this] { UpdateTitles(); });
   sub->show();
+  PlaceWindow(sub, static_cast<int>(m_pMdiArea->subWindowList().size()) - 1);
   m_pMdiArea->setActiveSubWindow(sub);
   frame->setFocus(Qt::OtherFocusReason);
   UpdateTitles();
@@ -716,7 +782,12 @@ void CMainFrame::UpdateTitles() {
     sub->setWindowModified(d.Doc().IsModified());
   }
   CChildFrame* child = ActiveChild();
-  if (child) {
+  QMdiSubWindow* active = m_pMdiArea->activeSubWindow();
+  if (child && active && active->isMaximized()) {
+    // A maximised model window adds its own name to the title.
+    setWindowTitle(kTitle);
+    setWindowModified(false);
+  } else if (child) {
     setWindowTitle(QString(kTitle) + " - " + ToQt(child->Document().Title()) + "[*]");
     setWindowModified(child->Document().Doc().IsModified());
   } else {
@@ -755,6 +826,43 @@ void CMainFrame::UpdateWindowMenu() {
   }
 }
 
+void CMainFrame::PlaceWindow(QMdiSubWindow* sub, int nth) {
+  const QSize area = m_pMdiArea->viewport()->size();
+  if (area.width() < 2 || area.height() < 2) return;  // placed again when shown
+  const QSize size(
+      std::min(area.width(), std::max(480, static_cast<int>(area.width() * kAreaShare))),
+      std::min(area.height(), std::max(320, static_cast<int>(area.height() * kAreaShare))));
+  // Each window one title bar lower and to the right, starting again at the
+  // corner before one would leave the area.
+  const int step = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub) + 4;
+  const int fit =
+      std::max(1, std::min(area.width() - size.width(), area.height() - size.height()) / step + 1);
+  const int offset = (nth % fit) * step;
+  sub->setGeometry(QRect(QPoint(offset, offset), size));
+}
+
+void CMainFrame::Cascade() {
+  int nth = 0;
+  for (QMdiSubWindow* sub : m_pMdiArea->subWindowList()) {
+    if (sub->isHidden() || sub->isMinimized()) continue;
+    if (sub->isMaximized()) sub->showNormal();
+    PlaceWindow(sub, nth++);
+  }
+  if (QMdiSubWindow* active = m_pMdiArea->activeSubWindow()) active->raise();
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (m_bPlacedOnShow) return;
+  // Windows opened before the main window had its size.
+  m_bPlacedOnShow = true;
+  if (QLayout* l = layout()) l->activate();
+  int nth = 0;
+  for (QMdiSubWindow* sub : m_pMdiArea->subWindowList()) {
+    if (!sub->isMaximized() && !sub->isMinimized()) PlaceWindow(sub, nth++);
+  }
+}
+
 void CMainFrame::ArrangeIcons() {
   // Minimised windows line up along the bottom of the window area.
   int x = 0;
@@ -775,6 +883,23 @@ void CMainFrame::ShowResults(const SAssessmentResults& results) {
   auto* window = new CResultsWindow(results, this);
   window->show();
   window->raise();
+}
+
+void CMainFrame::ShowGraphs(const std::vector<SGraphWindow>& windows) {
+  // The windows of one command are staggered so that each one's caption
+  // shows, starting over after a few so that many stay on the screen.
+  constexpr std::size_t kGraphStagger = 8;
+  const int step = fontMetrics().height() + 8;
+  QPoint first;
+  for (std::size_t w = 0; w < windows.size(); ++w) {
+    auto* window = new CGraphWindow(windows[w], this);
+    window->show();
+    if (w == 0)
+      first = window->pos();
+    else
+      window->move(first + QPoint(step, step) * static_cast<int>(w % kGraphStagger));
+    window->raise();
+  }
 }
 
 void CMainFrame::ShowAbout() {

@@ -68,12 +68,14 @@ class CMainFrame : public QMainWindow, public CCommandHost {
 
   // CCommandHost
   void ShowResults(const SAssessmentResults& results) override;
+  void ShowGraphs(const std::vector<SGraphWindow>& windows) override;
 
   // Refreshes every date and time pane now (the clock does it every second).
   void UpdateClock();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -98,6 +100,11 @@ class CMainFrame : public QMainWindow, public CCommandHost {
   bool IsFrameCommandEnabled(int id) const;
   void OpenRecent(int index);
   void ArrangeIcons();
+  // Where the user left the main window, or most of the screen.
+  void RestoreGeometry();
+  // The nth of a cascade of model windows, all inside the window area.
+  void PlaceWindow(QMdiSubWindow* sub, int nth);
+  void Cascade();
   void ShowAbout();
   void ShowHelpTopics();
   void PrintActive(bool bPreview);
@@ -119,6 +126,7 @@ class CMainFrame : public QMainWindow, public CCommandHost {
   std::vector<std::unique_ptr<CDocumentWatcher>> m_watchers;
   CRecentFileList m_recent;
   int m_nNextUntitled = 1;
+  bool m_bPlacedOnShow = false;
 };
 
 }  // namespace zev

@@ -1,11 +1,35 @@
 #include "app/model_item_view.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 
 namespace zev {
 
 CModelItemView::CModelItemView(CModelCommands& commands, QWidget* parent)
     : QTreeView(parent), m_commands(commands) {}
+
+void CModelItemView::reset() {
+  QWidget* focus = QApplication::focusWidget();
+  const bool bHadFocus = focus && (focus == this || isAncestorOf(focus));
+  QTreeView::reset();
+  if (bHadFocus && !hasFocus()) {
+    // Taking the focus makes the first row current; the document's own
+    // selection follows with the notification.
+    m_bSyncing = true;
+    setFocus(Qt::OtherFocusReason);
+    m_bSyncing = false;
+  }
+}
+
+void CModelItemView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+  const bool bEditorHadFocus = editor && window()->focusWidget() == editor;
+  QTreeView::closeEditor(editor, hint);
+  if (bEditorHadFocus && window()->focusWidget() != this) {
+    m_bSyncing = true;
+    setFocus(Qt::OtherFocusReason);
+    m_bSyncing = false;
+  }
+}
 
 void CModelItemView::ShowQuietly(const QModelIndex& index) {
   if (!index.isValid()) return;

@@ -18,6 +18,15 @@ class CModelItemView : public QTreeView {
  public:
   CModelItemView(CModelCommands& commands, QWidget* parent);
 
+  // A rebuilt list drops an open name editor; the focus stays in the view
+  // rather than passing on to the next control.
+  void reset() override;
+
+ protected slots:
+  // A name editor closed while a message box had the focus (a refused
+  // name) leaves the focus to the view, not to whatever control is next.
+  void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+
  protected:
   // Makes index current and visible without telling the document.
   void ShowQuietly(const QModelIndex& index);

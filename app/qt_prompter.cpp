@@ -5,7 +5,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QUrl>
@@ -50,6 +53,32 @@ std::vector<std::string> SplitBars(const std::string& s) {
   return parts;
 }
 
+// Gives the focus back to the control that had it before a modal window, in
+// its own window: otherwise the window system may pick another model window
+// when the modal one closes.
+class CFocusKeeper {
+ public:
+  CFocusKeeper() : m_pFocus(QApplication::focusWidget()) {}
+  ~CFocusKeeper() {
+    if (!m_pFocus || !m_pFocus->isVisible()) return;
+    m_pFocus->activateWindow();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(SubWindowOf(m_pFocus))) {
+      if (QMdiArea* area = sub->mdiArea()) area->setActiveSubWindow(sub);
+    }
+    m_pFocus->setFocus(Qt::OtherFocusReason);
+  }
+  CFocusKeeper(const CFocusKeeper&) = delete;
+  CFocusKeeper& operator=(const CFocusKeeper&) = delete;
+
+ private:
+  static QWidget* SubWindowOf(QWidget* w) {
+    while (w && !qobject_cast<QMdiSubWindow*>(w)) w = w->parentWidget();
+    return w;
+  }
+
+  QPointer<QWidget> m_pFocus;
+};
+
 }  // namespace
 
 QStringList FileFilters(const std::string& filter) {
@@ -86,7 +115,11 @@ QWidget* CQtPrompter::Owner() {
 }
 
 EAnswer CQtPrompter::Show(const SMessage& message) {
-  QMessageBox box(IconOf(message.m_icon), kBoxTitle, ToQt(message.m_strText), QMessageBox::NoButton,
+  CFocusKeeper keeper;
+  // A message with a heading of its own (the part of a data file that was
+  // wrong) shows it as the caption.
+  const QString title = message.m_strTitle.empty() ? QString(kBoxTitle) : ToQt(message.m_strTitle);
+  QMessageBox box(IconOf(message.m_icon), title, ToQt(message.m_strText), QMessageBox::NoButton,
                   Owner());
   // Messages quote names in angle brackets ("Deleting <Car A> ..."), which
   // must not be taken for markup.
@@ -126,6 +159,7 @@ EAnswer CQtPrompter::Show(const SMessage& message) {
 }
 
 bool CQtPrompter::RunModal(CDialogPresenter& presenter) {
+  CFocusKeeper keeper;
   bool bFound = false;
   bool bConfirmed = RunDialogView(presenter, Owner(), &bFound);
   if (!bFound) {

@@ -13,6 +13,7 @@ namespace zev {
 CRenameGradeWindow::CRenameGradeWindow(CModelCommands& commands, QWidget* parent)
     : CToolWindow(parent, "renameGradeWindow", ToQt(CRenameGradePresenter::Title()),
                   [this] { return m_presenter.FocusField(); }),
+      m_commands(commands),
       m_presenter(commands.Doc()) {
   m_pFrom = new QLineEdit(this);
   m_pFrom->setObjectName(CRenameGradePresenter::kFieldFrom);
@@ -40,7 +41,10 @@ CRenameGradeWindow::CRenameGradeWindow(CModelCommands& commands, QWidget* parent
 }
 
 void CRenameGradeWindow::Change() {
-  if (!m_presenter.Change()) FocusPresenterField();
+  bool bChanged = false;
+  m_commands.RecordStep("Change Grade Name",
+                        [this, &bChanged] { bChanged = m_presenter.Change(); });
+  if (!bChanged) FocusPresenterField();
 }
 
 }  // namespace zev

@@ -22,6 +22,7 @@ class CRenameGradeWindow : public CToolWindow {
   void Change();
 
  private:
+  CModelCommands& m_commands;
   CRenameGradePresenter m_presenter;
   QLineEdit* m_pFrom;
   QLineEdit* m_pTo;

@@ -72,7 +72,7 @@ QBoxLayout* CSensitivityWindow::Build(CSensitivityPresenter& p, const char* pick
   m_pTree->setMinimumWidth(34 * unit);
   connect(m_pTree, &QTreeView::clicked, this, [this](const QModelIndex& index) {
     const int k = CAttributeTreeModel::AttributeOf(index);
-    Act([this, k] { m_pPresenter->ClickAttribute(k); });
+    Act([this, k] { ClickedAttribute(k); });
   });
   auto* treeColumn = new QVBoxLayout;
   treeColumn->addWidget(Caption("Attri&butes:", m_pTree, this));

@@ -49,6 +49,8 @@ class CSensitivityWindow : public CToolWindow {
   // while it runs.
   void Act(const std::function<void()>& action);
   virtual void ShowState();
+  // An attribute of the tree clicked.
+  virtual void ClickedAttribute(int k) { m_pPresenter->ClickAttribute(k); }
   // A bar of the left chart dragged to a value.
   virtual void Dragged(int point, double dValue) = 0;
   // A change made elsewhere.

@@ -21,9 +21,10 @@ class CWeightSensitivityWindow : public CSensitivityWindow {
 
  protected:
   void ShowState() override;
-  void Dragged(int point, double dValue) override { m_presenter.DragWeight(point, dValue); }
+  void ClickedAttribute(int k) override;
+  void Dragged(int point, double dValue) override;
   void FollowDocument(const SDocChange& change) override;
-  void Closing() override { m_presenter.Close(); }
+  void Closing() override;
 
  private:
   CWeightSensitivityPresenter m_presenter;

@@ -32,6 +32,7 @@ enum ECommandId : int {
   kIdEditCut = 57635,
   kIdEditPaste = 57637,
   kIdEditUndo = 57643,
+  kIdEditRedo = 57644,
 
   // View
   kIdViewToolbar = 59392,
@@ -39,6 +40,7 @@ enum ECommandId : int {
   kIdViewDialogBox = 32905,
   kIdViewListTree = 32906,
   kIdViewSwitch = 32907,
+  kIdViewUndoHistory = 32960,
 
   // Modelling, Attribute
   kIdInsertAttribute = 32863,

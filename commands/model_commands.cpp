@@ -1,6 +1,7 @@
 #include "commands/model_commands.h"
 
 #include <new>
+#include <utility>
 
 #include "commands/box_geometry.h"
 #include "commands/report_commands.h"
@@ -41,7 +42,7 @@ void SAssessmentResults::ShowAlternativeInfo() const {
 }
 
 CModelCommands::CModelCommands(CMADMDoc& doc, CModelessRegistry& registry)
-    : m_doc(doc), m_registry(registry) {
+    : m_doc(doc), m_registry(registry), m_history(doc) {
   InstallHandlers();
 }
 
@@ -102,6 +103,13 @@ void CModelCommands::InstallHandlers() {
   SetHandler(kIdAssessAttribute, [&d] { AssessAttribute(d); });
   SetHandler(kIdRank, [&d] { RankAlternatives(d); });
   SetHandler(kIdShowUtilityInterval, [this] { ShowUtilityInterval(); });
+  for (auto [id, graph] : {std::pair{kIdGraphBeliefAttAtAlt, EGraph::BeliefAtSelection},
+                           std::pair{kIdGraphBeliefAlternatives, EGraph::Beliefs},
+                           std::pair{kIdGraphUtilityAttAtAlt, EGraph::IntervalAtSelection},
+                           std::pair{kIdGraphUtilityAlternatives, EGraph::Intervals},
+                           std::pair{kIdGraphRanking, EGraph::Ranking}}) {
+    SetHandler(id, [this, graph] { ShowGraph(graph); });
+  }
 
   SetHandler(kIdNewAlternative, [&d] { d.AddAlternativeCommand(); });
   SetHandler(kIdDefineAlternative, [&d] { RunDefineAlternativeDialog(d); },
@@ -232,7 +240,6 @@ bool CModelCommands::RuleAllows(int id, const CMADMDoc& doc, EViewMode viewMode)
       return viewMode != EViewMode::DialogBox;
     case kIdViewListTree:
       return viewMode != EViewMode::ListTree;
-    case kIdEditUndo:
     case kIdChangeRules:
       return false;
     default:
@@ -262,13 +269,103 @@ void RunGuarded(const std::function<void()>& run) {
 
 bool CModelCommands::Execute(int id, EViewKind activeView, EViewMode viewMode) {
   if (!IsEnabled(id, activeView, viewMode)) return false;
-  RunGuarded(m_handlers[id].m_run);
+  RunHandler(id);
   return true;
 }
 
 void CModelCommands::Run(int id) {
   if (!IsAvailable(id) || !RuleAllows(id, m_doc, EViewMode::Any)) return;
-  RunGuarded(m_handlers[id].m_run);
+  RunHandler(id);
+}
+
+void CModelCommands::RunHandler(int id) {
+  const std::function<void()>& run = m_handlers[id].m_run;
+  const std::string name = StepNameOf(id);
+  if (name.empty())
+    RunGuarded(run);
+  else
+    m_history.Record(name, [&run] { RunGuarded(run); });
+}
+
+std::string CModelCommands::StepNameOf(int id) {
+  switch (id) {
+    // Derived results, files of their own, windows and the clipboard: no step.
+    case kIdEditCopy:
+    case kIdAssessAlternative:
+    case kIdAssessAttribute:
+    case kIdRank:
+    case kIdShowUtilityInterval:
+    case kIdReportTextFileType:
+    case kIdReportAlternative:
+    case kIdReportAttribute:
+    case kIdReportSummary:
+    case kIdGraphRanking:
+    case kIdGraphBeliefAttAtAlt:
+    case kIdGraphBeliefAlternatives:
+    case kIdGraphUtilityAttAtAlt:
+    case kIdGraphUtilityAlternatives:
+    case kIdEditUndo:
+    case kIdEditRedo:
+      return {};
+    case kIdInsertAbove:
+      return "Insert Attribute Above";
+    case kIdInsertBelow:
+      return "Insert Attribute Below";
+    case kIdInsertLeft:
+      return "Insert Attribute Left";
+    case kIdInsertRight:
+      return "Insert Attribute Right";
+    case kIdDeleteAttribute:
+      return "Delete Attribute";
+    case kIdDeleteAlternative:
+      return "Delete Alternative";
+    case kIdNewAlternative:
+      return "New Alternative";
+    case kIdDefineAlternative:
+      return "Define Alternative";
+    case kIdAddAttributesFromFile:
+      return "Add Attributes from ZEV File";
+    case kIdAddAlternativesFromFile:
+      return "Add Alternatives from ZEV File";
+    case kIdWeightSelectMethods:
+      return "Estimate Weights";
+    case kIdWeightVisualScoring:
+      return "Visual Scoring of Weights";
+    case kIdUtilitySelectMethods:
+      return "Estimate Utilities";
+    case kIdUtilityDirect:
+      return "Direct Assignment of Utilities";
+    // Opening it names the grades of a quantitative attribute after their
+    // values, when they are not yet.
+    case kIdUtilityVisualScoring:
+      return "Visual Scoring of Utilities";
+    case kIdInputAttAtAlt:
+      return "Type in Data";
+    case kIdInputAlternative:
+      return "Type in Data for Alternative";
+    case kIdModifyAssessment:
+      return "Modify Assessment";
+    default:
+      break;
+  }
+  EModelessKind kind{};
+  if (ModelessKindOf(id, kind)) return {};
+  const SCommandInfo* info = FindCommand(id);
+  if (!info) return "Change";
+  std::string name;
+  for (char c : MenuLabel(*info)) {
+    if (c != '&') name += c;
+  }
+  if (name.ends_with("...")) name.resize(name.size() - 3);
+  return name;
+}
+
+std::string CModelCommands::UndoMenuText() const {
+  return m_history.CanUndo() ? "&Undo " + m_history.UndoName() : "&Undo";
+}
+
+std::string CModelCommands::RedoMenuText() const {
+  return m_history.CanRedo() ? "&Redo " + m_history.RedoName() : "&Redo";
 }
 
 void CModelCommands::OpenModeless(EModelessKind kind) {
@@ -304,6 +401,11 @@ void CModelCommands::ShowUtilityInterval() {
   results.m_strAttributeDescription = m_doc.Attribute(k).m_strDescription.Str();
   results.m_strAlternativeDescription = alternative.m_strDescription.Str();
   if (m_pHost) m_pHost->ShowResults(results);
+}
+
+void CModelCommands::ShowGraph(EGraph graph) {
+  std::vector<SGraphWindow> windows = DrawGraph(m_doc, graph);
+  if (!windows.empty() && m_pHost) m_pHost->ShowGraphs(windows);
 }
 
 void CModelCommands::CutSelection() {
@@ -348,8 +450,10 @@ bool CModelCommands::RenameAttribute(int i, std::string_view name) {
   }
   CAttribute& a = m_doc.Attribute(i);
   if (a.m_strName == name) return true;
-  a.SetName(name);
-  m_doc.PublishChanges({EDocChange::Attribute, i, -1});
+  m_history.Record("Rename Attribute", [&] {
+    a.SetName(name);
+    m_doc.PublishChanges({EDocChange::Attribute, i, -1});
+  });
   return true;
 }
 
@@ -359,10 +463,11 @@ bool CModelCommands::RenameAlternative(int pos, std::string_view name) {
     ThePrompter().Warning("The alternative name must not be empty.");
     return false;
   }
-  CAlternative& a = m_doc.Alternative(pos);
-  if (a.m_strName == name) return true;
-  a.SetName(name);
-  m_doc.PublishChanges({EDocChange::Alternatives, -1, pos});
+  if (std::as_const(m_doc).Alternative(pos).m_strName == name) return true;
+  m_history.Record("Rename Alternative", [&] {
+    m_doc.Alternative(pos).SetName(name);
+    m_doc.PublishChanges({EDocChange::Alternatives, -1, pos});
+  });
   return true;
 }
 
@@ -370,9 +475,12 @@ bool CModelCommands::SetWeightText(int i, std::string_view text) {
   if (i < 0 || i > m_doc.LastAttribute()) return false;
   CAttribute& a = m_doc.Attribute(i);
   if (a.WeightText() == text) return true;
-  if (!a.SetWeightText(text)) return false;
-  m_doc.PublishChanges({EDocChange::Attribute, i, -1});
-  return true;
+  bool bSet = false;
+  m_history.Record("Change Weight", [&] {
+    bSet = a.SetWeightText(text);
+    if (bSet) m_doc.PublishChanges({EDocChange::Attribute, i, -1});
+  });
+  return bSet;
 }
 
 // ---------------------------------------------------------------------------

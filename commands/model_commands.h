@@ -6,8 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/graphs.h"
 #include "commands/command_table.h"
 #include "commands/modeless_registry.h"
+#include "commands/undo_history.h"
 #include "model/madm_doc.h"
 
 namespace zev {
@@ -40,6 +42,9 @@ class CCommandHost {
   virtual ~CCommandHost() = default;
   // Opens a results window; any number may be open, each a snapshot.
   virtual void ShowResults(const SAssessmentResults& results) = 0;
+  // Opens the windows of a graph command, in order; any number may be open,
+  // each a snapshot.
+  virtual void ShowGraphs(const std::vector<SGraphWindow>& windows) = 0;
 };
 
 // Every view command of a model, implemented once. The three views forward
@@ -104,6 +109,20 @@ class CModelCommands {
   void DownKey();     // name row, weight row, next attribute
   void UpKey();       // weight row, name row, earlier attribute
 
+  // --- undo -------------------------------------------------------------
+  CUndoHistory& History() { return m_history; }
+  // For a window that writes into the model outside a menu command (a drag,
+  // a button of a tool window): runs `write` as one undo step named `name`.
+  bool RecordStep(std::string_view name, const std::function<void()>& write) {
+    return m_history.Record(name, write);
+  }
+  // The menu texts of Edit, Undo and Edit, Redo: "&Undo Delete Attribute".
+  std::string UndoMenuText() const;
+  std::string RedoMenuText() const;
+  // The name of the step a command records, or "" for a command that records
+  // none (evaluation, reports, graphs, opening a tool window, Copy).
+  static std::string StepNameOf(int id);
+
   // Registers the implementation of a command (used as subsystems arrive and
   // by tests); replaces an earlier one. `dialogKinds` names the modal dialogs
   // it runs: the command is available only while each has a view.
@@ -119,10 +138,13 @@ class CModelCommands {
   void OpenModeless(EModelessKind kind);
   void CutSelection();
   void ShowUtilityInterval();
+  void RunHandler(int id);
+  void ShowGraph(EGraph graph);
   static bool ModelessKindOf(int id, EModelessKind& kind);
 
   CMADMDoc& m_doc;
   CModelessRegistry& m_registry;
+  CUndoHistory m_history;
   CCommandHost* m_pHost = nullptr;
   struct SHandler {
     std::function<void()> m_run;

@@ -33,14 +33,14 @@ std::string CModelDocument::Title() const {
 
 void CModelDocument::OnNewDocument() {
   m_doc.OnNewDocument();
-  m_doc.SetModifiedFlag(false);
+  m_pCommands->History().Clear();
   m_doc.Notify({EDocChange::Loaded, 0, 0});
 }
 
 bool CModelDocument::OnOpenDocument(const std::string& path, std::string& message) {
   if (!LoadModelFromFile(path, m_doc, message)) return false;
   m_strPath = path;
-  m_doc.SetModifiedFlag(false);
+  m_pCommands->History().Clear();
   return true;
 }
 
@@ -80,7 +80,8 @@ bool CModelDocument::DoSave(bool bSaveAs) {
     return false;
   }
   m_strPath = path;
-  m_doc.SetModifiedFlag(false);
+  // Undoing from here on leads away from the file, and back to it.
+  m_pCommands->History().MarkSaved();
   return true;
 }
 

@@ -61,6 +61,7 @@ const char* CModelessRegistry::AlreadyOpenMessage(EModelessKind kind) {
     case EModelessKind::WeightSensitivity:
     case EModelessKind::InputSensitivity:
     case EModelessKind::TradeOff:
+    case EModelessKind::UndoHistory:
       return "";
   }
   return "";

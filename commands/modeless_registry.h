@@ -19,8 +19,9 @@ enum class EModelessKind {
   InputSensitivity,
   GroupAssessment,
   TradeOff,
+  UndoHistory,
 };
-inline constexpr int kModelessKinds = 10;
+inline constexpr int kModelessKinds = 11;
 
 class CModelessRegistry;
 

@@ -215,13 +215,9 @@ SWeightGroup CPairwisePresenter::Result() const {
 }
 
 void PairwiseComparisonCommand(CMADMDoc& doc) {
-  const int father = WeightFatherOrNotice(doc, doc.CurrentAttribute(),
-                                          "This is the top attribute.\n"
-                                          "No comparison is needed. ");
-  if (father < 0) return;
-  CPairwisePresenter presenter(SWeightGroup::Of(doc, father));
-  if (presenter.Count() == 0 || !ThePrompter().RunModal(presenter)) return;
-  presenter.Result().Store(doc);
+  RunWeightDialog<CPairwisePresenter>(doc,
+                                      "This is the top attribute.\n"
+                                      "No comparison is needed. ");
 }
 
 }  // namespace zev

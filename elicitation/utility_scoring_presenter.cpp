@@ -221,12 +221,12 @@ void CUtilityScoringPresenter::ChooseNumber(int n) {
   Load();
 }
 
-void CUtilityScoringPresenter::Update() {
-  if (!ConfirmUtility()) return;
+bool CUtilityScoringPresenter::Update() {
+  if (!ConfirmUtility()) return false;
   if (ThePrompter().AskYesNo("Do you want to update the utilities of "
                              "the current attribute <" +
                              m_strAttributeName + ">?") != EAnswer::Yes) {
-    return;
+    return true;
   }
   CAttribute& a = m_doc.Attribute(m_nAttribute);
   SGradeTable& table = a.MutableGrades();
@@ -235,6 +235,7 @@ void CUtilityScoringPresenter::Update() {
     table.m_strGradeDefinition[g] = CText(Grade(g).m_strDefinition);
   }
   Written();
+  return true;
 }
 
 void CUtilityScoringPresenter::Written() {

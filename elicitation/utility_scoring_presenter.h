@@ -69,8 +69,9 @@ class CUtilityScoringPresenter {
   // A number of grades chosen while number editing, after its question.
   void ChooseNumber(int n);
   // "&Update": applies the typed utility, then, after the question, writes
-  // the utilities and grade definitions to the attribute.
-  void Update();
+  // the utilities and grade definitions to the attribute; false when the
+  // typed utility was refused.
+  bool Update();
   // "&Restart", after its question.
   void Restart();
   // "&Comments": the selected grade's meaning (qualitative) or the

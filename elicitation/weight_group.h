@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/madm_doc.h"
+#include "model/prompter.h"
 
 namespace zev {
 
@@ -29,5 +30,16 @@ struct SWeightGroup {
 // The weight dialogs work on attribute k and its siblings: their father,
 // or for the top attribute -1 after the dialog's notice.
 int WeightFatherOrNotice(const CMADMDoc& doc, int k, const char* notice);
+
+// Runs the weight dialog of `Presenter` on the current attribute and its
+// siblings, and stores the weights when the user confirms.
+template <typename Presenter>
+void RunWeightDialog(CMADMDoc& doc, const char* notice) {
+  const int father = WeightFatherOrNotice(doc, doc.CurrentAttribute(), notice);
+  if (father < 0) return;
+  Presenter presenter(SWeightGroup::Of(doc, father));
+  if (presenter.Count() == 0 || !ThePrompter().RunModal(presenter)) return;
+  presenter.Result().Store(doc);
+}
 
 }  // namespace zev

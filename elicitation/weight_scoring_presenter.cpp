@@ -162,13 +162,9 @@ SWeightGroup CWeightScoringPresenter::Result() const {
 }
 
 void WeightVisualScoringCommand(CMADMDoc& doc) {
-  const int father = WeightFatherOrNotice(doc, doc.CurrentAttribute(),
-                                          "This is the top attribute.\n"
-                                          "No weight needs to be assigned. ");
-  if (father < 0) return;
-  CWeightScoringPresenter presenter(SWeightGroup::Of(doc, father));
-  if (presenter.Count() == 0 || !ThePrompter().RunModal(presenter)) return;
-  presenter.Result().Store(doc);
+  RunWeightDialog<CWeightScoringPresenter>(doc,
+                                           "This is the top attribute.\n"
+                                           "No weight needs to be assigned. ");
 }
 
 void WeightSelectMethodsCommand(CMADMDoc& doc) {

@@ -67,6 +67,30 @@ void CopyDisplayValues(CMADMDoc& doc, const CAlternative& alternative) {
   }
 }
 
+namespace {
+
+bool ShowsValuesOf(const CMADMDoc& doc, const CAlternative& alternative) {
+  for (int i = 0; i <= doc.LastAttribute(); ++i) {
+    const CAssessment& r = alternative.m_assessments[i];
+    const double shown = r.m_nType == Quantitative ? r.m_dValue : r.m_dAvgUtility;
+    if (doc.Attribute(i).m_dShownValue != shown) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int ShownValuesAlternative(const CMADMDoc& doc) {
+  const int n = doc.AlternativeCount();
+  if (n == 0) return -1;
+  const int current = doc.CurrentPosition();
+  if (current >= 0 && current < n && ShowsValuesOf(doc, doc.Alternative(current))) return current;
+  for (int pos = n - 1; pos >= 0; --pos) {
+    if (pos != current && ShowsValuesOf(doc, doc.Alternative(pos))) return pos;
+  }
+  return -1;
+}
+
 void AssessAlternative(CMADMDoc& doc) {
   if (doc.AlternativeCount() == 0) return;
   CAlternative& alternative = doc.CurrentAlternative();

@@ -15,6 +15,11 @@ namespace zev {
 // utility otherwise.
 void CopyDisplayValues(CMADMDoc& doc, const CAlternative& alternative);
 
+// The position of the alternative whose values the attributes show (the
+// last one copied by CopyDisplayValues), or -1 when none matches. The
+// current alternative is looked at first, then from the last back.
+int ShownValuesAlternative(const CMADMDoc& doc);
+
 // Analysis, Assess, Alternative: the current alternative on every attribute.
 void AssessAlternative(CMADMDoc& doc);
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/conversion.h"
+#include "engine/evaluate_commands.h"
 
 namespace zev::examples {
 
@@ -247,6 +248,10 @@ void BuildLaptopModel(CMADMDoc& doc) {
   PropagateRules(doc, 0);
   doc.SetCurrentAttribute(0);
   doc.SetCurrentPosition(0);
+  // Saved after ranking, so that the model opens with its rankings and
+  // utilities rather than the defaults; the boxes show the first laptop.
+  EvaluateAndRank(doc);
+  CopyDisplayValues(doc, doc.Alternative(0));
   doc.SetModifiedFlag(false);
 }
 

@@ -508,7 +508,9 @@ STextImportResult ReadTextData(CMADMDoc& doc, std::string_view bytes) {
 
 STextImportResult ImportTextData(CMADMDoc& doc, std::string_view bytes) {
   STextImportResult result = ReadTextData(doc, bytes);
-  ThePrompter().Warning(result.m_strMessage, result.m_strHeading);
+  // Success is news, not a warning.
+  ThePrompter().Show({result.m_strMessage, result.Succeeded() ? EIcon::Information : EIcon::Warning,
+                      EButtons::Ok, 0, result.m_strHeading});
   return result;
 }
 

@@ -18,6 +18,7 @@ class CAssessment : public CAttribute {
   // degrees and possible values, their count, evidence and comment; neither
   // m_bAssessed nor the attribute part.
   CAssessment& operator=(const CAssessment& other);
+  bool operator==(const CAssessment&) const = default;
 
   void ResetAssessment();
 
@@ -70,6 +71,8 @@ class alignas(64) CAlternative {
   // the two attribute indices and the assessment part of every record; the
   // box position and show flag only while m_bKeepPosition is clear.
   CAlternative& operator=(const CAlternative& other);
+  // Every field and every record: the same state.
+  bool operator==(const CAlternative&) const = default;
 
   void ResetToDefaults();
 

@@ -21,6 +21,8 @@ struct SGradeTable {
   CText m_strConversionComment[kMaxGrades];
   // Row k is this attribute's grade k, column j the father's grade j.
   double m_dConversion[kMaxGrades][kMaxGrades];
+
+  bool operator==(const SGradeTable&) const = default;
 };
 
 // One node of the assessment hierarchy.
@@ -31,6 +33,8 @@ class CAttribute {
   // Assignment copies every saved field; the seven position and tree fields
   // only while this attribute's m_bKeepLinks is clear. Transient flags stay.
   CAttribute& operator=(const CAttribute& other);
+  // Every field, the transient flags included: the same state.
+  bool operator==(const CAttribute&) const = default;
 
   void ResetToDefaults();
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
+#include <utility>
 
 #include "model/format.h"
 #include "model/number.h"
@@ -30,7 +32,7 @@ CMADMDoc::~CMADMDoc() = default;
 
 bool CMADMDoc::OnNewDocument() {
   m_basis.Forget();
-  m_alternatives.clear();
+  RemoveAllAlternatives();
   m_nLastAttribute = 0;
   auto first = NewAlternative();
   first->m_nX = 80;
@@ -76,6 +78,7 @@ CAlternative& CMADMDoc::AddAlternative(std::unique_ptr<CAlternative> alternative
 }
 
 void CMADMDoc::ReplaceAlternatives(std::vector<std::unique_ptr<CAlternative>> alternatives) {
+  RemoveAllAlternatives();
   m_alternatives = std::move(alternatives);
   m_posCurrent = 0;
   FollowLastAttribute();
@@ -100,6 +103,9 @@ std::unique_ptr<CAlternative> CMADMDoc::RemoveAlternative(CAlternative* alternat
     ThePrompter().Plain("Attempt to delete non-existent alternative");
     return nullptr;
   }
+  // A removal is never derived: the watch hears of it even while
+  // subscribers are being told.
+  if (m_bWatching) m_pWatch->WillChange(*alternative);
   std::unique_ptr<CAlternative> removed = std::move(m_alternatives[static_cast<size_t>(pos)]);
   m_alternatives.erase(m_alternatives.begin() + pos);
   m_basis.NoteRemoved(removed.get());
@@ -108,6 +114,9 @@ std::unique_ptr<CAlternative> CMADMDoc::RemoveAlternative(CAlternative* alternat
 }
 
 void CMADMDoc::RemoveAllAlternatives() {
+  if (m_bWatching) {
+    for (auto& alternative : m_alternatives) m_pWatch->WillChange(*alternative);
+  }
   m_basis.Forget();
   m_alternatives.clear();
   m_posCurrent = 0;
@@ -290,7 +299,7 @@ void CMADMDoc::DeleteAlternativeCommand() {
   }
   const int pos = m_posCurrent;
   for (int j = AlternativeCount() - 1; j > pos; --j) {
-    CAlternative& to = *m_alternatives[static_cast<size_t>(j)];
+    CAlternative& to = Changing(m_alternatives[static_cast<size_t>(j)]);
     const CAlternative& from = *m_alternatives[static_cast<size_t>(j - 1)];
     to.m_nX = from.m_nX;
     to.m_nY = from.m_nY;
@@ -686,7 +695,7 @@ void CMADMDoc::DeleteAttribute() {
     static_cast<CAttribute&>(vacated).ResetToDefaults();
     vacated.ResetAssessment();
   };
-  for (auto& alternative : m_alternatives) compact(*alternative);
+  for (auto& alternative : m_alternatives) compact(Changing(alternative));
   if (m_pClipboardAlternative) compact(*m_pClipboardAlternative);
   m_attributes[m_nLastAttribute].ResetToDefaults();
   m_nLastAttribute = std::max(0, m_nLastAttribute - 1);
@@ -866,8 +875,66 @@ void CMADMDoc::SelectAlternative(int pos) {
 }
 
 void CMADMDoc::PublishChanges(const SDocChange& change) {
-  m_bModified = true;
+  m_bModified = m_pWatch ? m_pWatch->MarksModified(change) : true;
   Notify(change);
+}
+
+CAlternative& CMADMDoc::Changing(std::unique_ptr<CAlternative>& alternative) {
+  if (m_bWatching && !m_bTelling) m_pWatch->WillChange(*alternative);
+  return *alternative;
+}
+
+SDocState CMADMDoc::State() const {
+  return {m_nLastAttribute,     m_nCurrentAttribute, m_posCurrent,
+          m_bAttributeSelected, m_nFocusRow,         m_sizeExtent};
+}
+
+void CMADMDoc::ExchangeState(SDocState& state) {
+  SDocState mine = State();
+  m_nLastAttribute = state.m_nLastAttribute;
+  m_nCurrentAttribute = state.m_nCurrentAttribute;
+  m_posCurrent = state.m_posCurrent;
+  m_bAttributeSelected = state.m_bAttributeSelected;
+  m_nFocusRow = state.m_nFocusRow;
+  m_sizeExtent = state.m_sizeExtent;
+  state = mine;
+  AfterExchange();
+}
+
+void CMADMDoc::ExchangeAttribute(int i, CAttribute& attribute) {
+  // Assignment keeps links and transient flags; an exchange is whole.
+  CAttribute& mine = m_attributes[i];
+  CAttribute held(mine);
+  mine.~CAttribute();
+  new (&mine) CAttribute(attribute);
+  attribute.~CAttribute();
+  new (&attribute) CAttribute(held);
+  AfterExchange();
+}
+
+void CMADMDoc::ExchangeAlternative(int pos, std::unique_ptr<CAlternative>& alternative) {
+  m_alternatives[static_cast<size_t>(pos)].swap(alternative);
+  AfterExchange();
+}
+
+void CMADMDoc::ExchangeAlternatives(int pos, int count,
+                                    std::vector<std::unique_ptr<CAlternative>>& others) {
+  auto first = m_alternatives.begin() + pos;
+  std::vector<std::unique_ptr<CAlternative>> mine(std::make_move_iterator(first),
+                                                  std::make_move_iterator(first + count));
+  first = m_alternatives.erase(first, first + count);
+  m_alternatives.insert(first, std::make_move_iterator(others.begin()),
+                        std::make_move_iterator(others.end()));
+  others = std::move(mine);
+  AfterExchange();
+}
+
+void CMADMDoc::AfterExchange() {
+  m_basis.Forget();
+  for (SWeightCache& cache : m_weightCache) cache.m_bValid = false;
+  // Every alternative keeps the model's last attribute index, and so does the
+  // copied one.
+  FollowLastAttribute();
 }
 
 void CMADMDoc::Notify(const SDocChange& change) {
@@ -888,6 +955,13 @@ void CMADMDoc::Notify(const SDocChange& change) {
       // (pasting, adding data from another file).
       m_basis.Forget();
   }
+  // What subscribers write while being told is derived (views, results),
+  // not part of the change.
+  struct STelling {
+    bool& m_bFlag;
+    bool m_bWas;
+    ~STelling() { m_bFlag = m_bWas; }
+  } telling{m_bTelling, std::exchange(m_bTelling, true)};
   // A copy, so that an observer may unsubscribe while being told.
   std::vector<CDocObserver*> observers = m_observers;
   for (CDocObserver* observer : observers) {

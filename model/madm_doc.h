@@ -60,6 +60,28 @@ class CRuleDeriver {
 struct SExtent {
   int cx = 200;
   int cy = 200;
+  bool operator==(const SExtent&) const = default;
+};
+
+// Told before the document changes or removes an alternative, so that the
+// change can be taken back, and asked whether a published change marks the
+// model modified. WillChange may be called from evaluation threads.
+class CChangeWatch {
+ public:
+  virtual ~CChangeWatch() = default;
+  virtual void WillChange(const CAlternative& alternative) = 0;
+  virtual bool MarksModified(const SDocChange& change) = 0;
+};
+
+// The document's own values beside its attributes and alternatives.
+struct SDocState {
+  int m_nLastAttribute = 0;
+  int m_nCurrentAttribute = 0;
+  int m_posCurrent = 0;
+  bool m_bAttributeSelected = true;
+  int m_nFocusRow = 0;
+  SExtent m_sizeExtent;
+  bool operator==(const SDocState&) const = default;
 };
 
 // The rows of an attribute's box that the focus row names.
@@ -88,7 +110,12 @@ class CMADMDoc {
 
   // --- alternatives -----------------------------------------------------
   int AlternativeCount() const { return static_cast<int>(m_alternatives.size()); }
-  CAlternative& Alternative(int pos) { return *m_alternatives[static_cast<size_t>(pos)]; }
+  // For changing: the watch hears of it first.
+  CAlternative& Alternative(int pos) {
+    CAlternative& alternative = *m_alternatives[static_cast<size_t>(pos)];
+    if (m_bWatching && !m_bTelling) m_pWatch->WillChange(alternative);
+    return alternative;
+  }
   const CAlternative& Alternative(int pos) const {
     return *m_alternatives[static_cast<size_t>(pos)];
   }
@@ -201,6 +228,25 @@ class CMADMDoc {
 
   const std::string& LimitMessage() const { return m_strLimitMessage; }
 
+  // --- taking changes back ----------------------------------------------
+  // The watch decides which published changes mark the model modified and,
+  // while watching, hears of every alternative about to change or go (not
+  // of what subscribers change while being told).
+  void SetChangeWatch(CChangeWatch* watch) {
+    m_pWatch = watch;
+    m_bWatching = false;
+  }
+  CChangeWatch* ChangeWatch() const { return m_pWatch; }
+  void SetWatching(bool b) { m_bWatching = b && m_pWatch; }
+  SDocState State() const;
+  // Each of these exchanges a part of the model, whole, with the one given,
+  // and forgets what the last evaluation knew.
+  void ExchangeState(SDocState& state);
+  void ExchangeAttribute(int i, CAttribute& attribute);
+  void ExchangeAlternative(int pos, std::unique_ptr<CAlternative>& alternative);
+  // The `count` alternatives from `pos` on change places with `others`.
+  void ExchangeAlternatives(int pos, int count, std::vector<std::unique_ptr<CAlternative>>& others);
+
   // For the file reader: replaces the model wholesale. Every alternative,
   // the copied one included, takes the model's last attribute index.
   void SetLastAttribute(int n);
@@ -219,6 +265,9 @@ class CMADMDoc {
   int StartInsertBeside(int s);
   void MoveAllAttributesY(int dy);
   void FollowLastAttribute();
+  // The alternative at a list position, for changing.
+  CAlternative& Changing(std::unique_ptr<CAlternative>& alternative);
+  void AfterExchange();
 
   SExtent m_sizeExtent;
   CAttribute m_attributes[kAttributeSlots];
@@ -238,6 +287,9 @@ class CMADMDoc {
 
   std::vector<CDocObserver*> m_observers;
   CRuleDeriver* m_pRuleDeriver = nullptr;
+  CChangeWatch* m_pWatch = nullptr;
+  bool m_bWatching = false;
+  bool m_bTelling = false;
 
   // The weight of each attribute as read back from its "%1.4lf" text, kept
   // so that preparing many alternatives formats each weight once.

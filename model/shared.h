@@ -38,6 +38,9 @@ class CShared {
   }
 
   bool SameStorage(const CShared& other) const noexcept { return m_pRep == other.m_pRep; }
+  friend bool operator==(const CShared& a, const CShared& b) {
+    return a.m_pRep == b.m_pRep || a.m_pRep->m_value == b.m_pRep->m_value;
+  }
   long UseCount() const noexcept { return m_pRep->m_nRefs; }
 
  private:

@@ -38,6 +38,8 @@ namespace {
 constexpr double kBarWidth = 0.7;
 // A press this close to a marker picks it, in pixels.
 constexpr double kPickDistance = 12.0;
+// More series than this put the legend beside the chart, one to a line.
+constexpr int kLegendRowSeries = 6;
 const QColor kColourPoint(0x8c, 0x8c, 0x8c);
 const QColor kLineColour(0xb0, 0x30, 0x30);
 
@@ -408,7 +410,10 @@ QChart* NewChart(const ChartContent& c) {
       AddXYSeries(*chart, c, x, y);
   }
   chart->legend()->setVisible(c.SeriesCount() > 0);
-  chart->legend()->setAlignment(Qt::AlignBottom);
+  // A long legend (the graphs of up to 20 alternatives) reads down the
+  // right side; a short one sits under the chart.
+  chart->legend()->setAlignment(c.SeriesCount() > kLegendRowSeries ? Qt::AlignRight
+                                                                   : Qt::AlignBottom);
 
   auto* overlay = new CChartOverlay(chart, c);
   QObject::connect(chart, &QChart::plotAreaChanged, chart, [overlay] { overlay->update(); });
@@ -438,27 +443,34 @@ CChartWidget::CChartWidget(QWidget* parent) : QWidget(parent) {
   layout->setSpacing(0);
   m_pToolBar = new QToolBar(tr("Chart"), this);
   m_pToolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  m_pToolBar->addAction(tr("Save &Image..."), this, &CChartWidget::SaveImage)
-      ->setToolTip(tr("Save the chart as a PNG picture or an SVG drawing"));
-  m_pToolBar->addAction(tr("C&opy"), this, &CChartWidget::CopyToClipboard)
-      ->setToolTip(tr("Copy the chart to the clipboard as a picture"));
-  m_pToolBar->addAction(tr("&Print..."), this, &CChartWidget::Print)
-      ->setToolTip(tr("Print the chart"));
   m_pToolBar->hide();
   layout->addWidget(m_pToolBar);
-  // The tool bar is at hand in every window from the chart's context menu.
-  auto* showToolBar = new QAction(tr("&Tool Bar"), this);
-  showToolBar->setObjectName("toolBarAction");
-  showToolBar->setCheckable(true);
-  connect(showToolBar, &QAction::triggered, this, &CChartWidget::SetToolBarVisible);
-  addAction(showToolBar);
-  setContextMenuPolicy(Qt::ActionsContextMenu);
-
   m_pView = new QChartView(NewChart(m_content), this);
   m_pView->setRenderHint(QPainter::Antialiasing);
   m_pView->viewport()->installEventFilter(this);
   m_pView->viewport()->setMouseTracking(true);
   layout->addWidget(m_pView, 1);
+
+  // The same commands on the tool bar and on the chart's context menu,
+  // which also shows or hides the tool bar.
+  setContextMenuPolicy(Qt::ActionsContextMenu);
+  m_pToolBarAction = new QAction(tr("&Tool Bar"), this);
+  m_pToolBarAction->setObjectName("toolBarAction");
+  m_pToolBarAction->setCheckable(true);
+  connect(m_pToolBarAction, &QAction::triggered, this, &CChartWidget::SetToolBarVisible);
+  addAction(m_pToolBarAction);
+  auto add = [this](const QString& text, const QString& tip, void (CChartWidget::*slot)()) {
+    QAction* action = new QAction(text, this);
+    action->setToolTip(tip);
+    connect(action, &QAction::triggered, this, slot);
+    m_pToolBar->addAction(action);
+    addAction(action);
+  };
+  add(tr("Save &Image..."), tr("Save the chart as a PNG picture or an SVG drawing"),
+      &CChartWidget::SaveImage);
+  add(tr("C&opy"), tr("Copy the chart to the clipboard as a picture"),
+      &CChartWidget::CopyToClipboard);
+  add(tr("&Print..."), tr("Print the chart"), &CChartWidget::Print);
 }
 
 CChartWidget::~CChartWidget() = default;
@@ -475,7 +487,7 @@ void CChartWidget::ShowChart(const ChartContent& content) {
 
 void CChartWidget::SetToolBarVisible(bool b) {
   m_pToolBar->setVisible(b);
-  if (auto* action = findChild<QAction*>("toolBarAction")) action->setChecked(b);
+  m_pToolBarAction->setChecked(b);
 }
 
 bool CChartWidget::IsToolBarVisible() const { return !m_pToolBar->isHidden(); }
@@ -622,7 +634,7 @@ void CChartWidget::SaveImage() {
     ThePrompter().Warning("The chart cannot be saved in the file <" + choice.m_strPath + ">.");
 }
 
-void CChartWidget::CopyToClipboard() const {
+void CChartWidget::CopyToClipboard() {
   QApplication::clipboard()->setImage(ChartImage(m_content, ExportSize(*m_pView), 2.0));
 }
 

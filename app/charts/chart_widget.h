@@ -29,7 +29,8 @@ void RenderChart(const ChartContent& content, QPainter& painter, const QRectF& t
 // The one chart widget: draws any ChartContent, lets the user drag a bar or
 // point to a new value where the window allows it, and has its own tool
 // bar (save as PNG or SVG, copy to the clipboard, print), hidden until
-// shown.
+// shown; the chart's context menu has the same commands and shows or hides
+// the tool bar.
 class CChartWidget : public QWidget {
   Q_OBJECT
 
@@ -54,7 +55,7 @@ class CChartWidget : public QWidget {
   void SaveImage();
   bool SavePng(const QString& path) const;
   bool SaveSvg(const QString& path) const;
-  void CopyToClipboard() const;
+  void CopyToClipboard();
   void Print();
 
   // Where a point's value is drawn (the top of its bar or segment, or its
@@ -81,6 +82,7 @@ class CChartWidget : public QWidget {
   ChartContent m_content;
   QChartView* m_pView;
   QToolBar* m_pToolBar;
+  QAction* m_pToolBarAction;
   bool m_bDragEnabled = false;
   // The bar or point being dragged, or -1.
   int m_nDragSeries = -1;

@@ -49,7 +49,7 @@ void CDialogView::AddOkCancel(QBoxLayout* layout, const QString& ok, const QStri
 }
 
 void CDialogView::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
+  CFieldWindow::showEvent(event);
   if (!m_bFocusedOnce) {
     m_bFocusedOnce = true;
     FocusPresenterField();

@@ -2,10 +2,15 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTreeWidget>
+#include <algorithm>
 
+#include "app/charts/chart_widget.h"
 #include "app/dialogs/qt_text.h"
 
 namespace zev {
@@ -41,6 +46,38 @@ QComboBox* NewPresetCombo(const std::vector<std::string>& presets, QWidget* pare
   QComboBox* combo = NewChoiceCombo(presets, parent);
   combo->setCompleter(nullptr);
   return combo;
+}
+
+QTreeWidget* NewColumnList(const QStringList& columns, const char* name, QWidget* parent) {
+  auto* list = new QTreeWidget(parent);
+  list->setObjectName(name);
+  list->setHeaderLabels(columns);
+  list->setRootIsDecorated(false);
+  list->setAllColumnsShowFocus(true);
+  list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  return list;
+}
+
+CChartWidget* NewDragChart(QWidget* parent) {
+  auto* chart = new CChartWidget(parent);
+  chart->setObjectName("chart");
+  chart->SetDragEnabled(true);
+  chart->setMinimumSize(560, 360);
+  return chart;
+}
+
+void FitListToColumns(QTreeWidget* list) {
+  int width = 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width();
+  const QFontMetrics metrics = list->fontMetrics();
+  const int padding = 2 * metrics.averageCharWidth();
+  for (int c = 0; c < list->columnCount(); ++c) {
+    int column = list->header()->sectionSizeHint(c);
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+      column =
+          std::max(column, metrics.horizontalAdvance(list->topLevelItem(i)->text(c)) + padding);
+    width += column;
+  }
+  list->setMinimumWidth(width);
 }
 
 void AddEditButtons(QBoxLayout* layout, QPlainTextEdit* edit) {

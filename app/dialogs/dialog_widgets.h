@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QString>
+#include <QStringList>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@ class QBoxLayout;
 class QComboBox;
 
 class QPlainTextEdit;
+class QTreeWidget;
 class QWidget;
 
 namespace zev {
@@ -27,6 +29,16 @@ QLabel* PageLabel(int nPage, int nPages, QWidget* parent);
 QComboBox* NewPresetCombo(const std::vector<std::string>& presets, QWidget* parent);
 // An editable drop-down list of choices that completes a typed text from them.
 QComboBox* NewChoiceCombo(const std::vector<std::string>& choices, QWidget* parent);
+
+// A list of rows with these columns, each sized to its contents.
+QTreeWidget* NewColumnList(const QStringList& columns, const char* name, QWidget* parent);
+// A list of columns as wide as its columns' texts and headers need, so that
+// none is cut at any font size.
+void FitListToColumns(QTreeWidget* list);
+
+class CChartWidget;
+// The chart of a scoring window, whose bars or points the user drags.
+CChartWidget* NewDragChart(QWidget* parent);
 
 // The editing buttons of every text window: Copy, Paste, Cut and Undo.
 void AddEditButtons(QBoxLayout* layout, QPlainTextEdit* edit);

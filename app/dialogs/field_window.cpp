@@ -1,13 +1,17 @@
 #include "app/dialogs/field_window.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <algorithm>
 
 #include "app/dialogs/focus_guard.h"
 #include "app/dialogs/qt_text.h"
+#include "elicitation/entry_field.h"
 
 namespace zev {
 
@@ -24,6 +28,10 @@ void CFieldWindow::Bind(QLineEdit* field, std::string& text) {
 
 void CFieldWindow::Bind(QComboBox* field, std::string& text) {
   Bind(field, ToQt(text), [&text](const QString& t) { text = FromQt(t); });
+}
+
+void CFieldWindow::Bind(QLineEdit* field, CEntryField& entry) {
+  Bind(field, ToQt(entry.Text()), [&entry](const QString& t) { entry.SetText(FromQt(t)); });
 }
 
 void CFieldWindow::Bind(QPlainTextEdit* field, std::string& text) {
@@ -79,6 +87,57 @@ QPushButton* CFieldWindow::AddButton(QLayout* layout, const QString& text, const
   connect(button, &QPushButton::clicked, this, std::move(action));
   layout->addWidget(button);
   return button;
+}
+
+namespace {
+
+// The longest number the fields show ("%1.6lf" of a utility, with a sign).
+constexpr const char* kWidestNumber = "-0.000000";
+// Texts longer than this many characters may scroll in their field.
+constexpr int kLongestUncut = 40;
+// Room beside the text of a field: its frame, margins and a caret.
+constexpr int kFieldMargin = 16;
+// Room in a title bar beside the title: the icon and three buttons.
+constexpr int kTitleBarButtons = 140;
+
+}  // namespace
+
+void FitField(QWidget* field) {
+  QLineEdit* edit = qobject_cast<QLineEdit*>(field);
+  int extra = kFieldMargin;
+  if (auto* combo = qobject_cast<QComboBox*>(field)) {
+    if (!combo->isEditable()) return;
+    edit = combo->lineEdit();
+    // The arrow button beside the text.
+    extra += combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, combo);
+  }
+  if (!edit) return;
+  const QFontMetrics metrics(edit->font());
+  // A long name may scroll; a number never does.
+  const int text = std::max(
+      std::min(metrics.horizontalAdvance(edit->text()), kLongestUncut * metrics.averageCharWidth()),
+      metrics.horizontalAdvance(QString(kWidestNumber)));
+  field->setMinimumWidth(std::max(field->minimumWidth(), text + extra));
+}
+
+int TitleWidth(const QWidget* window) {
+  QFont font = window->font();
+  font.setBold(true);
+  return QFontMetrics(font).horizontalAdvance(window->windowTitle()) + kTitleBarButtons;
+}
+
+void CFieldWindow::showEvent(QShowEvent* event) {
+  if (!m_bFitted) {
+    m_bFitted = true;
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+      // The text part of an editable list is fitted with its list.
+      if (!qobject_cast<QComboBox*>(edit->parentWidget())) FitField(edit);
+    }
+    for (QComboBox* combo : findChildren<QComboBox*>()) FitField(combo);
+    setMinimumWidth(std::max(minimumWidth(), TitleWidth(this)));
+    if (width() < minimumWidth()) resize(minimumWidth(), height());
+  }
+  QDialog::showEvent(event);
 }
 
 }  // namespace zev

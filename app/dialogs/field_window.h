@@ -14,6 +14,7 @@ class QPushButton;
 
 namespace zev {
 
+class CEntryField;
 class CFocusGuard;
 
 // What the two window bases share (CDialogView for modal dialogs,
@@ -37,6 +38,8 @@ class CFieldWindow : public QDialog {
   void Bind(QLineEdit* field, std::string& text);
   void Bind(QComboBox* field, std::string& text);  // an editable list
   void Bind(QPlainTextEdit* field, std::string& text);
+  // A number field of the presenter: its text as typed.
+  void Bind(QLineEdit* field, CEntryField& entry);
   // The same through the presenter's own setter (texts as Qt has them).
   void Bind(QLineEdit* field, const QString& shown, std::function<void(const QString&)> store);
   void Bind(QComboBox* field, const QString& shown, std::function<void(const QString&)> store);
@@ -60,10 +63,21 @@ class CFieldWindow : public QDialog {
   QPushButton* AddButton(QLayout* layout, const QString& text, const char* name,
                          std::function<void()> action);
 
+  // The first time: every field wide enough for the number it holds, the
+  // window wide enough for its title.
+  void showEvent(QShowEvent* event) override;
+
  private:
   CFocusGuard* m_pGuard;
   std::function<std::string()> m_focusField;
   bool m_bShowing = false;
+  bool m_bFitted = false;
 };
+
+// Makes a text field (or an editable list) wide enough to show its text
+// and any number of the program's formats in full.
+void FitField(QWidget* field);
+// The width a window needs to show its title uncut in a title bar.
+int TitleWidth(const QWidget* window);
 
 }  // namespace zev

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <functional>
+#include <initializer_list>
 
 #include "commands/command_ids.h"
 #include "model/limits.h"
@@ -43,6 +44,26 @@ void Page(QPainter& p, QRectF r) {
   p.setPen(QPen(kInk, 1));
   p.setBrush(Qt::white);
   p.drawPath(path);
+}
+
+// Bars standing on the baseline y = 14.5, from x on, each w wide.
+void Bars(QPainter& p, double x, double w, std::initializer_list<double> heights,
+          const QColor& colour) {
+  p.setPen(QPen(kInk, 1));
+  p.setBrush(colour);
+  for (double h : heights) {
+    p.drawRect(QRectF(x, 14.5 - h, w, h));
+    x += w;
+  }
+}
+
+// A utility interval: a bar from low to high with its average marked.
+void Interval(QPainter& p, double x, double low, double average, double high) {
+  p.setPen(QPen(kInk, 1));
+  p.setBrush(kCyan);
+  p.drawRect(QRectF(x - 1.5, high, 3, low - high));
+  p.setPen(QPen(kInk, 1.6));
+  p.drawLine(QPointF(x - 2.5, average), QPointF(x + 2.5, average));
 }
 
 }  // namespace
@@ -178,6 +199,40 @@ QIcon CommandIcon(int id) {
         p.drawRect(QRectF(5.5, 2.5, 5, 12));
         p.setBrush(kCyan.darker(120));
         p.drawRect(QRectF(10.5, 9.5, 4, 5));
+      });
+    case kIdGraphBeliefAttAtAlt:
+      return Drawn([](QPainter& p) {
+        Bars(p, 1.5, 3.2, {4, 11, 7}, kCyan);
+        Bars(p, 11.1, 3.2, {3}, kYellow);  // the unassigned belief
+      });
+    case kIdGraphBeliefAlternatives:
+      return Drawn([](QPainter& p) {
+        Bars(p, 1.5, 2.2, {5, 9}, kCyan);
+        Bars(p, 8.5, 2.2, {11, 4}, kYellow);
+      });
+    case kIdGraphUtilityAttAtAlt:
+      return Drawn([](QPainter& p) { Interval(p, 8, 13.5, 8, 3); });
+    case kIdGraphUtilityAlternatives:
+      return Drawn([](QPainter& p) {
+        Interval(p, 3, 13.5, 10, 6);
+        Interval(p, 8, 11, 6, 2);
+        Interval(p, 13, 14, 12, 8);
+      });
+    case kIdGraphRanking:
+      return Drawn([](QPainter& p) {
+        Bars(p, 1.5, 4.3, {12, 8, 4}, kCyan);
+        p.setPen(QPen(kInk, 1));
+        p.drawLine(QPointF(1.5, 14.5), QPointF(14.5, 14.5));
+      });
+    case kIdVisualComparison:
+      return Drawn([](QPainter& p) {
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(kInk, 1.4));
+        p.drawPolyline(
+            QPolygonF({QPointF(1.5, 12), QPointF(6, 5), QPointF(10, 9), QPointF(14.5, 3)}));
+        p.setPen(QPen(QColor(0, 150, 160), 1.4));
+        p.drawPolyline(
+            QPolygonF({QPointF(1.5, 6), QPointF(6, 11), QPointF(10, 4), QPointF(14.5, 10)}));
       });
     case kIdAppAbout:
       return Drawn([](QPainter& p) {

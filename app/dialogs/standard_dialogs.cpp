@@ -2,6 +2,7 @@
 #include "app/dialogs/certain_value_dialog.h"
 #include "app/dialogs/convert_grades_dialog.h"
 #include "app/dialogs/convert_values_dialog.h"
+#include "app/dialogs/curve_type_dialog.h"
 #include "app/dialogs/data_input_method_dialog.h"
 #include "app/dialogs/define_alternative_dialog.h"
 #include "app/dialogs/define_attribute_dialog.h"
@@ -11,6 +12,7 @@
 #include "app/dialogs/grade_text_dialog.h"
 #include "app/dialogs/group_name_dialog.h"
 #include "app/dialogs/method_choice_dialog.h"
+#include "app/dialogs/pairwise_dialog.h"
 #include "app/dialogs/possible_value_count_dialog.h"
 #include "app/dialogs/qualitative_entry_dialog.h"
 #include "app/dialogs/read_data_dialog.h"
@@ -20,6 +22,7 @@
 #include "app/dialogs/text_dialog.h"
 #include "app/dialogs/uncertain_entry_dialog.h"
 #include "app/dialogs/value_utility_dialog.h"
+#include "app/dialogs/weight_scoring_dialog.h"
 
 namespace zev {
 
@@ -30,12 +33,15 @@ void RegisterStandardDialogViews() {
   RegisterDialog<CTextPresenter, CTextDialog>();
   RegisterDialog<CConvertGradesPresenter, CConvertGradesDialog>();
   RegisterDialog<CConvertValuesPresenter, CConvertValuesDialog>();
+  RegisterDialog<CCurveTypePresenter, CCurveTypeDialog>();
   // Grades and utilities.
   RegisterDialog<CGradeTablePresenter, CGradeTableDialog>();
   RegisterDialog<CGradeMeaningPresenter, CGradeMeaningDialog>();
   RegisterDialog<CValueUtilityPresenter, CValueUtilityDialog>();
   RegisterDialog<CUtilityMethodPresenter, CMethodChoiceDialog>();
   RegisterDialog<CWeightMethodPresenter, CMethodChoiceDialog>();
+  RegisterDialog<CPairwisePresenter, CPairwiseDialog>();
+  RegisterDialog<CWeightScoringPresenter, CWeightScoringDialog>();
   // Entering assessments.
   RegisterDialog<CQualitativeEntryPage, CQualitativeEntryDialog>();
   RegisterDialog<CCertainValueEntry, CCertainValueDialog>();

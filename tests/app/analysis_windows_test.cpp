@@ -34,14 +34,6 @@ namespace zev::test {
 namespace {
 
 template <typename W>
-W* OpenWindow(CMainFrame& frame) {
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (auto* t = qobject_cast<W*>(w); t && t->isVisible() && t->parent() == &frame) return t;
-  }
-  return nullptr;
-}
-
-template <typename W>
 int CountWindows(CMainFrame& frame) {
   int n = 0;
   for (QWidget* w : QApplication::topLevelWidgets()) {

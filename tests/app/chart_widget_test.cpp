@@ -198,6 +198,11 @@ class CChartWidgetTest : public QObject {
     w.ToggleToolBar();
     QVERIFY(w.IsToolBarVisible());
     QCOMPARE(w.ToolBar()->actions().size(), 3);
+    // The context menu: the tool bar's switch, then its commands.
+    const QList<QAction*> menu = w.actions();
+    QCOMPARE(menu.size(), 4);
+    menu[0]->trigger();
+    QVERIFY(!w.IsToolBarVisible());
 
     QTemporaryDir dir;
     const std::string svg = dir.filePath("chart.svg").toStdString();

@@ -94,7 +94,9 @@ class DataInputTest : public QObject {
 
   void escapeInTheMethodWindowStartsNothing() {
     CQtScriptedUser user;
+    // The model as built here is taken as the saved one.
     m_child->Document().Doc().SetModifiedFlag(false);
+    m_child->Commands().History().MarkSaved();
     user.OnDialog(CDataInputMethodPresenter::kKind,
                   [](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
     Trigger(*m_frame, kIdDataInputMethod);

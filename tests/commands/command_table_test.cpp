@@ -121,8 +121,9 @@ TEST(CommandTable, EachViewHandlesItsOwnCommands) {
   // Printing prints the box diagram.
   EXPECT_TRUE(ViewHandles(EViewKind::DialogBox, kIdFilePrint));
   EXPECT_FALSE(ViewHandles(EViewKind::Tree, kIdFilePrint));
-  // Undo has no handler at all.
-  EXPECT_FALSE(IsFrameCommand(kIdEditUndo));
+  // Undo and Redo work on the model whatever view is active.
+  EXPECT_TRUE(IsFrameCommand(kIdEditUndo));
+  EXPECT_TRUE(IsFrameCommand(kIdEditRedo));
   EXPECT_FALSE(ViewHandles(EViewKind::DialogBox, kIdEditUndo));
 }
 

@@ -279,8 +279,8 @@ TEST_F(CommandsTest, SelectionIsToldToTheWindowsThatShowOne) {
   EXPECT_EQ(m_created[static_cast<int>(EModelessKind::ModelBuilder)]->m_nSelections, 2);
   EXPECT_EQ(m_created[static_cast<int>(EModelessKind::GradeNameChange)]->m_nSelections, 0);
   EXPECT_EQ(m_created[static_cast<int>(EModelessKind::TradeOff)]->m_nSelections, 0);
-  // Refreshing after a selection change marks the model modified.
-  EXPECT_TRUE(m_doc.IsModified());
+  // A selection is not saved: the model is as modified as it was.
+  EXPECT_FALSE(m_doc.IsModified());
   EXPECT_TRUE(m_doc.IsAlternativeSelected());
   m_commands.SelectAttribute(1);
   EXPECT_TRUE(m_doc.IsAttributeSelected());
@@ -517,6 +517,7 @@ TEST_F(CommandsTest, CutCopiesAndThenDeletesWithConfirmation) {
 TEST_F(CommandsTest, RankAndTheUtilityIntervalWorkThroughTheCommands) {
   struct CHost : CCommandHost {
     void ShowResults(const SAssessmentResults& r) override { m_shown.push_back(r); }
+    void ShowGraphs(const std::vector<SGraphWindow>&) override {}
     std::vector<SAssessmentResults> m_shown;
   } host;
   m_commands.SetHost(&host);
@@ -540,6 +541,41 @@ TEST_F(CommandsTest, RankAndTheUtilityIntervalWorkThroughTheCommands) {
   EXPECT_EQ(host.m_shown[0].m_strRanking, "1");
   host.m_shown[0].ShowAttributeInfo();
   EXPECT_EQ(user.Last().m_strText, "No description for the attribute is provided.");
+}
+
+TEST_F(CommandsTest, GraphCommandsOpenTheirWindowsThroughTheHost) {
+  struct CHost : CCommandHost {
+    void ShowResults(const SAssessmentResults&) override {}
+    void ShowGraphs(const std::vector<SGraphWindow>& w) override { m_shown.push_back(w); }
+    std::vector<std::vector<SGraphWindow>> m_shown;
+  } host;
+  m_commands.SetHost(&host);
+  test::BuildHierarchy(m_doc, {"A:"});
+  for (int k = 1; k < 21; ++k) m_doc.AddAlternativeCommand();
+  m_doc.SetCurrentAttribute(1);
+  struct SCase {
+    int m_nId;
+    int m_nWindow;
+    std::size_t m_nWindows;
+  };
+  const SCase cases[] = {{kIdGraphBeliefAttAtAlt, kBeliefGraphWindow, 1},
+                         {kIdGraphBeliefAlternatives, kBeliefGraphWindow, 2},
+                         {kIdGraphUtilityAttAtAlt, kUtilityGraphWindow, 1},
+                         {kIdGraphUtilityAlternatives, kUtilityGraphWindow, 2},
+                         {kIdGraphRanking, kUtilityGraphWindow, 2}};
+  for (const SCase& c : cases) {
+    host.m_shown.clear();
+    ASSERT_TRUE(m_commands.Execute(c.m_nId, EViewKind::List, EViewMode::ListTree)) << c.m_nId;
+    ASSERT_EQ(host.m_shown.size(), 1u) << c.m_nId;
+    ASSERT_EQ(host.m_shown[0].size(), c.m_nWindows) << c.m_nId;
+    for (const SGraphWindow& w : host.m_shown[0]) EXPECT_EQ(w.m_nWindow, c.m_nWindow) << c.m_nId;
+  }
+  // The belief degrees of all alternatives need a qualitative attribute.
+  m_doc.CurrentAttributeRef().m_nType = Quantitative;
+  host.m_shown.clear();
+  EXPECT_FALSE(
+      m_commands.Execute(kIdGraphBeliefAlternatives, EViewKind::List, EViewMode::ListTree));
+  EXPECT_TRUE(host.m_shown.empty());
 }
 
 // --- geometry --------------------------------------------------------------

@@ -72,7 +72,7 @@ TEST_F(TextImportTest, ExampleFileIsStoredAndReportedAsSuccess) {
       "ATTRIBUTE NAME: {Fuel use} TYPE: UNCERTAIN NUMBER: 2\n"
       "  DISTRIBUTION: 6.5 0.7 7.2 0.3\n");
   EXPECT_EQ(m.m_strText, "The whole data file has been read successfully!");
-  EXPECT_EQ(m.m_icon, EIcon::Warning);
+  EXPECT_EQ(m.m_icon, EIcon::Information);
   EXPECT_EQ(m.m_buttons, EButtons::Ok);
   EXPECT_TRUE(m_result.Succeeded());
   EXPECT_EQ(m_result.m_nAlternativeBlocks, 1);

@@ -41,6 +41,15 @@ inline bool Enabled(CMainFrame& frame, int id) {
   return frame.Action(id)->isEnabled();
 }
 
+// The shown tool window of type W that belongs to the main window, if any.
+template <typename W>
+W* OpenWindow(CMainFrame& frame) {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* t = qobject_cast<W*>(w); t && t->isVisible() && t->parent() == &frame) return t;
+  }
+  return nullptr;
+}
+
 // Gives the focus to a view so that it becomes the active one.
 inline void Focus(QWidget* widget) {
   widget->setFocus(Qt::OtherFocusReason);
