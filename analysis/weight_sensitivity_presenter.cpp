@@ -51,6 +51,13 @@ void CWeightSensitivityPresenter::FollowDocument(const SDocChange& change) {
     m_openingWeights.erase(m_openingWeights.begin() + r);
   }
   const size_t n = static_cast<size_t>(m_doc.AttributeCount());
+  // Another file, or an undo that brought back or took away attributes
+  // anywhere in the hierarchy: the opening weights can no longer be matched
+  // to their attributes, so the weights as they stand become the ones a No
+  // on closing keeps, rather than writing weights onto the wrong attributes.
+  const bool bReplaced = change.m_kind == EDocChange::Loaded ||
+                         (change.m_kind == EDocChange::Model && m_openingWeights.size() != n);
+  if (bReplaced) m_openingWeights.clear();
   if (m_openingWeights.size() > n) m_openingWeights.resize(n);
   while (m_openingWeights.size() < n) {
     m_openingWeights.push_back(

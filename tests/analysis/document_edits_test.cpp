@@ -148,6 +148,36 @@ TEST(DocumentEdits, WeightsPutBackOnClosingLandOnTheirOwnAttributes) {
   EXPECT_EQ(m.doc.Attribute(3).m_dWeight, 1.0);
 }
 
+// When the window cannot tell which attribute went where (another file, an
+// undo that brings attributes back), No on closing writes nothing.
+TEST(DocumentEdits, WeightsNoLongerMatchedAreNotPutBack) {
+  for (const bool bLoaded : {true, false}) {
+    SCOPED_TRACE(bLoaded);
+    test::SAnalysisModel m(3);
+    const double opening[] = {0, 2, 3, 5};
+    for (int k = 1; k <= 3; ++k) m.doc.Attribute(k).m_dWeight = opening[k];
+    m.doc.SetCurrentAttribute(m.v);
+    CWeightSensitivityPresenter p(m.doc);
+    p.DragWeight(1, 0.5);
+    if (bLoaded) {
+      m.doc.OnNewDocument();
+    } else {
+      m.doc.DeleteAttributeTree(m.q);
+    }
+    const std::vector<double> before = [&] {
+      std::vector<double> w;
+      for (int k = 0; k <= m.doc.LastAttribute(); ++k) w.push_back(m.doc.Attribute(k).m_dWeight);
+      return w;
+    }();
+    p.FollowDocument({bLoaded ? EDocChange::Loaded : EDocChange::Model, 0, 0});
+    m.user.Answer(EAnswer::No);
+    p.Close();
+    for (int k = 0; k <= m.doc.LastAttribute(); ++k) {
+      EXPECT_EQ(m.doc.Attribute(k).m_dWeight, before[static_cast<size_t>(k)]) << k;
+    }
+  }
+}
+
 TEST(DocumentEdits, InputWindowKeepsABottomAttribute) {
   struct SCase {
     EEdit m_edit;
