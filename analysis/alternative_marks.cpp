@@ -30,6 +30,23 @@ std::vector<int> CAlternativeMarks::Chosen() const {
   return chosen;
 }
 
+void CAlternativeMarks::SetCurrent(int pos) {
+  const bool bValid = pos >= 0 && pos < m_doc.AlternativeCount();
+  m_nCurrent = bValid ? pos : -1;
+  m_pCurrent = bValid ? &m_doc.Alternative(pos) : nullptr;
+}
+
+void CAlternativeMarks::FollowDocument(const SDocChange& change) {
+  if (change.m_kind == EDocChange::Selection || change.m_kind == EDocChange::Results) return;
+  if (change.m_kind == EDocChange::Alternatives || change.m_kind == EDocChange::Model ||
+      change.m_kind == EDocChange::Loaded) {
+    m_highlighted.clear();
+  }
+  // A whole new file has new alternatives, whatever their addresses.
+  const int pos = change.m_kind == EDocChange::Loaded ? -1 : m_doc.PositionOf(m_pCurrent);
+  SetCurrent(m_pCurrent ? pos : -1);
+}
+
 int CAlternativeMarks::Current() const {
   const std::vector<int> chosen = Chosen();
   for (int pos : chosen) {

@@ -28,12 +28,18 @@ class CAlternativeMarks {
   // The entry shown: the one last picked while it is chosen, else the first
   // chosen; -1 when none is.
   int Current() const;
-  void SetCurrent(int pos) { m_nCurrent = pos; }
+  void SetCurrent(int pos);
+  // After the alternative list changed: the entry shown stays with its
+  // alternative (or goes when it did), and the highlighted rows, which named
+  // positions of the old list, are dropped.
+  void FollowDocument(const SDocChange& change);
 
  private:
   CMADMDoc& m_doc;
   std::vector<int> m_highlighted;
   int m_nCurrent = -1;
+  // The alternative at m_nCurrent when it was last set or followed.
+  const CAlternative* m_pCurrent = nullptr;
 };
 
 }  // namespace zev

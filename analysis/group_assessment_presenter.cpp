@@ -1,5 +1,7 @@
 #include "analysis/group_assessment_presenter.h"
 
+#include <algorithm>
+
 #include "analysis/reevaluation.h"
 #include "elicitation/assessment_rules.h"
 #include "engine/group_assessment.h"
@@ -16,7 +18,9 @@ void CGroupAssessmentPresenter::Open(bool bPrepare) {
   if (bPrepare) m_doc.PrepareAllAlternatives();
   m_marks.SetAll(kMemberSelected);
   ReevaluateKeepingMarks(m_doc);
-  m_weights.assign(static_cast<size_t>(m_doc.AlternativeCount()), 1.0);
+  m_weights.clear();
+  m_weighed.clear();
+  SyncWithDocument();
   m_marks.SetCurrent(-1);
   m_nWeightShown = -1;
   RefreshList();
@@ -30,8 +34,29 @@ void CGroupAssessmentPresenter::RefreshList() {
   FollowMembers();
 }
 
-void CGroupAssessmentPresenter::SyncWithDocument() {
-  m_weights.resize(static_cast<size_t>(m_doc.AlternativeCount()), 1.0);
+void CGroupAssessmentPresenter::SyncWithDocument(bool bReplaced) {
+  std::vector<const CAlternative*> now;
+  for (int pos = 0; pos < m_doc.AlternativeCount(); ++pos) now.push_back(&m_doc.Alternative(pos));
+  if (now == m_weighed) return;
+  std::vector<double> weights;
+  for (const CAlternative* a : now) {
+    const auto it = bReplaced ? m_weighed.end() : std::find(m_weighed.begin(), m_weighed.end(), a);
+    weights.push_back(
+        it == m_weighed.end() ? 1.0 : m_weights[static_cast<size_t>(it - m_weighed.begin())]);
+  }
+  m_weights = std::move(weights);
+  m_weighed = std::move(now);
+}
+
+void CGroupAssessmentPresenter::FollowDocument(const SDocChange& change) {
+  if (change.m_kind == EDocChange::Selection || change.m_kind == EDocChange::Results) return;
+  SyncWithDocument(change.m_kind == EDocChange::Model || change.m_kind == EDocChange::Loaded);
+  m_marks.FollowDocument(change);
+  m_nAttribute = FollowAttribute(change, m_nAttribute);
+  if (m_nAttribute < 0 || m_nAttribute > m_doc.LastAttribute()) m_nAttribute = 0;
+  // The field shows the weight of the member now current.
+  m_nWeightShown = -2;
+  FollowMembers();
 }
 
 std::vector<CGroupAssessmentPresenter::SRow> CGroupAssessmentPresenter::Rows() const {

@@ -61,6 +61,8 @@ class CGroupAssessmentPresenter {
   double Weight(int pos) const;
   CEntryField m_weight;
   const std::string& FocusField() const { return m_strFocus; }
+  // The attribute the list is evaluated on.
+  int Attribute() const { return m_nAttribute; }
 
   // --- actions ---------------------------------------------------------------
   // The rows highlighted in the alternative list (several for Select Group).
@@ -82,9 +84,11 @@ class CGroupAssessmentPresenter {
   // members; false when refused or cancelled.
   bool CreateGroup();
 
-  // After an outside change of the alternative list the weights follow it
-  // by position; a new position weighs 1.0.
-  void SyncWithDocument();
+  // After a change made elsewhere: each member weight stays with its
+  // alternative, a new alternative weighs 1.0, and when another file's
+  // alternatives replaced the list every weight starts over at 1.0. The
+  // window's attribute follows its moves, and is the top once it went.
+  void FollowDocument(const SDocChange& change);
 
  private:
   void Open(bool bPrepare);
@@ -93,10 +97,15 @@ class CGroupAssessmentPresenter {
   void ShowWeightOf(int pos);
   // The weight field follows the drop-down list's entry.
   void FollowMembers();
+  // The weights lined up with the list again; bReplaced when the list may
+  // hold new alternatives at old addresses.
+  void SyncWithDocument(bool bReplaced = false);
 
   CMADMDoc& m_doc;
   int m_nAttribute = 0;
+  // By list position, with the alternative each was given to.
   std::vector<double> m_weights;
+  std::vector<const CAlternative*> m_weighed;
   CAlternativeMarks m_marks;
   // The member whose weight the field shows.
   int m_nWeightShown = -1;

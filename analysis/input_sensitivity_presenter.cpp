@@ -31,7 +31,13 @@ std::string CInputSensitivityPresenter::OpeningRefusal(const CMADMDoc& doc) {
 }
 
 void CInputSensitivityPresenter::DrawInput() {
-  m_left = InputGraph(m_doc, m_doc.CurrentPosition(), m_nAttribute);
+  const int pos = m_doc.CurrentPosition();
+  const bool bShown = pos >= 0 && pos < m_doc.AlternativeCount() && IsBottom(m_nAttribute);
+  m_left = bShown ? InputGraph(m_doc, pos, m_nAttribute) : ChartContent();
+}
+
+bool CInputSensitivityPresenter::IsBottom(int k) const {
+  return k >= 0 && k <= m_doc.LastAttribute() && m_doc.Attribute(k).m_nChildren <= 0;
 }
 
 void CInputSensitivityPresenter::RedrawRight() { DrawRanking("Score on "); }
@@ -45,17 +51,28 @@ void CInputSensitivityPresenter::PickAttribute(int k) {
   DrawInput();
 }
 
-void CInputSensitivityPresenter::FollowSelection() {
+void CInputSensitivityPresenter::FollowDocument(const SDocChange& change) {
+  if (change.m_kind == EDocChange::Results) return;
   const int k = m_doc.CurrentAttribute();
-  if (k != m_nFollowed && m_doc.Attribute(k).m_nChildren <= 0) m_nAttribute = k;
+  if (change.m_kind == EDocChange::Selection) {
+    if (k != m_nFollowed && IsBottom(k)) m_nAttribute = k;
+  } else {
+    FollowMarks(change);
+    m_nAttribute = FollowAttribute(change, m_nAttribute);
+  }
   m_nFollowed = k;
-  if (m_nAttribute > m_doc.LastAttribute()) m_nAttribute = k;
+  if (!IsBottom(m_nAttribute)) {
+    m_nAttribute = k;
+    for (int i = 0; !IsBottom(m_nAttribute) && i <= m_doc.LastAttribute(); ++i) m_nAttribute = i;
+  }
   DrawInput();
+  if (change.m_kind != EDocChange::Selection && HasMarks()) RedrawRight();
 }
 
 void CInputSensitivityPresenter::Drag(int point, double dValue) {
   const int pos = m_doc.CurrentPosition();
   const int k = m_nAttribute;
+  if (pos < 0 || pos >= m_doc.AlternativeCount() || !IsBottom(k)) return;
   const CAttribute& a = m_doc.Attribute(k);
   CAssessment& r = m_doc.Alternative(pos).Record(k);
   // The only change this window makes to the model.

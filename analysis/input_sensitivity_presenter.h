@@ -26,16 +26,20 @@ class CInputSensitivityPresenter : public CSensitivityPresenter {
   // Bar `point` of the input chart dragged to a value.
   void Drag(int point, double dValue);
   void RedrawRight() override;
-  // The document's current alternative or attribute changed elsewhere. The
-  // window takes a new current attribute if it is a bottom one; a change of
-  // the current alternative alone keeps the attribute picked in the window.
-  void FollowSelection();
+  // A change made elsewhere. When the user makes another attribute current,
+  // the window takes it if it is a bottom one; a change of the current
+  // alternative alone keeps the attribute picked in the window. An edit of
+  // the hierarchy keeps the window's attribute where it moved; when it went
+  // or gained children, the window takes the document's current attribute
+  // if that is a bottom one, else the first bottom attribute.
+  void FollowDocument(const SDocChange& change) override;
   // Tells the user that the changes are in memory only.
   void Close() const;
 
  private:
   void PickAttribute(int k) override;
   void DrawInput();
+  bool IsBottom(int k) const;
 
   int m_nAttribute = 0;
   // The document's current attribute when the window last looked.

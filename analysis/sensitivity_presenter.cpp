@@ -100,6 +100,22 @@ int CSensitivityPresenter::RankingAttribute() const {
   return marked.empty() ? -1 : marked.front();
 }
 
+void CSensitivityPresenter::FollowMarks(const SDocChange& change) {
+  const int r = change.m_nRemovedAttribute;
+  if (r >= 0 && r < kAttributeSlots) {
+    m_rankOn.erase(m_rankOn.begin() + r);
+    m_rankOn.push_back(false);
+  }
+  // Slots past the last attribute are free; a new attribute starts unmarked.
+  for (int k = m_doc.LastAttribute() + 1; k < kAttributeSlots; ++k) {
+    m_rankOn[static_cast<size_t>(k)] = false;
+  }
+  if (RankingAttributes().empty()) m_rankOn[0] = true;
+  const int ranking = FollowAttribute(change, m_nRankingAttribute);
+  m_nRankingAttribute = IsRankedOn(ranking) ? ranking : RankingAttribute();
+  m_marks.FollowDocument(change);
+}
+
 bool CSensitivityPresenter::CheckMarks(const char* heading) const {
   const char* missing = nullptr;
   if (RankingAttributes().empty()) {

@@ -66,6 +66,10 @@ class CSensitivityPresenter {
   const ChartContent& RightChart() const { return m_right; }
   // Draws the right-hand chart again, with its refusals.
   virtual void RedrawRight() = 0;
+  // After any change of the document made elsewhere: everything the window
+  // holds by index is checked again, following moved attributes and
+  // alternatives and falling back to the opening choice for those gone.
+  virtual void FollowDocument(const SDocChange& change) = 0;
 
  protected:
   // The marks of a window being opened or restarted: the first five
@@ -79,6 +83,11 @@ class CSensitivityPresenter {
   // The refusal of a graph without a marked attribute or alternative: the
   // heading ("To draw ..., at least\n") and what is missing.
   bool CheckMarks(const char* heading) const;
+  bool HasMarks() const { return !RankingAttributes().empty() && !ShownAlternatives().empty(); }
+  // The ranking marks and the alternative entry shown after a change of the
+  // document: a deleted attribute's mark goes, the later ones move down, and
+  // with none left the top attribute is marked as on opening.
+  void FollowMarks(const SDocChange& change);
 
   CMADMDoc& m_doc;
   ChartContent m_left;

@@ -4,9 +4,21 @@
 
 namespace zev {
 
-CTradeOffPresenter::CTradeOffPresenter(const CMADMDoc& doc)
-    : m_doc(doc), m_nX(doc.CurrentAttribute()) {
-  if (m_nX == 0 && doc.LastAttribute() > 0) m_nX = 1;
+CTradeOffPresenter::CTradeOffPresenter(const CMADMDoc& doc) : m_doc(doc), m_nX(OpeningX()) {
+  Redraw();
+}
+
+int CTradeOffPresenter::OpeningX() const {
+  const int k = m_doc.CurrentAttribute();
+  return k == 0 && m_doc.LastAttribute() > 0 ? 1 : k;
+}
+
+void CTradeOffPresenter::FollowDocument(const SDocChange& change) {
+  if (change.m_kind == EDocChange::Selection) return;
+  m_nX = FollowAttribute(change, m_nX);
+  m_nY = FollowAttribute(change, m_nY);
+  if (m_nX < 0) m_nX = OpeningX();
+  if (m_nY < 0) m_nY = 0;
   Redraw();
 }
 

@@ -22,12 +22,16 @@ class CTradeOffPresenter {
   int Y() const { return m_nY; }
   void SetX(int k);
   void SetY(int k);
-  // Draws again from the document (after a change elsewhere).
+  // Draws again from the document.
   void Redraw();
+  // After a change made elsewhere: each axis keeps its attribute where it
+  // moved; an axis whose attribute was deleted starts over as on opening.
+  void FollowDocument(const SDocChange& change);
   const ChartContent& Chart() const { return m_chart; }
 
  private:
   int Valid(int k) const { return k >= 0 && k <= m_doc.LastAttribute() ? k : 0; }
+  int OpeningX() const;
 
   const CMADMDoc& m_doc;
   int m_nX = 0;

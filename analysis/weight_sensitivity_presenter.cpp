@@ -43,12 +43,43 @@ void CWeightSensitivityPresenter::DrawWeightGraph() {
   m_left = WeightGraph(m_doc, m_nWeightAttribute, m_axis);
 }
 
-void CWeightSensitivityPresenter::RedrawWeights() {
-  // The weight attribute may have gone with an edit of the hierarchy.
-  if (m_nWeightAttribute < 1 || m_nWeightAttribute > m_doc.LastAttribute()) {
-    m_nWeightAttribute = m_doc.LastAttribute() >= 1 ? 1 : 0;
+void CWeightSensitivityPresenter::FollowDocument(const SDocChange& change) {
+  if (change.m_kind == EDocChange::Selection || change.m_kind == EDocChange::Results) return;
+  FollowMarks(change);
+  const int r = change.m_nRemovedAttribute;
+  if (r >= 0 && r < static_cast<int>(m_openingWeights.size())) {
+    m_openingWeights.erase(m_openingWeights.begin() + r);
   }
-  if (m_nWeightAttribute >= 1) DrawWeightGraph();
+  const size_t n = static_cast<size_t>(m_doc.AttributeCount());
+  // Another file, or an undo that brought back or took away attributes
+  // anywhere in the hierarchy: the opening weights can no longer be matched
+  // to their attributes, so the weights as they stand become the ones a No
+  // on closing keeps, rather than writing weights onto the wrong attributes.
+  const bool bReplaced = change.m_kind == EDocChange::Loaded ||
+                         (change.m_kind == EDocChange::Model && m_openingWeights.size() != n);
+  if (bReplaced) m_openingWeights.clear();
+  if (m_openingWeights.size() > n) m_openingWeights.resize(n);
+  while (m_openingWeights.size() < n) {
+    m_openingWeights.push_back(
+        m_doc.Attribute(static_cast<int>(m_openingWeights.size())).m_dWeight);
+  }
+  const int k = FollowAttribute(change, m_nWeightAttribute);
+  if (k < 1 || k > m_doc.LastAttribute()) {
+    m_nWeightAttribute = m_doc.LastAttribute() >= 1 ? 1 : 0;
+    // The saved sum belonged to the group that went; nothing is scaled back.
+    m_bNormalise = false;
+  } else {
+    m_nWeightAttribute = k;
+  }
+  if (m_nWeightAttribute >= 1) {
+    DrawWeightGraph();
+  } else {
+    m_left = ChartContent();
+  }
+  // Redrawn only where no refusal would interrupt an edit made elsewhere.
+  const bool bQuiet = HasMarks() && (m_graph != EGraph::Belief ||
+                                     m_doc.Attribute(RankingAttribute()).m_nType == Qualitative);
+  if (bQuiet && (m_graph != EGraph::RankChange || m_nWeightAttribute >= 1)) RedrawRight();
 }
 
 void CWeightSensitivityPresenter::WriteWeight(int k, double dWeight) {

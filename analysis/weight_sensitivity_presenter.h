@@ -37,8 +37,11 @@ class CWeightSensitivityPresenter : public CSensitivityPresenter {
   void SetNormalise(bool bOn);
   void ShowGraph(EGraph graph);
   void RedrawRight() override;
-  // Draws the weight graph again from the document (after a change elsewhere).
-  void RedrawWeights();
+  // Follows a change made elsewhere and draws both graphs again from the
+  // document. The opening weights follow their attributes, so that No on
+  // closing puts each back on its own attribute; a new attribute keeps the
+  // weight it came with.
+  void FollowDocument(const SDocChange& change) override;
   // Marks, opening weights and scale as on opening.
   void Restart();
   // The zero-weight warning, and the question whether to keep changed weights.

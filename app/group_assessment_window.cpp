@@ -121,7 +121,7 @@ void CGroupAssessmentWindow::ShowState() {
 void CGroupAssessmentWindow::OnDocumentChanged(CMADMDoc&, const SDocChange& change) {
   if (m_bActing || change.m_kind == EDocChange::Selection || change.m_kind == EDocChange::Results)
     return;
-  Act([this] { m_presenter.SyncWithDocument(); });
+  Act([&] { m_presenter.FollowDocument(change); });
 }
 
 void CGroupAssessmentWindow::keyPressEvent(QKeyEvent* event) {

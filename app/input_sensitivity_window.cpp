@@ -22,7 +22,7 @@ CInputSensitivityWindow::CInputSensitivityWindow(CModelCommands& commands, QWidg
 }
 
 void CInputSensitivityWindow::FollowDocument(const SDocChange& change) {
-  if (change.m_kind != EDocChange::Results) m_presenter.FollowSelection();
+  m_presenter.FollowDocument(change);
 }
 
 }  // namespace zev

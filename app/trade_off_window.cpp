@@ -62,8 +62,8 @@ void CTradeOffWindow::ShowState() {
   m_pChart->ShowChart(m_presenter.Chart());
 }
 
-void CTradeOffWindow::OnDocumentChanged(CMADMDoc&, const SDocChange&) {
-  m_presenter.Redraw();
+void CTradeOffWindow::OnDocumentChanged(CMADMDoc&, const SDocChange& change) {
+  m_presenter.FollowDocument(change);
   ShowState();
 }
 

@@ -62,10 +62,9 @@ void CWeightSensitivityWindow::ShowState() {
 }
 
 void CWeightSensitivityWindow::FollowDocument(const SDocChange& change) {
-  // The list shows the current attribute; the weights may have been
-  // changed elsewhere.
-  if (change.m_kind != EDocChange::Selection && change.m_kind != EDocChange::Results)
-    m_presenter.RedrawWeights();
+  // The list shows the current attribute; the weights and the hierarchy
+  // may have been changed elsewhere.
+  m_presenter.FollowDocument(change);
 }
 
 }  // namespace zev

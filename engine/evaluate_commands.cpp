@@ -71,8 +71,10 @@ namespace {
 
 bool ShowsValuesOf(const CMADMDoc& doc, const CAlternative& alternative) {
   for (int i = 0; i <= doc.LastAttribute(); ++i) {
+    // The record's own kind is only set when the alternative is prepared,
+    // which a file just read has not been: the attribute's kind decides.
     const CAssessment& r = alternative.m_assessments[i];
-    const double shown = r.m_nType == Quantitative ? r.m_dValue : r.m_dAvgUtility;
+    const double shown = doc.Attribute(i).m_nType == Quantitative ? r.m_dValue : r.m_dAvgUtility;
     if (doc.Attribute(i).m_dShownValue != shown) return false;
   }
   return true;

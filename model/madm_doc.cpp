@@ -714,7 +714,7 @@ void CMADMDoc::DeleteAttribute() {
   if (select > s) --select;
   m_nCurrentAttribute = std::clamp(select, 0, m_nLastAttribute);
   RecomputeExtent();
-  PublishChanges({EDocChange::Structure, m_nCurrentAttribute, -1});
+  PublishChanges({EDocChange::Structure, m_nCurrentAttribute, -1, s});
 }
 
 void CMADMDoc::DeleteAttributeTree(int k) {

@@ -30,7 +30,18 @@ struct SDocChange {
   EDocChange m_kind = EDocChange::Model;
   int m_nAttribute = -1;
   int m_nAlternative = -1;
+  // A deletion from the hierarchy: the slot the attribute left. The
+  // attributes after it moved down by one.
+  int m_nRemovedAttribute = -1;
 };
+
+// Where attribute k is after the change: its new index, or -1 when it was
+// the one deleted.
+inline int FollowAttribute(const SDocChange& change, int k) {
+  const int r = change.m_nRemovedAttribute;
+  if (r < 0 || k < r) return k;
+  return k == r ? -1 : k - 1;
+}
 
 class CDocObserver {
  public:

@@ -106,16 +106,16 @@ TEST(InputSensitivity, PicksBottomAttributesFollowsTheSelectionAndWarnsOnClosing
   EXPECT_EQ(p.Attribute(), m.v);
   m.doc.SetCurrentAttribute(m.u);
   m.doc.SetCurrentPosition(1);
-  p.FollowSelection();
+  p.FollowDocument({EDocChange::Selection, -1, -1});
   EXPECT_EQ(p.Attribute(), m.u);
   EXPECT_EQ(p.LeftChart().m_strTitle, "Alternative 2 on U");
   m.doc.SetCurrentAttribute(0);
-  p.FollowSelection();
+  p.FollowDocument({EDocChange::Selection, -1, -1});
   EXPECT_EQ(p.Attribute(), m.u);
   // Another current alternative keeps the attribute picked in the window.
   p.ClickAttribute(m.v);
   m.doc.SetCurrentPosition(0);
-  p.FollowSelection();
+  p.FollowDocument({EDocChange::Selection, -1, -1});
   EXPECT_EQ(p.Attribute(), m.v);
 
   m.user.Clear();

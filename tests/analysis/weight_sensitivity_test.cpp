@@ -126,7 +126,7 @@ TEST(WeightSensitivity, WeightsChangedElsewhereAreDrawnAgain) {
   m.doc.SetCurrentAttribute(m.v);
   P p(m.doc);
   SetWeights(m, {5, 1, 1});
-  p.RedrawWeights();
+  p.FollowDocument({EDocChange::Attribute, m.v, -1});
   EXPECT_EQ(p.LeftChart().Value(0, 0), 5.0);
   EXPECT_NEAR(p.LeftChart().m_range->m_dMax, 5.1, 1e-12);
 }

@@ -244,6 +244,36 @@ class CAnalysisWindowsTest : public QObject {
     QVERIFY(user.Problems().isEmpty());
   }
 
+  void deletingTheShownAttributeMovesTheInputWindowOn() {
+    CQtScriptedUser user;
+    auto frame = StartOnExample("Build quality");
+    QVERIFY(frame);
+    CMADMDoc& doc = DocOf(*frame);
+    Trigger(*frame, kIdChangeInputData);
+    auto* window = OpenWindow<CInputSensitivityWindow>(*frame);
+    QVERIFY(window);
+    Activate(window);
+    const int quality = FindAttribute(doc, "Build quality");
+    QCOMPARE(window->Presenter().Attribute(), quality);
+    const int count = doc.AttributeCount();
+    user.Answer(EAnswer::Yes);
+    Trigger(*frame, kIdDeleteAttribute);
+    QCOMPARE(doc.AttributeCount(), count - 1);
+    QCOMPARE(FindAttribute(doc, "Build quality"), -1);
+    // The window now shows a bottom attribute that exists, drawn afresh.
+    const int k = window->Presenter().Attribute();
+    QVERIFY(k >= 0 && k <= doc.LastAttribute());
+    QCOMPARE(doc.Attribute(k).m_nChildren, 0);
+    const ChartContent& input = window->LeftChart()->Content();
+    QCOMPARE(input, window->Presenter().LeftChart());
+    QVERIFY(!input.m_strTitle.empty());
+    // A drag lands on that attribute.
+    DragBar(*window->LeftChart(), 0, 0.9);
+    QCOMPARE(window->LeftChart()->Content(), window->Presenter().LeftChart());
+    window->close();
+    QVERIFY(user.Problems().isEmpty());
+  }
+
   void aDraggedBeliefDegreeGoesIntoTheAlternative() {
     CQtScriptedUser user;
     auto frame = StartOnExample("Build quality");

@@ -362,6 +362,15 @@ class CEverydayUseTest : public QObject {
     child->Commands().SelectAlternative(0);
     Trigger(*frame, kIdAssessAlternative);
     QCOMPARE(view->ShownAlternative(), 0);
+
+    // A model file saved after Rank opens naming the alternative whose values
+    // its boxes show.
+    CChildFrame* opened =
+        frame->OpenDocument(PathFromQt(qEnvironmentVariable("ZEV_EXAMPLES") + "/laptop.zev"));
+    QVERIFY(opened);
+    Trigger(*frame, kIdViewDialogBox);
+    QCOMPARE(ValuesCaption(opened->Document().Doc(), opened->DialogBoxView()->ShownAlternative()),
+             QString("Attribute values of: Kestrel 14"));
     QVERIFY(user.Problems().isEmpty());
   }
 };
