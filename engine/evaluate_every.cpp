@@ -32,18 +32,26 @@ void ShareNewDefinitions(CMADMDoc& doc) {
     doc.ShareDefinitions(*alternative, all);
 }
 
-// Prepares and evaluates every alternative with evaluate(alternative).
+// Prepares and evaluates every alternative with evaluate(alternative, plan),
+// the plan made from the document's definitions.
 template <typename FEvaluate>
 void EvaluateEach(CMADMDoc& doc, FEvaluate evaluate) {
   const int n = doc.AlternativeCount();
+  if (n == 0) return;
   const int cost = doc.AttributeCount();
-  if (ThreadsFor(n, cost) <= 1 || !doc.StartConcurrentPreparation()) {
+  SEvaluationPlan plan;
+  PlanEvaluation(&doc.Attribute(0), doc.LastAttribute(), plan);
+  const bool bReadable = doc.StartConcurrentPreparation();
+  if (ThreadsFor(n, cost) <= 1 || !bReadable) {
+    // Records that already share the definitions are prepared as on many
+    // threads, which leaves unwritten what has not changed.
     for (int pos = 0; pos < n; ++pos) {
       CAlternative& alternative = doc.Alternative(pos);
-      doc.PrepareAlternative(alternative);
-      evaluate(alternative);
-      CopyDisplayValues(doc, alternative);
+      if (!bReadable || !doc.PrepareSharedAlternative(alternative))
+        doc.PrepareAlternative(alternative);
+      evaluate(alternative, plan);
     }
+    CopyDisplayValues(doc, doc.Alternative(n - 1));
     return;
   }
   ShareNewDefinitions(doc);
@@ -54,7 +62,7 @@ void EvaluateEach(CMADMDoc& doc, FEvaluate evaluate) {
     for (int pos = begin; pos < end; ++pos) {
       CAlternative& alternative = doc.Alternative(pos);
       if (doc.PrepareSharedAlternative(alternative))
-        evaluate(alternative);
+        evaluate(alternative, plan);
       else
         deferred[static_cast<size_t>(pos)] = 1;
     }
@@ -62,7 +70,7 @@ void EvaluateEach(CMADMDoc& doc, FEvaluate evaluate) {
   for (int pos = 0; pos < n; ++pos) {
     if (!deferred[static_cast<size_t>(pos)]) continue;
     doc.PrepareAlternative(doc.Alternative(pos));
-    evaluate(doc.Alternative(pos));
+    evaluate(doc.Alternative(pos), plan);
   }
   CopyDisplayValues(doc, doc.Alternative(n - 1));
 }
@@ -146,10 +154,10 @@ struct SNewWeights {
   int m_nRows = 0;
   // The cache lines of an alternative's records that taking the weights and
   // aggregating the fathers touch, counted from the first record: the line
-  // of each new weight, and of each father's record the definition, the
-  // results and the first degrees, and the counts and flags at the end.
+  // of each new weight, and of each father's record the definition and the
+  // flags, results and first degrees that follow it.
   int m_nLines = 0;
-  int m_line[kAttributeSlots * 6];
+  int m_line[kAttributeSlots * 5];
 
   void Plan(CMADMDoc& doc, std::uint64_t weights) {
     static_assert(sizeof(CAssessment) == 8 * 64, "a record takes eight cache lines");
@@ -165,7 +173,7 @@ struct SNewWeights {
     for (int f = 0; f < m_fathers.m_nFathers; ++f) {
       const int k = m_fathers.m_father[f];
       m_nGrades[f] = UsedCount(doc.Attribute(k).m_nGrades);
-      for (int line : {0, 1, 2, 3, 7}) m_line[m_nLines++] = 8 * k + line;
+      for (int line : {0, 1, 2, 3}) m_line[m_nLines++] = 8 * k + line;
       for (int j = m_fathers.m_nStart[f]; j < m_fathers.m_nStart[f + 1]; ++j) {
         const int c = m_fathers.m_child[j];
         doc.PreparedWeight(c, m_dChildWeight[j]);
@@ -239,13 +247,17 @@ SFatherRows* RowsFor(CEvaluationBasis& basis, const SNewWeights& update, int nAl
 }  // namespace
 
 void EvaluateEveryAlternative(CMADMDoc& doc) {
-  EvaluateEach(doc, [](CAlternative& alternative) { EvaluateAll(alternative); });
+  EvaluateEach(doc, [](CAlternative& alternative, const SEvaluationPlan& plan) {
+    EvaluateFrom(alternative, 0, plan);
+  });
   doc.EvaluationBasis().SetDerived(nullptr);
   doc.EvaluationBasis().Record(doc);
 }
 
 void EvaluateEveryAlternativeFrom(CMADMDoc& doc, int k) {
-  EvaluateEach(doc, [k](CAlternative& alternative) { EvaluateFrom(alternative, k); });
+  EvaluateEach(doc, [k](CAlternative& alternative, const SEvaluationPlan& plan) {
+    EvaluateFrom(alternative, k, plan);
+  });
   doc.EvaluationBasis().Forget();
 }
 

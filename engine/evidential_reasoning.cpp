@@ -220,7 +220,8 @@ void TransformValue(const CAssessment& child, const SBracketStart& scale, int nF
 }
 
 // Possible values: each is spread over the grades, then the distribution is
-// converted.
+// converted. kFather is nFather when known in advance, or 0.
+template <int kFather>
 void TransformPossibleValues(const CAssessment& child, const SBracketStart& scale, int nFather,
                              SGradeRow& beta) {
   const SGradeTable& g = child.Grades();
@@ -238,18 +239,27 @@ void TransformPossibleValues(const CAssessment& child, const SBracketStart& scal
     const double x = child.m_dPossibleValue[v];
     SpreadValue(g, BracketFrom(scale, values, x), x, child.m_dBelief[v], spread);
   }
-  MultiplyByMatrix(spread, n, g.m_dConversion, nFather, beta);
+  if constexpr (kFather > 0) {
+    if (n == kFather) {
+      MultiplyFixed<kFather, kFather>(spread, n, g.m_dConversion, beta);
+    } else {
+      MultiplyFixed<kFather, 0>(spread, n, g.m_dConversion, beta);
+    }
+  } else {
+    MultiplyByMatrix(spread, n, g.m_dConversion, nFather, beta);
+  }
 }
 
 // A quantitative child's row: its value scale comes classified (scale) or is
 // classified here (nullptr).
+template <int kFather>
 void TransformValues(const CAssessment& child, const SBracketStart* scale, int nFather,
                      SGradeRow& beta) {
   const SBracketStart own = scale ? *scale : ValueScaleStart(child);
   if (child.m_nType == Quantitative) {
     TransformValue(child, own, nFather, beta);
   } else {
-    TransformPossibleValues(child, own, nFather, beta);
+    TransformPossibleValues<kFather>(child, own, nFather, beta);
   }
 }
 
@@ -259,7 +269,7 @@ template <int kFather = 0>
 inline void Transform(const CAssessment& child, const SBracketStart* scale, int nFather,
                       SGradeRow& beta) {
   if (IsQuantitativeType(child.m_nType)) {
-    TransformValues(child, scale, nFather, beta);
+    TransformValues<kFather>(child, scale, nFather, beta);
     return;
   }
   const int n = UsedCount(child.m_nGrades);
@@ -292,29 +302,20 @@ int LastOf(const CAlternative& alternative) {
   return std::clamp(alternative.m_nLastAttribute, 0, kAttributeSlots - 1);
 }
 
-// The children of every record, each list in ascending index order, built
-// in one pass over the records. m_first[k] is set only for the records
-// whose bit is set in m_withChildren, so that nothing needs clearing first.
-struct SChildLists {
-  std::uint64_t m_withChildren;
-  int m_first[kAttributeSlots];
-  int m_next[kAttributeSlots];
-
-  int First(int k) const { return (m_withChildren >> k & 1) != 0 ? m_first[k] : -1; }
-};
-static_assert(kAttributeSlots <= 64, "one bit per record");
-
 // What one walk over the tree uses; m_scales is nullptr when the bottom
-// attributes were not assessed first.
+// attributes were not assessed first, m_extremes when no plan is known.
 struct SWalk {
-  SChildLists m_lists;
+  const SChildLists* m_lists;
   const SValueScales* m_scales;
+  const SUtilityExtremes* m_extremes;
 };
 
-void BuildChildLists(const CAlternative& alternative, int last, SChildLists& lists) {
+// The lists of records (or definitions) 0..last.
+template <typename TRecord>
+void BuildChildLists(const TRecord* records, int last, SChildLists& lists) {
   lists.m_withChildren = 0;
   for (int i = last; i >= 0; --i) {
-    const int f = alternative.m_assessments[i].m_nFather;
+    const int f = records[i].m_nFather;
     lists.m_next[i] = -1;
     if (f < 0 || f > last || f == i) continue;
     lists.m_next[i] = lists.First(f);
@@ -324,20 +325,24 @@ void BuildChildLists(const CAlternative& alternative, int last, SChildLists& lis
 }
 
 // Combines k's nChildren children into k's grades and stores k's beliefs
-// and interval; rowOf(row, n) gives the row-th child's assessment in k's n
-// grades. kGrades is the father's number of grades when it is one of the
-// common counts, so that every per-grade loop of the combination has a
-// fixed length, or 0 for any other count (nGrades).
+// and interval (with extremes[k] when given); rowOf(row, n) gives the
+// row-th child's assessment in k's n grades. kGrades is the father's
+// number of grades when it is one of the common counts, so that every
+// per-grade loop of the combination has a fixed length, or 0 for any other
+// count (nGrades).
 template <int kGrades, typename FRow>
 void CombineInto(CAlternative& alternative, int k, double* weights, int nChildren, int nGrades,
-                 FRow&& rowOf) {
+                 const SUtilityExtremes* extremes, FRow&& rowOf) {
   CAssessment& father = alternative.m_assessments[k];
   const int n = kGrades > 0 ? kGrades : nGrades;
   double unassigned = 0.0;
   Combine(
       std::span<double>(weights, static_cast<size_t>(nChildren)), n,
       [&](int row) -> const double* { return rowOf(row, n); }, father.m_dBelief, unassigned);
-  UtilityInterval(alternative, k);
+  if (extremes)
+    UtilityInterval(alternative, k, extremes[k]);
+  else
+    UtilityInterval(alternative, k);
   father.m_bAssessed = true;
 }
 
@@ -367,7 +372,7 @@ void OnGradeCount(int n, FCombine&& combine) {
 }
 
 void Aggregate(CAlternative& alternative, int k, const int* children, int nChildren,
-               const SValueScales* scales) {
+               const SValueScales* scales, const SUtilityExtremes* extremes) {
   const int n = UsedCount(alternative.m_assessments[k].m_nGrades);
   double weights[kAttributeSlots];
   for (int row = 0; row < nChildren; ++row)
@@ -375,7 +380,7 @@ void Aggregate(CAlternative& alternative, int k, const int* children, int nChild
   alignas(kPairAlign) SGradeRow beta;
   OnGradeCount(n, [&](auto grades) {
     constexpr int kGrades = decltype(grades)::value;
-    CombineInto<kGrades>(alternative, k, weights, nChildren, n,
+    CombineInto<kGrades>(alternative, k, weights, nChildren, n, extremes,
                          [&](int row, int nFather) -> const double* {
                            const int c = children[row];
                            Transform<kGrades>(alternative.m_assessments[c],
@@ -388,7 +393,7 @@ void Aggregate(CAlternative& alternative, int k, const int* children, int nChild
 // Gathers the list of k into an array and aggregates k when every child is
 // assessed and their number is the one k records.
 bool AggregateIfComplete(CAlternative& alternative, int k, const SWalk& walk) {
-  const SChildLists& lists = walk.m_lists;
+  const SChildLists& lists = *walk.m_lists;
   int children[kAttributeSlots];
   int count = 0;
   int assessed = 0;
@@ -397,7 +402,7 @@ bool AggregateIfComplete(CAlternative& alternative, int k, const SWalk& walk) {
     assessed += alternative.m_assessments[c].m_bAssessed ? 1 : 0;
   }
   if (assessed != alternative.m_assessments[k].m_nChildren || assessed != count) return false;
-  Aggregate(alternative, k, children, count, walk.m_scales);
+  Aggregate(alternative, k, children, count, walk.m_scales, walk.m_extremes);
   return true;
 }
 
@@ -405,7 +410,7 @@ bool AggregateIfComplete(CAlternative& alternative, int k, const SWalk& walk) {
 // record is entered at most once, so a child count that never matches, or
 // links that form a loop, end the walk with those fathers left pending.
 void Walk(CAlternative& alternative, int k, const SWalk& walk) {
-  const SChildLists& lists = walk.m_lists;
+  const SChildLists& lists = *walk.m_lists;
   CAssessment* r = alternative.m_assessments;
   if (r[k].m_bAssessed || r[k].m_nChildren <= 0) return;
   // Records entered, one bit each.
@@ -438,29 +443,56 @@ void Walk(CAlternative& alternative, int k, const SWalk& walk) {
 }
 
 // Step 1 of every evaluation: all marks settled, all results stale, every
-// bottom attribute assessed from its own input.
-void AssessBottomAttributes(CAlternative& alternative, int last, SValueScales& scales) {
-  // The records are read in order, each in full: ask for the next ones
-  // ahead, since an alternative's records are rarely still in the cache.
+// bottom attribute assessed from its own input. With a plan, its scales
+// and extremes are used; without, the scales are classified into `scales`.
+// Flags already as they end are not written again, so that records whose
+// lines hold nothing new need not go back to memory.
+void AssessBottomAttributes(CAlternative& alternative, int last, SValueScales& scales,
+                            const SEvaluationPlan* plan) {
+  // The records are read in order: ask for the next ones ahead, since an
+  // alternative's records are rarely all in the cache, not even just after
+  // preparing (what it asked for may still be on its way).
   constexpr int kAhead = 4;
   for (int i = 0; i <= last; ++i) {
-    if (i + kAhead <= last) {
-      const char* ahead = reinterpret_cast<const char*>(&alternative.m_assessments[i + kAhead]);
-      for (size_t line = 0; line < sizeof(CAssessment); line += 64) ZEV_PREFETCH(ahead + line);
-    }
+    if (i + kAhead <= last) AskForRecord(alternative.m_assessments[i + kAhead]);
     CAssessment& r = alternative.m_assessments[i];
-    r.m_nMark = kMarkSettled;
-    r.m_bAssessed = false;
+    if (r.m_nMark != kMarkSettled) r.m_nMark = kMarkSettled;
     const bool bBottom = r.m_nChildren <= 0;
-    scales.m_bKnown[i] = bBottom && IsQuantitativeType(r.m_nType);
+    if (r.m_bAssessed != bBottom) r.m_bAssessed = bBottom;
+    const bool bValues = bBottom && IsQuantitativeType(r.m_nType);
+    if (!plan) scales.m_bKnown[i] = bValues;
     if (!bBottom) continue;
-    r.m_bAssessed = true;
-    if (scales.m_bKnown[i]) {
-      scales.m_scale[i] = ValueScaleStart(r);
-      ValueUtilityInterval(alternative, i, scales.m_scale[i]);
+    if (bValues) {
+      if (plan) {
+        ValueUtilityInterval(alternative, i, plan->m_scales.m_scale[i]);
+      } else {
+        scales.m_scale[i] = ValueScaleStart(r);
+        ValueUtilityInterval(alternative, i, scales.m_scale[i]);
+      }
+    } else if (plan) {
+      UtilityInterval(alternative, i, plan->m_extremes[i]);
     } else {
       UtilityInterval(alternative, i);
     }
+  }
+}
+
+void EvaluateWith(CAlternative& alternative, int k, const SEvaluationPlan* plan) {
+  const int last = LastOf(alternative);
+  if (k < 0 || k > last) return;
+  SValueScales scales;
+  AssessBottomAttributes(alternative, last, scales, plan);
+  if (alternative.m_assessments[k].m_nChildren > 0) {
+    SWalk walk;
+    SChildLists lists;
+    if (!plan) BuildChildLists(alternative.m_assessments, last, lists);
+    walk.m_lists = plan ? &plan->m_lists : &lists;
+    walk.m_scales = plan ? &plan->m_scales : &scales;
+    walk.m_extremes = plan ? plan->m_extremes : nullptr;
+    Walk(alternative, k, walk);
+  } else {
+    // Again, so that m_dUtility ends as k's.
+    InputInterval(alternative, k);
   }
 }
 
@@ -475,7 +507,7 @@ void AggregateChildren(CAlternative& alternative, int k) {
     if (i != k && alternative.m_assessments[i].m_nFather == k) children[count++] = i;
   }
   if (count == 0) return;
-  Aggregate(alternative, k, children, count, nullptr);
+  Aggregate(alternative, k, children, count, nullptr, nullptr);
 }
 
 void AggregateRows(CAlternative& alternative, int k, const double* weights,
@@ -484,7 +516,7 @@ void AggregateRows(CAlternative& alternative, int k, const double* weights,
   double normalised[kAttributeSlots];
   std::copy(weights, weights + nChildren, normalised);
   OnGradeCount(n, [&](auto grades) {
-    CombineInto<decltype(grades)::value>(alternative, k, normalised, nChildren, n,
+    CombineInto<decltype(grades)::value>(alternative, k, normalised, nChildren, n, nullptr,
                                          [&](int row, int) { return rows[row]; });
   });
 }
@@ -493,25 +525,32 @@ void EvaluateAttribute(CAlternative& alternative, int k) {
   const int last = LastOf(alternative);
   if (k < 0 || k > last) return;
   SWalk walk;
-  BuildChildLists(alternative, last, walk.m_lists);
+  SChildLists lists;
+  BuildChildLists(alternative.m_assessments, last, lists);
+  walk.m_lists = &lists;
   walk.m_scales = nullptr;
+  walk.m_extremes = nullptr;
   Walk(alternative, k, walk);
 }
 
-void EvaluateFrom(CAlternative& alternative, int k) {
-  const int last = LastOf(alternative);
-  if (k < 0 || k > last) return;
-  SValueScales scales;
-  AssessBottomAttributes(alternative, last, scales);
-  if (alternative.m_assessments[k].m_nChildren > 0) {
-    SWalk walk;
-    BuildChildLists(alternative, last, walk.m_lists);
-    walk.m_scales = &scales;
-    Walk(alternative, k, walk);
-  } else {
-    // Again, so that m_dUtility ends as k's.
-    InputInterval(alternative, k);
+void EvaluateFrom(CAlternative& alternative, int k) { EvaluateWith(alternative, k, nullptr); }
+
+void PlanEvaluation(const CAttribute* definitions, int last, SEvaluationPlan& plan) {
+  plan.m_nLastAttribute = last;
+  if (last < 0 || last >= kAttributeSlots) return;
+  BuildChildLists(definitions, last, plan.m_lists);
+  for (int i = 0; i <= last; ++i) {
+    const CAttribute& a = definitions[i];
+    plan.m_scales.m_bKnown[i] = IsQuantitativeType(a.m_nType);
+    if (plan.m_scales.m_bKnown[i]) plan.m_scales.m_scale[i] = ValueScaleStart(a);
+    plan.m_extremes[i] = UtilityExtremes(a);
   }
+}
+
+void EvaluateFrom(CAlternative& alternative, int k, const SEvaluationPlan& plan) {
+  const int last = alternative.m_nLastAttribute;
+  const bool bPlanned = last == plan.m_nLastAttribute && last >= 0 && last < kAttributeSlots;
+  EvaluateWith(alternative, k, bPlanned ? &plan : nullptr);
 }
 
 void EvaluateAll(CAlternative& alternative) { EvaluateFrom(alternative, 0); }

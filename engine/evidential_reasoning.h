@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <span>
 
 #include "engine/utility.h"
@@ -59,6 +60,36 @@ struct SValueScales {
 
   const SBracketStart* Of(int i) const { return m_bKnown[i] ? &m_scale[i] : nullptr; }
 };
+
+// The children of every record, each list in ascending index order, built
+// in one pass over the records. m_first[k] is set only for the records
+// whose bit is set in m_withChildren, so that nothing needs clearing first.
+struct SChildLists {
+  std::uint64_t m_withChildren;
+  int m_first[kAttributeSlots];
+  int m_next[kAttributeSlots];
+
+  int First(int k) const { return (m_withChildren >> k & 1) != 0 ? m_first[k] : -1; }
+};
+static_assert(kAttributeSlots <= 64, "one bit per record");
+
+// What the records of every alternative prepared from one document have in
+// common, worked out once from the document's definitions for evaluating
+// them all: the tree, the value scale of every quantitative attribute and
+// the best and worst grade of every attribute.
+struct SEvaluationPlan {
+  int m_nLastAttribute = -1;
+  SChildLists m_lists;
+  SValueScales m_scales;
+  SUtilityExtremes m_extremes[kAttributeSlots];
+};
+// The plan of the definitions 0..last.
+void PlanEvaluation(const CAttribute* definitions, int last, SEvaluationPlan& plan);
+
+// EvaluateFrom for records prepared from the plan's definitions (sharing
+// their grade tables): the same results. Records of another extent are
+// evaluated without the plan.
+void EvaluateFrom(CAlternative& alternative, int k, const SEvaluationPlan& plan);
 
 // AggregateChildren of k from rows given for its children instead of their
 // records: weights[i] and rows[i] (as TransformToFatherGrades gives it, in

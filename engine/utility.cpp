@@ -88,9 +88,13 @@ SBracket BracketValue(std::span<const double> values, double x) {
   return BracketFrom(BracketStart(values), values, x);
 }
 
-double ValueToUtility(const CAttribute& attribute, const SBracketStart& start, double x) {
-  const SGradeTable& g = attribute.Grades();
-  const int n = UsedCount(attribute.m_nGrades);
+namespace {
+
+// ValueToUtility on n grades of the table g. Inlined: it runs for every
+// value of every quantitative attribute in every evaluation, up to three
+// times on one scale.
+ZEV_ALWAYS_INLINE double UtilityOnScale(const SGradeTable& g, int n, const SBracketStart& start,
+                                        double x) {
   const SBracket b =
       BracketFrom(start, std::span<const double>(g.m_dGradeValue, static_cast<size_t>(n)), x);
   const double uLow = g.m_dGradeUtility[b.m_nLow];
@@ -99,6 +103,12 @@ double ValueToUtility(const CAttribute& attribute, const SBracketStart& start, d
   // Two grades that share a value leave nothing to interpolate between.
   if (span == 0.0) return uLow;
   return uLow + (g.m_dGradeUtility[b.m_nHigh] - uLow) * (x - g.m_dGradeValue[b.m_nLow]) / span;
+}
+
+}  // namespace
+
+double ValueToUtility(const CAttribute& attribute, const SBracketStart& start, double x) {
+  return UtilityOnScale(attribute.Grades(), UsedCount(attribute.m_nGrades), start, x);
 }
 
 SBracketStart ValueScaleStart(const CAttribute& attribute) {
@@ -136,7 +146,18 @@ double Unassigned(double sum) {
 
 }  // namespace
 
+SUtilityExtremes UtilityExtremes(const CAttribute& attribute) {
+  SUtilityExtremes extremes;
+  Extremes(attribute.Grades().m_dGradeUtility, UsedCount(attribute.m_nGrades), extremes.m_nBest,
+           extremes.m_nWorst);
+  return extremes;
+}
+
 void UtilityInterval(CAlternative& alternative, int nAttribute) {
+  UtilityInterval(alternative, nAttribute, UtilityExtremes(alternative.m_assessments[nAttribute]));
+}
+
+void UtilityInterval(CAlternative& alternative, int nAttribute, const SUtilityExtremes& extremes) {
   CAssessment& r = alternative.m_assessments[nAttribute];
   const double* u = r.Grades().m_dGradeUtility;
   const double* b = r.m_dBelief;
@@ -148,11 +169,8 @@ void UtilityInterval(CAlternative& alternative, int nAttribute) {
     expected += b[i] * u[i];
   }
   const double betaH = Unassigned(sumBelief);
-  int best = 0;
-  int worst = 0;
-  Extremes(u, n, best, worst);
-  const double dMax = expected + betaH * u[best];
-  const double dMin = expected + betaH * u[worst];
+  const double dMax = expected + betaH * u[extremes.m_nBest];
+  const double dMin = expected + betaH * u[extremes.m_nWorst];
   r.m_dMaxUtility = dMax;
   r.m_dMinUtility = dMin;
   r.m_dAvgUtility = (dMax + dMin) * 0.5;
@@ -191,15 +209,17 @@ void ValueUtilityInterval(CAlternative& alternative, int nAttribute, const SBrac
   }
   const double average = (high + low) * 0.5;
   alternative.m_dUtility = average;
+  const SGradeTable& g = r.Grades();
+  const int n = UsedCount(r.m_nGrades);
   if (high == low) {
     // A complete assessment: the three values are one.
-    r.m_dMaxUtility = r.m_dMinUtility = r.m_dAvgUtility = ValueToUtility(r, scale, average);
+    r.m_dMaxUtility = r.m_dMinUtility = r.m_dAvgUtility = UtilityOnScale(g, n, scale, average);
     return;
   }
-  r.m_dMaxUtility = ValueToUtility(r, scale, high);
-  r.m_dMinUtility = ValueToUtility(r, scale, low);
+  r.m_dMaxUtility = UtilityOnScale(g, n, scale, high);
+  r.m_dMinUtility = UtilityOnScale(g, n, scale, low);
   // The utility of the average value, not the mean of the two utilities.
-  r.m_dAvgUtility = ValueToUtility(r, scale, average);
+  r.m_dAvgUtility = UtilityOnScale(g, n, scale, average);
 }
 
 }  // namespace zev

@@ -61,6 +61,15 @@ double ValueToUtility(const CAttribute& attribute, const SBracketStart& scale, d
 // the maximum and to the worst grade for the minimum. Writes the record's
 // three utilities and the average into the alternative's m_dUtility.
 void UtilityInterval(CAlternative& alternative, int nAttribute);
+// The grades of the highest and the lowest utility (the first of equal ones)
+// among an attribute's grades; they depend on its definition alone.
+struct SUtilityExtremes {
+  int m_nBest;
+  int m_nWorst;
+};
+SUtilityExtremes UtilityExtremes(const CAttribute& attribute);
+// UtilityInterval with the record's extremes known.
+void UtilityInterval(CAlternative& alternative, int nAttribute, const SUtilityExtremes& extremes);
 
 // The interval of a quantitative bottom attribute from its possible values:
 // the three expected values are turned into utilities through the value

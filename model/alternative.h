@@ -4,13 +4,16 @@
 #include <string_view>
 
 #include "model/attribute.h"
+#include "model/portable.h"
 
 namespace zev {
 
 // One alternative's assessment on one attribute: a copy of the attribute
 // definition (refreshed from the document before every evaluation) extended
-// by the input and the computed result.
-class CAssessment : public CAttribute {
+// by the input and the computed result. Aligned to a cache line, so that a
+// record takes eight whole lines and each line holds the same fields in
+// every record.
+class alignas(64) CAssessment : public CAttribute {
  public:
   CAssessment();
   CAssessment(const CAssessment&) = default;
@@ -48,21 +51,30 @@ class CAssessment : public CAttribute {
   // One minus the sum of the first n degrees, taken as 0 when at most 1e-8.
   double UnassignedBelief(int n) const;
 
+  // The count and the flag first: with the results and the first degrees
+  // they share the cache line that every evaluation reads, and the last
+  // line of the record is left to the texts.
+  int m_nPossibleValues = 3;
+  bool m_bAssessed = false;
   double m_dAvgUtility = 0.5;
   double m_dMaxUtility = 1.0;
   double m_dMinUtility = 0.0;
   double m_dValue = 0.5;
   double m_dBelief[kMaxGrades] = {};
   double m_dPossibleValue[kMaxGrades] = {};
-  int m_nPossibleValues = 3;
   CText m_strEvidence;
   CText m_strAssessComment;
-  bool m_bAssessed = false;
 };
 
-// One option being assessed. Aligned to a cache line, so that each of its
-// 512-byte records takes exactly eight lines and a record's numbers are
-// fetched with as few lines as they span.
+// Asks for the cache lines of a record that an evaluation reads: the
+// definition, then the flags, results and degrees of up to eleven grades,
+// and the first possible values. The lines beyond are fetched when read.
+inline void AskForRecord(const CAssessment& r) {
+  const char* p = reinterpret_cast<const char*>(&r);
+  for (int line : {0, 1, 2, 3, 5}) ZEV_PREFETCH(p + 64 * line);
+}
+
+// One option being assessed, aligned to a cache line like its records.
 class alignas(64) CAlternative {
  public:
   CAlternative();

@@ -124,24 +124,26 @@ void CMADMDoc::RemoveAllAlternatives() {
 
 namespace {
 
-// Asks for a record's memory ahead of its use.
-void PrefetchRecord(const CAssessment& r) {
-  const char* p = reinterpret_cast<const char*>(&r);
-  for (size_t line = 0; line < sizeof(CAssessment); line += 64) ZEV_PREFETCH(p + line);
+// Stores a value only where it differs. A record's definition is nearly
+// always the one it was last prepared with, and a cache line left unwritten
+// need not go back to memory: with many alternatives preparing them all
+// is bound by memory traffic.
+template <typename T>
+void Keep(T& to, const T& from) {
+  if (std::memcmp(&to, &from, sizeof(T)) != 0) to = from;
 }
 
-// What preparing copies as plain values: all but the weight and the parts
-// that are shared (texts and grade table).
+// What preparing copies as plain values: all but the weight, the mark and
+// the parts that are shared (texts and grade table).
 void CopyValues(const CAttribute& a, CAssessment& r) {
-  r.m_nFather = a.m_nFather;
-  r.m_nPrevSibling = a.m_nPrevSibling;
-  r.m_nNextSibling = a.m_nNextSibling;
-  r.m_nChildren = a.m_nChildren;
-  r.m_nMark = a.m_nMark;
-  r.m_nType = a.m_nType;
-  r.m_dBest = a.m_dBest;
-  r.m_dWorst = a.m_dWorst;
-  r.m_nGrades = a.m_nGrades;
+  Keep(r.m_nFather, a.m_nFather);
+  Keep(r.m_nPrevSibling, a.m_nPrevSibling);
+  Keep(r.m_nNextSibling, a.m_nNextSibling);
+  Keep(r.m_nChildren, a.m_nChildren);
+  Keep(r.m_nType, a.m_nType);
+  Keep(r.m_dBest, a.m_dBest);
+  Keep(r.m_dWorst, a.m_dWorst);
+  Keep(r.m_nGrades, a.m_nGrades);
 }
 
 void ShareDefinition(const CAttribute& a, CAssessment& r) {
@@ -160,10 +162,9 @@ constexpr int kPrefetchAhead = 6;
 // Runs prepare(i) for every record up to last, asking for the records ahead.
 template <typename FPrepare>
 void ForEachRecordAhead(const CAlternative& alternative, int last, FPrepare&& prepare) {
-  for (int i = 0; i < kPrefetchAhead && i <= last; ++i)
-    PrefetchRecord(alternative.m_assessments[i]);
+  for (int i = 0; i < kPrefetchAhead && i <= last; ++i) AskForRecord(alternative.m_assessments[i]);
   for (int i = 0; i <= last; ++i) {
-    if (i + kPrefetchAhead <= last) PrefetchRecord(alternative.m_assessments[i + kPrefetchAhead]);
+    if (i + kPrefetchAhead <= last) AskForRecord(alternative.m_assessments[i + kPrefetchAhead]);
     prepare(i);
   }
 }
@@ -192,15 +193,16 @@ void CMADMDoc::PrepareAlternative(CAlternative& alternative) {
     const CAttribute& a = m_attributes[i];
     CAssessment& r = alternative.m_assessments[i];
     CopyValues(a, r);
+    Keep(r.m_nMark, a.m_nMark);
     ShareDefinition(a, r);
     double weight = 0.0;
     if (PreparedWeight(i, weight))
-      r.m_dWeight = weight;
+      Keep(r.m_dWeight, weight);
     else
       r.SetWeightText(a.WeightText());
   });
-  alternative.m_nLastAttribute = m_nLastAttribute;
-  alternative.m_nCurrentAttribute = m_nCurrentAttribute;
+  Keep(alternative.m_nLastAttribute, m_nLastAttribute);
+  Keep(alternative.m_nCurrentAttribute, m_nCurrentAttribute);
   m_basis.NoteAlternative(&alternative);
 }
 
@@ -230,11 +232,11 @@ bool CMADMDoc::PrepareSharedAlternative(CAlternative& alternative) const {
     const SWeightCache& cache = m_weightCache[i];
     const bool bWeight = cache.m_bValid && cache.m_bReadable &&
                          std::memcmp(&cache.m_dKey, &a.m_dWeight, sizeof(double)) == 0;
-    if (bWeight) r.m_dWeight = cache.m_dValue;
+    if (bWeight) Keep(r.m_dWeight, cache.m_dValue);
     bShared = bShared && bWeight && SharesDefinition(r, a);
   });
-  alternative.m_nLastAttribute = m_nLastAttribute;
-  alternative.m_nCurrentAttribute = m_nCurrentAttribute;
+  Keep(alternative.m_nLastAttribute, m_nLastAttribute);
+  Keep(alternative.m_nCurrentAttribute, m_nCurrentAttribute);
   return bShared;
 }
 

@@ -152,8 +152,9 @@ class CMADMDoc {
   // On any thread, for different alternatives, after
   // StartConcurrentPreparation and while nothing changes the definitions:
   // PrepareAlternative for an alternative whose records already share every
-  // text and grade table. Returns false when one does not (the alternative
-  // then needs PrepareAlternative).
+  // text and grade table, but for the records' marks, which are left to the
+  // evaluation that follows (it sets every one). Returns false when one does
+  // not share (the alternative then needs PrepareAlternative).
   bool PrepareSharedAlternative(CAlternative& alternative) const;
   // Attribute i's weight as preparing stores it: its "%1.4lf" text read
   // back. False when the text does not read back.

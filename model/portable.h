@@ -24,10 +24,13 @@
 #define ZEV_PREFETCH(address) __builtin_prefetch(address)
 // Checks the arguments of a printf-style function against its format.
 #define ZEV_PRINTF_FORMAT(nFormat, nFirst) __attribute__((format(printf, nFormat, nFirst)))
+// Inlines a function wherever it is called, whatever its size.
+#define ZEV_ALWAYS_INLINE __attribute__((always_inline)) inline
 #else
 #define ZEV_UNROLL(n)
 #define ZEV_PREFETCH(address) static_cast<void>(address)
 #define ZEV_PRINTF_FORMAT(nFormat, nFirst)
+#define ZEV_ALWAYS_INLINE inline
 #endif
 
 namespace zev {

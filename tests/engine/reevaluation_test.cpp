@@ -9,6 +9,8 @@
 
 #include "engine/conversion.h"
 #include "engine/evaluate_commands.h"
+#include "engine/evaluate_every.h"
+#include "engine/evidential_reasoning.h"
 #include "engine/parallel.h"
 #include "tests/support/model_builders.h"
 #include "tests/support/scripted_user.h"
@@ -196,6 +198,47 @@ void Change(std::mt19937_64& rng, CMADMDoc& doc, EStep step, int dragged) {
     CAttribute& a = doc.Attribute(static_cast<int>(rng() % (last + 1)));
     a.SetGradeUtility(0, 0.25);
     a.SetConversionEntry(0, 0, 0.5);
+  }
+}
+
+// Evaluating every alternative (with the definitions' plan, the records
+// that share their definitions prepared without rewriting them) leaves
+// every record as preparing and evaluating each alternative alone does,
+// on the first evaluation, on the next and on a subtree, whatever marks
+// the attributes hold in between.
+TEST(Reevaluation, EveryAlternativeEqualsEachAlternativeAlone) {
+  test::CScriptedUser user;
+  std::mt19937_64 rng(5);
+  for (int trial = 0; trial < 30; ++trial) {
+    const std::uint64_t seed = rng();
+    const int nThreads = trial % 2 ? 2 : 1;
+    CMADMDoc every;
+    CMADMDoc alone;
+    BuildRandomModel(seed, every);
+    BuildRandomModel(seed, alone);
+    SCOPED_TRACE(::testing::Message() << "trial " << trial << ", " << nThreads << " threads");
+    // Twice on every attribute, then on one attribute's subtree.
+    for (int pass = 0; pass < 3; ++pass) {
+      const auto mark = static_cast<std::uint16_t>(5 + pass);
+      for (int i = 0; i <= every.LastAttribute(); ++i) {
+        every.Attribute(i).m_nMark = mark;
+        alone.Attribute(i).m_nMark = mark;
+      }
+      const int k = pass < 2 ? 0 : static_cast<int>(rng() % (every.LastAttribute() + 1));
+      {
+        CThreads threads(nThreads);
+        if (k == 0)
+          EvaluateEveryAlternative(every);
+        else
+          EvaluateEveryAlternativeFrom(every, k);
+      }
+      for (int pos = 0; pos < alone.AlternativeCount(); ++pos) {
+        alone.PrepareAlternative(alone.Alternative(pos));
+        EvaluateFrom(alone.Alternative(pos), k);
+      }
+      CopyDisplayValues(alone, alone.Alternative(alone.AlternativeCount() - 1));
+      ASSERT_TRUE(SameResults(alone, every)) << "pass " << pass;
+    }
   }
 }
 

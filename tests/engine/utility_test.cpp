@@ -242,6 +242,27 @@ TEST(UtilityInterval, FirstOfEqualExtremesIsTheBestGrade) {
   EXPECT_NEAR(r.m_dMinUtility, 0.1, 1e-15);
 }
 
+TEST(UtilityExtremes, FirstGradeOfHighestAndOfLowestUtility) {
+  struct SCase {
+    std::vector<double> utilities;
+    int best;
+    int worst;
+  };
+  const SCase cases[] = {
+      {{0, 1, 1, 0.5, 0}, 1, 0},
+      {{0.2, 0.4, 0.9}, 2, 0},
+      {{1, 0.5, 0}, 0, 2},
+      {{0.5, 0.5 + 5e-9, 0.5 - 5e-9}, 0, 0},  // within the tolerance: ties
+      {{0.3}, 0, 0},
+  };
+  for (const SCase& c : cases) {
+    const CAlternative alt = WithBeliefs(c.utilities, std::vector<double>(c.utilities.size()));
+    const SUtilityExtremes extremes = UtilityExtremes(alt.Record(1));
+    EXPECT_EQ(extremes.m_nBest, c.best) << c.utilities.size();
+    EXPECT_EQ(extremes.m_nWorst, c.worst) << c.utilities.size();
+  }
+}
+
 TEST(UtilityInterval, CompleteIgnoranceSpansTheWholeScale) {
   CAlternative alt = WithBeliefs({0.2, 0.4, 0.9}, {0, 0, 0});
   UtilityInterval(alt, 1);

@@ -198,5 +198,28 @@ TEST(EvaluationBasis, NamesTheSharedPartsTheRecordsLack) {
   EXPECT_FALSE(doc.PrepareSharedAlternative(doc.Alternative(0)));
 }
 
+// Preparing records that share the definitions copies the numbers, links
+// and weights as preparing does, but leaves the marks to the evaluation.
+TEST(EvaluationBasis, PreparingSharedRecordsLeavesTheirMarks) {
+  test::CScriptedUser user;
+  CMADMDoc doc;
+  doc.OnNewDocument();
+  test::BuildHierarchy(doc, {"A:", "B:"});
+  doc.PrepareAllAlternatives();
+  CAttribute& a = doc.Attribute(1);
+  a.m_dBest = 7;
+  a.m_nType = Quantitative;
+  a.m_dWeight = 1.0 / 3.0;
+  a.m_nMark = 6;
+  CAssessment& r = doc.Alternative(0).Record(1);
+  r.m_nMark = 3;
+  ASSERT_TRUE(doc.StartConcurrentPreparation());
+  ASSERT_TRUE(doc.PrepareSharedAlternative(doc.Alternative(0)));
+  EXPECT_EQ(r.m_dBest, 7.0);
+  EXPECT_EQ(r.m_nType, Quantitative);
+  EXPECT_EQ(r.m_dWeight, 0.3333);
+  EXPECT_EQ(r.m_nMark, 3);
+}
+
 }  // namespace
 }  // namespace zev
