@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "commands/model_commands.h"
+#include "engine/evaluate_commands.h"
 #include "model/madm_doc.h"
 #include "tests/support/model_builders.h"
 
@@ -48,6 +49,35 @@ void BM_RecordOneAlternativeEdit(benchmark::State& state) {
   m.commands.History().Clear();
 }
 BENCHMARK(BM_RecordOneAlternativeEdit)->Unit(benchmark::kMicrosecond);
+
+// A weight dragged in the weights window: the weight written and every
+// alternative re-evaluated with its marks kept, as one step; beside it the
+// same work without a step.
+void WeightDrag(SBigModel& m, double weight, bool bRecorded) {
+  auto drag = [&] {
+    m.doc.Attribute(3).m_dWeight = weight;
+    m.doc.PublishChanges({zev::EDocChange::Attribute, 3, -1});
+    zev::ReevaluateAndRankKeepingMarks(m.doc);
+  };
+  if (bRecorded)
+    m.commands.RecordStep("Change Weight", drag);
+  else
+    drag();
+}
+
+void BM_WeightDrag(benchmark::State& state) {
+  SBigModel& m = Model();
+  const bool bRecorded = state.range(0) != 0;
+  WeightDrag(m, 0.5, false);
+  double weight = 0.5;
+  for (auto _ : state) WeightDrag(m, weight = weight == 0.5 ? 0.6 : 0.5, bRecorded);
+  const zev::CUndoHistory& history = m.commands.History();
+  if (history.StepCount() > 0)
+    state.counters["history_bytes_per_step"] =
+        static_cast<double>(history.StepBytes(history.StepCount() - 1));
+  m.commands.History().Clear();
+}
+BENCHMARK(BM_WeightDrag)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_UndoRedoOneAlternativeEdit(benchmark::State& state) {
   SBigModel& m = Model();
