@@ -69,15 +69,19 @@ bool Save(CDialogPresenter& presenter, const QString& folder, const QString& fil
   return view && SaveWindow(view.get(), folder, file);
 }
 
+// The example model, read into a document of its own.
+bool OpenExample(CModelDocument& document) {
+  std::string message;
+  if (document.OnOpenDocument(ZEV_EXAMPLES "/laptop.zev", message)) return true;
+  std::fprintf(stderr, "%s\n", message.c_str());
+  return false;
+}
+
 // The overview window on the example model, with the second alternative
 // and an attribute with children chosen.
 bool SaveOverview(const QString& folder) {
   CModelDocument document(1);
-  std::string message;
-  if (!document.OnOpenDocument(ZEV_EXAMPLES "/laptop.zev", message)) {
-    std::fprintf(stderr, "%s\n", message.c_str());
-    return false;
-  }
+  if (!OpenExample(document)) return false;
   CMADMDoc& doc = document.Doc();
   doc.SetCurrentPosition(std::min(1, doc.AlternativeCount() - 1));
   doc.SetCurrentAttribute(std::min(1, doc.LastAttribute()));
@@ -113,11 +117,7 @@ void BuildModel(CMADMDoc& doc) {
 // comparison and its curve type, on the example model.
 bool SaveCharts(const QString& folder) {
   CModelDocument document(1);
-  std::string message;
-  if (!document.OnOpenDocument(ZEV_EXAMPLES "/laptop.zev", message)) {
-    std::fprintf(stderr, "%s\n", message.c_str());
-    return false;
-  }
+  if (!OpenExample(document)) return false;
   CMADMDoc& doc = document.Doc();
   bool ok = true;
   doc.SetCurrentAttribute(test::FindAttribute(doc, "Portability"));
